@@ -1,0 +1,41 @@
+# Every external package is found here and exposed as one dep:: imported target, so the
+# libraries never name a package's own targets or paths.
+find_package(PkgConfig REQUIRED)
+find_package(Threads REQUIRED)
+
+find_package(fmt REQUIRED)
+find_package(spdlog REQUIRED)
+find_package(nlohmann_json REQUIRED)
+find_package(simdjson REQUIRED)
+find_package(OpenSSL REQUIRED)
+find_package(CURL REQUIRED)
+find_package(ICU REQUIRED COMPONENTS uc)
+pkg_check_modules(PCRE2 REQUIRED IMPORTED_TARGET libpcre2-8)
+
+find_library(KERFA_CMARK_GFM cmark-gfm REQUIRED)
+find_library(KERFA_CMARK_GFM_EXT cmark-gfm-extensions REQUIRED)
+find_path(KERFA_CMARK_GFM_INCLUDE cmark-gfm.h REQUIRED)
+
+if(KERFA_BUILD_TESTS)
+  find_package(GTest REQUIRED)
+endif()
+if(KERFA_BUILD_BENCH)
+  find_package(benchmark REQUIRED)
+endif()
+
+function(kerfa_dep name)
+  add_library(dep::${name} INTERFACE IMPORTED GLOBAL)
+  target_link_libraries(dep::${name} INTERFACE ${ARGN})
+endfunction()
+
+kerfa_dep(fmt fmt::fmt)
+kerfa_dep(spdlog spdlog::spdlog)
+kerfa_dep(json nlohmann_json::nlohmann_json)
+kerfa_dep(simdjson simdjson::simdjson)
+kerfa_dep(ssl OpenSSL::Crypto)
+kerfa_dep(curl CURL::libcurl)
+kerfa_dep(icu ICU::uc)
+kerfa_dep(pcre2 PkgConfig::PCRE2)
+kerfa_dep(cmark ${KERFA_CMARK_GFM_EXT} ${KERFA_CMARK_GFM})
+target_include_directories(dep::cmark INTERFACE ${KERFA_CMARK_GFM_INCLUDE})
+target_compile_definitions(dep::spdlog INTERFACE SPDLOG_ACTIVE_LEVEL=SPDLOG_LEVEL_OFF)
