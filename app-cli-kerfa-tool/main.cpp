@@ -1,0 +1,14 @@
+#include <string>
+#include <vector>
+
+#include "kerfa_tool/main.hpp"
+#include "shared/utils/stdout.hpp"
+
+int main(int argc, char** argv) {
+    shared::utils::ignore_sigpipe();
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.emplace_back(argv[i]);
+    }
+    return kerfa_tool::main(std::move(arguments));
+}
