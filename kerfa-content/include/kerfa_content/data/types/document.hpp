@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "kerfa_content/data/structure/data.hpp"
+#include "kerfa_content/types/metadata.hpp"
+#include "kerfa_content/types/source.hpp"
+
+namespace kerfa_content::data::types {
+
+struct Document {
+    std::size_t id = 0;
+    std::string name;
+    kerfa_content::types::Source source;
+    kerfa_content::types::Metadata metadata;
+    std::vector<structure::Data> children;  // its sections
+
+    // Every field but the children.
+    Document clone_state() const { return Document{id, name, source, metadata, {}}; }
+    bool is_empty() const { return children.empty(); }
+
+    // Deep comparison (iterative).
+    friend bool operator==(const Document& a, const Document& b);
+};
+
+}  // namespace kerfa_content::data::types

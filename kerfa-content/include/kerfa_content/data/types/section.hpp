@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kerfa_content/data/structure/data.hpp"
+#include "kerfa_content/types/metadata.hpp"
+
+namespace kerfa_content::data::types {
+
+struct Section {
+    std::size_t id = 0;               // from a counter that starts at 0 for each parse
+    std::uint8_t level = 0;           // heading level from 0 (one number sign)
+    std::optional<std::string> name;  // trimmed heading text; absent when blank or implicit
+    std::optional<kerfa_content::types::Metadata> metadata;
+    std::vector<structure::Data> children;
+
+    // Every field but the children.
+    Section clone_state() const { return Section{id, level, name, metadata, {}}; }
+    bool is_empty() const { return children.empty(); }
+
+    // Deep comparison (iterative).
+    friend bool operator==(const Section& a, const Section& b);
+};
+
+}  // namespace kerfa_content::data::types

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <vector>
+
+#include "kerfa_content/data/structure/data.hpp"
+
+// Walks over whole subtrees, all with explicit work lists so that no depth of nesting can
+// exhaust the call stack. A frame whose list is used up is dropped before its child's frame is
+// pushed, so a chain of single containers needs one frame, not one per level.
+namespace kerfa_content::data::structure::tree {
+
+// The children of whatever record the container holds; null for a moved-from container.
+inline const std::vector<Data>* children_of(const Container& container) noexcept {
+    switch (container.index()) {
+        case 0: {
+            const auto& box = *std::get_if<0>(&container);
+            return box ? &box->children : nullptr;
+        }
+        case 1: {
+            const auto& box = *std::get_if<1>(&container);
+            return box ? &box->children : nullptr;
+        }
+        case 2: {
+            const auto& box = *std::get_if<2>(&container);
+            return box ? &box->children : nullptr;
+        }
+        default:
+            return nullptr;
+    }
+}
+
+inline std::vector<Data>* children_of(Container& container) noexcept {
+    return const_cast<std::vector<Data>*>(children_of(static_cast<const Container&>(container)));
+}
+
+// The rest of a list still to visit.
+struct Range {
+    const Data* next;
+    const Data* end;
+};
+
+inline Range range_of(const std::vector<Data>& items) {
+    return {items.data(), items.data() + items.size()};
+}
+
+// Frees every item of the list and everything below it, leaving the list empty.
+void drop_items(std::vector<Data>& items) noexcept;
+
+// The fields of a container other than its children, compared.
+bool same_state(const Container& a, const Container& b);
+
+// A copy of one item; a container is copied without its children.
+Data clone_shallow(const Data& item);
+
+}  // namespace kerfa_content::data::structure::tree
