@@ -65,6 +65,13 @@ TEST(Urls, PathChildStemAndExtension) {
          "jpg"},
         {"example.com/a/../b/./c.txt", "b/c.txt", "c.txt", "c", "txt"},
         {"example.com\\dir\\pic.gif", "dir/pic.gif", "pic.gif", "pic", "gif"},
+        // Controls inside a path are encoded, never a reason to refuse the address.
+        {"example.com/a\x01"
+         "b.png?q\x02",
+         "a%01b.png", "a%01b.png", "a%01b", "png"},
+        {"example.com/del\x7f.x", "del%7F.x", "del%7F.x", "del%7F", "x"},
+        {std::string("example.com/nul\0.y", 18), "nul%00.y", "nul%00.y", "nul%00", "y"},
+        {"exa\x01mple.com/a.png", none, none, none, none},
         {"", none, none, none, none},
     };
     for (const Case& c : cases) {

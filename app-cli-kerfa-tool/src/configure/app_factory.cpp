@@ -2,8 +2,8 @@
 
 namespace kerfa_tool::configure {
 
-types::AppInfo app_info() {
-    return types::AppInfo{
+shared::types::AppInfo app_info() {
+    return shared::types::AppInfo{
         .name = "kerfa-tool",
         .version = "1.0.0-89",
         .created = "2023-10-19",

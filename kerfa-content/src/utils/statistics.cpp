@@ -36,8 +36,7 @@ void count_container(const Container& container, Count& root) {
 }
 
 std::string_view content_name(const Content& content) {
-    static constexpr std::string_view kNames[] = {"Check", "Divider Line", "Html", "Image",
-                                                  "Text"};
+    static constexpr std::string_view kNames[] = {"Check", "Divider Line", "Html", "Image", "Text"};
     static_assert(std::size(kNames) == std::variant_size_v<Content::variant>);
     return kNames[content.index()];
 }

@@ -37,7 +37,9 @@ Data block(std::uint16_t kind, std::vector<Data> children) {
     return Container(Block{kind, std::nullopt, std::move(children)});
 }
 
-Data text(std::string t) { return Content::text_of(std::move(t)); }
+Data text(std::string t) {
+    return Content::text_of(std::move(t));
+}
 
 // The counter at the path below the root, or null.
 const Count* at(const Count& root, std::initializer_list<std::string> path) {

@@ -44,7 +44,8 @@ std::string get_part(CURLU* url, CURLUPart part) {
 }
 
 // What web-address parsers do before reading: leading and trailing controls and spaces go, tabs
-// and line ends anywhere go, and a backslash before the query stands for "/".
+// and line ends anywhere go, a backslash before the query stands for "/", and other controls
+// inside are percent-encoded (the URL handle refuses them raw; a host still refuses them).
 std::string prepare_address(std::string_view text) {
     while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20) {
         text.remove_prefix(1);
@@ -61,6 +62,11 @@ std::string prepare_address(std::string_view text) {
         }
         if (c == '?' || c == '#') {
             in_query = true;
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            append_percent(prepared, byte);
+            continue;
         }
         prepared.push_back(c == '\\' && !in_query ? '/' : c);
     }
@@ -136,9 +142,6 @@ std::optional<Url> to_url(std::string_view text) {
     }
     std::string address = has_web_scheme(text) ? std::string(text) : "http://" + std::string(text);
     address = prepare_address(address);
-    if (address.find('\0') != std::string::npos) {
-        return std::nullopt;
-    }
     CURLU* raw = curl_url();
     if (raw == nullptr) {
         internal_fault("out of memory for a URL handle");

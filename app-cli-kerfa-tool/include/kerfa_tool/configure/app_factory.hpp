@@ -1,10 +1,10 @@
 #pragma once
 
-#include "kerfa_tool/types/app_info.hpp"
+#include "shared/types/app_info.hpp"
 
 namespace kerfa_tool::configure {
 
 // The fixed identity of this build of the tool.
-types::AppInfo app_info();
+shared::types::AppInfo app_info();
 
 }  // namespace kerfa_tool::configure

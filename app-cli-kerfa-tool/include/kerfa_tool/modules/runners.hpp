@@ -16,6 +16,10 @@ using types::CommandResult;
 // file under src/modules/.
 CommandResult run_command(const Command::Help& command, const Arguments& arguments);
 CommandResult run_command(const Command::PrintAppInfo& command, const Arguments& arguments);
+CommandResult run_command(const Command::Stats& command, const Arguments& arguments);
+CommandResult run_command(const Command::Test& command, const Arguments& arguments);
+CommandResult run_command(const Command::Convert& command, const Arguments& arguments);
+CommandResult run_command(const Command::PrintSource& command, const Arguments& arguments);
 CommandResult run_command(const Command::Hash& command, const Arguments& arguments);
 CommandResult run_command(const Command::InvalidCommand& command, const Arguments& arguments);
 

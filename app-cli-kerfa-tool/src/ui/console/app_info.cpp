@@ -18,7 +18,7 @@ void append_row(std::string& out, std::string_view label, std::string_view value
 
 }  // namespace
 
-void show_app_info(const types::AppInfo& info) {
+void show_app_info(const shared::types::AppInfo& info) {
     shared::utils::console::nl();
     shared::utils::console::short_heading(info.name);
     std::string out;

@@ -78,7 +78,7 @@ void print_help_line(std::string_view command, std::string_view alias,
     shared::utils::write_stdout(help_line(command, alias, description));
 }
 
-void show_help(const types::AppInfo& info) {
+void show_help(const shared::types::AppInfo& info) {
     const std::string command = paint("<command>", BrightColor::Magenta);
     std::string out = "\n";
     out.append(usage(info.name)).append(command).push_back('\n');

@@ -1,6 +1,8 @@
 #include "kerfa_content/data/structure/data.hpp"
 
+#include <type_traits>
 #include <utility>
+#include <variant>
 
 #include "data/structure/tree.hpp"
 
@@ -8,23 +10,31 @@ namespace kerfa_content::data::structure {
 
 using tree::Range;
 
+// The walkers below keep the list being read in a local and push a list on the work list only
+// when they leave it part-way to enter a container: lists of leaves and chains of single
+// containers cost no allocation, and no depth of nesting grows the call stack.
+
 void text_append(std::span<const Data> items, std::string& out) {
-    std::vector<Range> pending{{items.data(), items.data() + items.size()}};
-    while (!pending.empty()) {
-        Range& rest = pending.back();
+    Range rest{items.data(), items.data() + items.size()};
+    std::vector<Range> parents;
+    for (;;) {
         if (rest.next == rest.end) {
-            pending.pop_back();
+            if (parents.empty()) {
+                return;
+            }
+            rest = parents.back();
+            parents.pop_back();
             continue;
         }
         const Data& item = *rest.next++;
         switch (item.index()) {
             case 0: {
                 const auto* kids = tree::children_of(*std::get_if<0>(&item));
-                if (rest.next == rest.end) {
-                    pending.pop_back();
-                }
                 if (kids != nullptr && !kids->empty()) {
-                    pending.push_back(tree::range_of(*kids));
+                    if (rest.next != rest.end) {
+                        parents.push_back(rest);
+                    }
+                    rest = tree::range_of(*kids);
                 }
                 break;
             }
@@ -47,33 +57,56 @@ std::vector<Data> clone_items(std::span<const Data> items) {
     };
     std::vector<Data> result;
     result.reserve(items.size());
-    std::vector<Frame> pending{{{items.data(), items.data() + items.size()}, &result}};
-    while (!pending.empty()) {
-        Frame& frame = pending.back();
+    Frame frame{{items.data(), items.data() + items.size()}, &result};
+    std::vector<Frame> parents;
+    for (;;) {
         if (frame.rest.next == frame.rest.end) {
-            pending.pop_back();
+            if (parents.empty()) {
+                return result;
+            }
+            frame = parents.back();
+            parents.pop_back();
             continue;
         }
         const Data& item = *frame.rest.next++;
-        std::vector<Data>& out = *frame.out;
-        if (frame.rest.next == frame.rest.end) {
-            pending.pop_back();
-        }
         if (item.index() != 0) {
-            out.push_back(tree::clone_shallow(item));
+            frame.out->push_back(tree::clone_shallow(item));
             continue;
         }
         const Container& container = *std::get_if<0>(&item);
-        out.emplace_back(container.clone_state());
+        frame.out->emplace_back(container.clone_state());
         const auto* kids = tree::children_of(container);
         if (kids != nullptr && !kids->empty()) {
-            auto* copy_kids = tree::children_of(*std::get_if<0>(&out.back()));
+            auto* copy_kids = tree::children_of(*std::get_if<0>(&frame.out->back()));
             copy_kids->reserve(kids->size());
-            pending.push_back({tree::range_of(*kids), copy_kids});
+            if (frame.rest.next != frame.rest.end) {
+                parents.push_back(frame);
+            }
+            frame = {tree::range_of(*kids), copy_kids};
         }
     }
-    return result;
 }
+
+namespace {
+
+// Two items that are not containers, or the non-child fields of two containers.
+bool same_item(const Data& x, const Data& y) {
+    if (x.index() != y.index()) {
+        return false;
+    }
+    return std::visit(
+        [&y](const auto& value) {
+            using T = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, Container>) {
+                return tree::same_state(value, *std::get_if<Container>(&y));
+            } else {
+                return value == *std::get_if<T>(&y);
+            }
+        },
+        x);
+}
+
+}  // namespace
 
 bool items_equal(std::span<const Data> a, std::span<const Data> b) {
     if (a.size() != b.size()) {
@@ -83,54 +116,39 @@ bool items_equal(std::span<const Data> a, std::span<const Data> b) {
         Range a;
         const Data* b;
     };
-    std::vector<Frame> pending{{{a.data(), a.data() + a.size()}, b.data()}};
-    while (!pending.empty()) {
-        Frame& frame = pending.back();
+    Frame frame{{a.data(), a.data() + a.size()}, b.data()};
+    std::vector<Frame> parents;
+    for (;;) {
         if (frame.a.next == frame.a.end) {
-            pending.pop_back();
+            if (parents.empty()) {
+                return true;
+            }
+            frame = parents.back();
+            parents.pop_back();
             continue;
         }
         const Data& x = *frame.a.next++;
         const Data& y = *frame.b++;
-        if (x.index() != y.index()) {
+        if (!same_item(x, y)) {
             return false;
         }
         if (x.index() != 0) {
-            const bool same = std::visit(
-                [&y](const auto& value) {
-                    using T = std::decay_t<decltype(value)>;
-                    if constexpr (std::is_same_v<T, Container>) {
-                        return true;  // compared below
-                    } else {
-                        return value == *std::get_if<T>(&y);
-                    }
-                },
-                x);
-            if (!same) {
-                return false;
-            }
             continue;
         }
-        const Container& cx = *std::get_if<0>(&x);
-        const Container& cy = *std::get_if<0>(&y);
-        if (!tree::same_state(cx, cy)) {
+        const auto* kx = tree::children_of(*std::get_if<0>(&x));
+        const auto* ky = tree::children_of(*std::get_if<0>(&y));
+        const std::size_t nx = kx == nullptr ? 0 : kx->size();
+        const std::size_t ny = ky == nullptr ? 0 : ky->size();
+        if (nx != ny) {
             return false;
         }
-        if (frame.a.next == frame.a.end) {
-            pending.pop_back();
-        }
-        const auto* kx = tree::children_of(cx);
-        const auto* ky = tree::children_of(cy);
-        if (kx != nullptr && !kx->empty()) {
-            if (kx->size() != ky->size()) {
-                return false;
+        if (nx != 0) {
+            if (frame.a.next != frame.a.end) {
+                parents.push_back(frame);
             }
-            pending.push_back({tree::range_of(*kx), ky->data()});
-        } else if (ky != nullptr && !ky->empty()) {
-            return false;
+            frame = {tree::range_of(*kx), ky->data()};
         }
     }
-    return true;
 }
 
 void Data::text_append(std::string& out) const {
@@ -138,8 +156,10 @@ void Data::text_append(std::string& out) const {
 }
 
 Data Data::clone() const {
-    auto copies = clone_items({this, 1});
-    return std::move(copies.front());
+    if (const auto* container = as_container()) {
+        return container->clone();
+    }
+    return tree::clone_shallow(*this);
 }
 
 bool operator==(const Data& a, const Data& b) {

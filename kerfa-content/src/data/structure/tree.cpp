@@ -6,13 +6,12 @@ namespace kerfa_content::data::structure::tree {
 
 void drop_items(std::vector<Data>& items) noexcept {
     // Whole child lists move to the work list (a vector move, not an item move); a list is then
-    // freed holding only leaves and emptied containers, whose destruction goes no deeper.
-    std::vector<std::vector<Data>> pending;
-    pending.push_back(std::move(items));
+    // freed holding only leaves and emptied containers, whose destruction goes no deeper. A list
+    // of leaves needs no work list at all.
+    std::vector<Data> list = std::move(items);
     items.clear();
-    while (!pending.empty()) {
-        std::vector<Data> list = std::move(pending.back());
-        pending.pop_back();
+    std::vector<std::vector<Data>> pending;
+    for (;;) {
         for (Data& item : list) {
             if (auto* container = item.as_container()) {
                 auto* kids = children_of(*container);
@@ -22,6 +21,12 @@ void drop_items(std::vector<Data>& items) noexcept {
                 }
             }
         }
+        list.clear();
+        if (pending.empty()) {
+            return;
+        }
+        list = std::move(pending.back());
+        pending.pop_back();
     }
 }
 

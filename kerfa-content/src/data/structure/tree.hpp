@@ -5,8 +5,8 @@
 #include "kerfa_content/data/structure/data.hpp"
 
 // Walks over whole subtrees, all with explicit work lists so that no depth of nesting can
-// exhaust the call stack. A frame whose list is used up is dropped before its child's frame is
-// pushed, so a chain of single containers needs one frame, not one per level.
+// exhaust the call stack. A list that is used up is not kept when its last item's children are
+// entered, so a chain of single containers needs no frame per level.
 namespace kerfa_content::data::structure::tree {
 
 // The children of whatever record the container holds; null for a moved-from container.

@@ -7,12 +7,16 @@ namespace kerfa_content::modules::parser {
 namespace {
 
 // Starts the named metric, runs the call, stops the metric; the lock is never held during the
-// call itself.
+// call itself. Without a store the call still runs, unrecorded.
 template <class Call>
 auto metered(const shared::components::MetricsArc& store, std::string_view name, Call&& call) {
-    shared::components::metrics::utils::add_metric(store, name);
+    if (store) {
+        shared::components::metrics::utils::add_metric(store, name);
+    }
     auto result = call();
-    shared::components::metrics::utils::stop_metric(store, name);
+    if (store) {
+        shared::components::metrics::utils::stop_metric(store, name);
+    }
     return result;
 }
 

@@ -6,8 +6,18 @@ namespace kerfa_content::modules::renderer {
 
 namespace {
 
-using shared::components::metrics::utils::add_metric;
-using shared::components::metrics::utils::stop_metric;
+// Without a store the wrapped call still runs, unrecorded.
+void add_metric(const shared::components::MetricsArc& store, std::string_view name) {
+    if (store) {
+        shared::components::metrics::utils::add_metric(store, name);
+    }
+}
+
+void stop_metric(const shared::components::MetricsArc& store, std::string_view name) {
+    if (store) {
+        shared::components::metrics::utils::stop_metric(store, name);
+    }
+}
 
 }  // namespace
 

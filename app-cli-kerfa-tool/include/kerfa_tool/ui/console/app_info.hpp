@@ -1,10 +1,10 @@
 #pragma once
 
-#include "kerfa_tool/types/app_info.hpp"
+#include "shared/types/app_info.hpp"
 
 namespace kerfa_tool::ui::console {
 
 // The application information block: a heading with the name, then one row per field.
-void show_app_info(const types::AppInfo& info);
+void show_app_info(const shared::types::AppInfo& info);
 
 }  // namespace kerfa_tool::ui::console

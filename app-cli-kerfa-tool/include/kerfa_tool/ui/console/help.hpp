@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "kerfa_tool/types/app_info.hpp"
+#include "shared/types/app_info.hpp"
 
 namespace kerfa_tool::ui::console {
 
@@ -15,6 +15,6 @@ void print_help_line(std::string_view command, std::string_view alias,
                      std::string_view description);
 
 // The usage lines and the table of commands; only the name of the info is used.
-void show_help(const types::AppInfo& info);
+void show_help(const shared::types::AppInfo& info);
 
 }  // namespace kerfa_tool::ui::console

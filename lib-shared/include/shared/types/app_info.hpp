@@ -2,8 +2,9 @@
 
 #include <string>
 
-namespace kerfa_tool::types {
+namespace shared::types {
 
+// The identity of a program, as its information block and help text show it.
 struct AppInfo {
     std::string name;
     std::string version;
@@ -12,4 +13,4 @@ struct AppInfo {
     std::string build;
 };
 
-}  // namespace kerfa_tool::types
+}  // namespace shared::types

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <expected>
+#include <string>
+#include <string_view>
+
+#include "kerfa_content/data/structure/data.hpp"
+#include "kerfa_content/modules/parser/types/parse_data.hpp"
+#include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
+#include "kerfa_tool/types/exit_error.hpp"
+#include "shared/components/timer.hpp"
+
+// Reading one input file into a parse, with timings, and turning a parse into a document.
+namespace kerfa_tool {
+
+using kerfa_parser_kerfa::components::char_iterator::DoubleTagMode;
+
+struct RetrievedFile {
+    kerfa_content::modules::parser::types::ParseData parse;
+    shared::components::Timer read_timer;   // stopped; the read only
+    shared::components::Timer parse_timer;  // stopped; includes making the parser
+};
+
+// Checks, reads and parses the file, choosing the parser by its extension. Fails with
+// "File not found: {}" (the path), "Invalid file path: {}" (the path) or "{}: {}" (the file name
+// and the read error's text).
+std::expected<RetrievedFile, types::ExitError> retrieve(std::string_view path,
+                                                        DoubleTagMode mode);
+
+// The whole file as text; the error is the system's text, or "stream did not contain valid
+// UTF-8". A folder fails with the system's "Is a directory".
+std::expected<std::string, std::string> read_utf8_file(std::string_view path);
+
+// A document of the parse: id 0, no name, the path as its file source, the parse's metadata and
+// sections. Format errors and source positions are dropped: a conversion reports none.
+kerfa_content::data::types::Document to_document(
+    std::string_view path, kerfa_content::modules::parser::types::ParseData parse);
+
+}  // namespace kerfa_tool

@@ -1,0 +1,20 @@
+#include "kerfa_test_tools/ui/parse_stats.hpp"
+#include "kerfa_tool/modules/runners.hpp"
+#include "kerfa_tool/utils_read.hpp"
+#include "shared/utils/files.hpp"
+
+namespace kerfa_tool::modules {
+
+// Reads and parses the file, then reports its times and element counts under its file name.
+CommandResult run_command(const Command::Stats& command, const Arguments& arguments) {
+    const auto retrieved = retrieve(command.file, static_cast<DoubleTagMode>(arguments.privacy));
+    if (!retrieved) {
+        return std::unexpected(retrieved.error());
+    }
+    kerfa_test_tools::ui::show_parse_stats(
+        shared::utils::file_name(command.file).value_or(command.file), retrieved->parse,
+        retrieved->read_timer, retrieved->parse_timer);
+    return {};
+}
+
+}  // namespace kerfa_tool::modules

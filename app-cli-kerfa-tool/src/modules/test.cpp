@@ -1,0 +1,20 @@
+#include "kerfa_test_tools/ui/test_results.hpp"
+#include "kerfa_tool/modules/runners.hpp"
+#include "kerfa_tool/utils_read.hpp"
+#include "shared/utils/files.hpp"
+
+namespace kerfa_tool::modules {
+
+// Reads and parses the file, then lists its format errors under its file name. A document with
+// errors is still a successful run.
+CommandResult run_command(const Command::Test& command, const Arguments& arguments) {
+    const auto retrieved = retrieve(command.file, static_cast<DoubleTagMode>(arguments.privacy));
+    if (!retrieved) {
+        return std::unexpected(retrieved.error());
+    }
+    kerfa_test_tools::ui::show_test_results(
+        shared::utils::file_name(command.file).value_or(command.file), retrieved->parse);
+    return {};
+}
+
+}  // namespace kerfa_tool::modules

@@ -1,0 +1,108 @@
+// End to end on the built binary: the canonical Kerfa conversion and the read errors of every
+// conversion.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "e2e.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kSource =
+    "<meta>Title: Demo<>\n"
+    "# Intro\n"
+    "Some <b>bold<>\\#tag and <nope>lost<>.\r\n"
+    "<bullet>one\ntwo<>\n"
+    "<table>a<|>b\nc<|><|>\n<>\n"
+    "<<private>>hidden<<>>kept\n"
+    "## Next\n"
+    "<img \"a b.png\">";
+
+constexpr std::string_view kCanonical =
+    "<metadata>title: Demo<>\n"
+    "# Intro\n"
+    "Some <bold>bold<>\\#tag and lost.\r\n"
+    "<bullet>one\ntwo<>\n"
+    "<table>a<|>b\nc<|><col><>\n<>\n"
+    "kept\n"
+    "## Next\n"
+    "<image \"a b.png\">";
+
+class CliKerfa : public testing::Test {
+  protected:
+    e2e::Run run(const std::vector<std::string>& line) const {
+        return e2e::run_tool(line, {.cwd = dir_.path()});
+    }
+    e2e::TempDir dir_;
+};
+
+TEST_F(CliKerfa, WritesCanonicalKerfaToStandardOutputAndToAFile) {
+    dir_.write("doc.kerfa", kSource);
+    const e2e::Run to_stdout = run({"kerfa", "doc.kerfa"});
+    EXPECT_EQ(to_stdout.out, std::string(kCanonical) + "\n");
+    EXPECT_EQ(to_stdout.err, "");
+    EXPECT_EQ(to_stdout.status, 0);
+
+    const e2e::Run to_file = run({"kerfa", "doc.kerfa", "out.kerfa"});
+    EXPECT_EQ(to_file.out, "Done.\n");
+    EXPECT_EQ(to_file.status, 0);
+    EXPECT_EQ(e2e::read_file(dir_.path() / "out.kerfa"), kCanonical);
+
+    // Written again, the canonical text is unchanged.
+    const e2e::Run again = run({"-s", "kerfa", "out.kerfa", "again.kerfa"});
+    EXPECT_EQ(again.out, "");
+    EXPECT_EQ(e2e::read_file(dir_.path() / "again.kerfa"), kCanonical);
+}
+
+TEST_F(CliKerfa, ThePrivateOptionKeepsPrivateText) {
+    dir_.write("doc.kerfa", "a<<p>>b<<>>c\n");
+    EXPECT_EQ(run({"kerfa", "doc.kerfa"}).out, "ac\n\n");
+    EXPECT_EQ(run({"-p", "kerfa", "doc.kerfa"}).out, "abc\n\n");
+}
+
+TEST_F(CliKerfa, ReadErrorsNameThePathOrTheFileName) {
+    fs::create_directory(dir_.path() / "folder");
+    dir_.write("latin1.kerfa", "caf\xE9");
+    struct Case {
+        std::string file;
+        std::string out;
+    };
+    const std::vector<Case> cases = {
+        {"missing.kerfa", "File not found: missing.kerfa\n\n"},
+        {"folder/../missing.kerfa", "File not found: folder/../missing.kerfa\n\n"},
+        {"folder/..", "Invalid file path: folder/..\n\n"},
+        {".", "Invalid file path: .\n\n"},
+        {"./folder", "folder: Is a directory\n\n"},
+        {"latin1.kerfa", "latin1.kerfa: stream did not contain valid UTF-8\n\n"},
+    };
+    for (const Case& c : cases) {
+        const e2e::Run result = run({"kerfa", c.file});
+        EXPECT_EQ(result.out, c.out) << c.file;
+        EXPECT_EQ(result.err, "") << c.file;
+        EXPECT_EQ(result.status, 1) << c.file;
+    }
+}
+
+TEST_F(CliKerfa, ConvertsDocumentsTwoHundredThousandLevelsDeep) {
+    constexpr int depth = 200000;
+    std::string text;
+    for (int i = 0; i < depth; ++i) {
+        text += "<block>";
+    }
+    text += "x";
+    for (int i = 0; i < depth; ++i) {
+        text += "<>";
+    }
+    dir_.write("deep.kerfa", text);
+    const e2e::Run result = run({"kerfa", "deep.kerfa"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, text + "\n");
+}
+
+}  // namespace

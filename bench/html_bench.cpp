@@ -1,0 +1,190 @@
+// Kerfa to HTML: parse and write a standalone page from about 50 MB of generated Kerfa, with the
+// peak memory of one conversion; beside it cmark-gfm turning the same number of bytes of
+// Markdown into HTML.
+
+#include <benchmark/benchmark.h>
+#include <cmark-gfm-core-extensions.h>
+#include <cmark-gfm-extension_api.h>
+#include <cmark-gfm.h>
+#include <malloc.h>
+
+#include <cstddef>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "kerfa_content/data/structure/data.hpp"
+#include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
+#include "kerfa_parser_kerfa/configure/parser_factory.hpp"
+#include "kerfa_render_html/html_file_renderer.hpp"
+
+namespace {
+
+using kerfa_parser_kerfa::components::char_iterator::DoubleTagMode;
+
+constexpr std::size_t kInputBytes = 50 * 1024 * 1024;
+
+std::string generate(std::span<const std::string_view> parts, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::size_t> pick(0, parts.size() - 1);
+    std::string out;
+    out.reserve(kInputBytes + 512);
+    while (out.size() < kInputBytes) {
+        out += parts[pick(random)];
+    }
+    return out;
+}
+
+// Prose with inline spans, links that stand for themselves, lists, tables with heading parts,
+// cards, code boxes, quotes, metadata, raw HTML, check boxes, images, non-ASCII text and private
+// regions.
+const std::string& kerfa_input() {
+    static const std::string text = [] {
+        static constexpr std::string_view kParts[] = {
+            "# Section heading\n",
+            "Plain prose with <b>bold<>, <i>italic<> and <red>colour<> words & symbols < >, ",
+            "a <link https://example.com/path?q=1&r=2>link<>, a <link>https://example.org/<>.\n",
+            "<bullet decimal 3>first entry\nsecond entry with <code>code<>\nthird<>\n",
+            "<table grid striped><heading>A<|>B<|>C<>\n1<|>2<|>3\n4<|>5<|>6<>\n",
+            "<meta>\nauthor: Someone\ndate = 2024-06-11\n<>\n",
+            "Caf\u00e9 \u00fcber na\u00efve \u20ac 12, \u65e5\u672c\u8a9e, \U0001F600.\n",
+            "@ a tagline with <doc notes:?todo>a document link<>\n",
+            "visible <<p>>hidden private words<<>> visible again\n",
+            "<card light-blue>A card <x yes> done <x> open<indent 2>deep<><>\n",
+            "<codebox>for line in lines:\n    print(line)<>\n",
+            "<blockquote>A quotation with <note>a note<>.<>\n",
+            "<html-block><div class=\"x\">raw</div><>\n<img pictures/a.png>\n",
+            "## Sub heading\n\n",
+        };
+        return generate(kParts, 11);
+    }();
+    return text;
+}
+
+// The same kinds of content in Markdown, GitHub style.
+const std::string& markdown_input() {
+    static const std::string text = [] {
+        static constexpr std::string_view kParts[] = {
+            "# Section heading\n\n",
+            "Plain prose with **bold**, *italic* and <span style=\"color:red\">colour</span> "
+            "words &amp; symbols &lt; &gt;, ",
+            "a [link](https://example.com/path?q=1&r=2), a <https://example.org/>.\n\n",
+            "3. first entry\n4. second entry with `code`\n5. third\n\n",
+            "| A | B | C |\n|---|---|---|\n| 1 | 2 | 3 |\n| 4 | 5 | 6 |\n\n",
+            "---\nauthor: Someone\n---\n\n",
+            "Caf\u00e9 \u00fcber na\u00efve \u20ac 12, \u65e5\u672c\u8a9e, \U0001F600.\n\n",
+            "_a tagline with [a document link](notes.md)_\n\n",
+            "visible ~~struck words~~ visible again\n\n",
+            "- [x] done\n- [ ] open\n    - deep\n\n",
+            "```\nfor line in lines:\n    print(line)\n```\n\n",
+            "> A quotation with *a note*.\n\n",
+            "<div class=\"x\">raw</div>\n\n![](pictures/a.png)\n\n",
+            "## Sub heading\n\n",
+        };
+        return generate(kParts, 13);
+    }();
+    return text;
+}
+
+long status_kib(std::string_view key) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with(key)) {
+            return std::strtol(line.c_str() + key.size() + 1, nullptr, 10);
+        }
+    }
+    return 0;
+}
+
+// The memory one run adds at its peak, from the kernel's high-water mark of resident memory
+// (reset first), so allocations of any library count.
+template <typename Run>
+void report_peak(benchmark::State& state, std::size_t input_bytes, Run&& run) {
+    malloc_trim(0);
+    const long before = status_kib("VmRSS:");
+    std::ofstream("/proc/self/clear_refs") << "5";
+    run();
+    const double peak = static_cast<double>(status_kib("VmHWM:") - before) * 1024.0;
+    state.counters["peak_MB"] = peak / (1024.0 * 1024.0);
+    state.counters["peak_x_input"] = peak / static_cast<double>(input_bytes);
+}
+
+kerfa_content::data::types::Document parse_kerfa(const std::string& text) {
+    const auto parser =
+        kerfa_parser_kerfa::configure::ParserFactory{{}, DoubleTagMode::RemovePrivate}.new_parser();
+    auto data = parser->parse_str(text);
+    kerfa_content::data::types::Document document;
+    document.source = kerfa_content::types::Source::file("bench.kerfa");
+    document.metadata = std::move(data.metadata);
+    document.children = std::move(data.content);
+    return document;
+}
+
+std::string kerfa_to_html(const std::string& text) {
+    const auto document = parse_kerfa(text);
+    return kerfa_render_html::HtmlFileRenderer::from_document(document).render(document);
+}
+
+// Read from memory, parse, write the page: what `kerfa-tool html` does between its file reads
+// and writes.
+void BM_KerfaToHtml(benchmark::State& state) {
+    const std::string& text = kerfa_input();
+    report_peak(state, text.size(), [&] { benchmark::DoNotOptimize(kerfa_to_html(text).size()); });
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kerfa_to_html(text).size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_KerfaToHtml)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The page writer alone, on a document parsed once.
+void BM_HtmlWriteOnly(benchmark::State& state) {
+    const std::string& text = kerfa_input();
+    const auto document = parse_kerfa(text);
+    const auto writer = kerfa_render_html::HtmlFileRenderer::from_document(document);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(writer.render(document).size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_HtmlWriteOnly)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+std::size_t cmark_to_html(const std::string& text) {
+    cmark_gfm_core_extensions_ensure_registered();
+    cmark_mem* mem = cmark_get_default_mem_allocator();
+    cmark_parser* parser = cmark_parser_new_with_mem(CMARK_OPT_DEFAULT, mem);
+    for (const char* name : {"table", "strikethrough", "autolink", "tasklist"}) {
+        if (cmark_syntax_extension* extension = cmark_find_syntax_extension(name)) {
+            cmark_parser_attach_syntax_extension(parser, extension);
+        }
+    }
+    cmark_parser_feed(parser, text.data(), text.size());
+    cmark_node* document = cmark_parser_finish(parser);
+    char* html = cmark_render_html_with_mem(document, CMARK_OPT_DEFAULT | CMARK_OPT_UNSAFE,
+                                            cmark_parser_get_syntax_extensions(parser), mem);
+    const std::size_t size = std::char_traits<char>::length(html);
+    mem->free(html);
+    cmark_node_free(document);
+    cmark_parser_free(parser);
+    return size;
+}
+
+// The reference: GitHub-flavoured Markdown to HTML with cmark-gfm, on as many bytes.
+void BM_CmarkGfmToHtml(benchmark::State& state) {
+    const std::string& text = markdown_input();
+    report_peak(state, text.size(), [&] { benchmark::DoNotOptimize(cmark_to_html(text)); });
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(cmark_to_html(text));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_CmarkGfmToHtml)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace

@@ -1,0 +1,35 @@
+#include "kerfa_document_manager/components/convertors/convertor.hpp"
+
+#include <gtest/gtest.h>
+
+#include "kerfa_document_manager/configure/parser_factory.hpp"
+
+namespace kerfa_document_manager::components::convertors {
+namespace {
+
+kerfa_content::data::types::Document document_of(std::string_view text) {
+    auto parse = configure::ParserFactory::with_setup({}, configure::DoubleTagMode::RemovePrivate)
+                     .parse_from(text, kerfa_content::types::Source::file("a.kerfa"));
+    kerfa_content::data::types::Document document;
+    document.source = kerfa_content::types::Source::file("a.kerfa");
+    document.metadata = std::move(parse.metadata);
+    document.children = std::move(parse.content);
+    return document;
+}
+
+TEST(Convertor, CanonicalKerfaIsTargetThree) {
+    const auto document = document_of("<meta>Title: T<>\n# A\n<b>x<> <strikethrough>y<>\n");
+    ASSERT_TRUE(has_writer(3));
+    EXPECT_EQ(convert(document, 3), "<metadata>title: T<>\n# A\n<bold>x<> <strike>y<>\n");
+    EXPECT_FALSE(has_writer(9));
+}
+
+TEST(ConvertorDeathTest, AFormPastTheNineIsAnInternalFault) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto document = document_of("x");
+    EXPECT_EXIT(convert(document, 9), ::testing::ExitedWithCode(101),
+                "No writer for conversion target 9\\.");
+}
+
+}  // namespace
+}  // namespace kerfa_document_manager::components::convertors

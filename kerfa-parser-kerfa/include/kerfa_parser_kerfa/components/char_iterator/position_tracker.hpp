@@ -1,0 +1,58 @@
+#pragma once
+
+#include <utility>
+
+#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
+#include "kerfa_parser_kerfa/components/char_iterator/shared_position.hpp"
+#include "kerfa_parser_kerfa/components/char_iterator/utf8.hpp"
+
+namespace kerfa_parser_kerfa::components::char_iterator {
+
+// Bottom layer of the chain: counts the bytes and lines of every character it passes up. A line
+// feed right after a carriage return belongs to the same line end, and the line number moves
+// only when the next line's first character is read.
+template <CharSource Inner>
+class PositionTracker {
+  public:
+    PositionTracker(Inner inner, SharedPosition position)
+        : inner_(std::move(inner)), position_(std::move(position)) {}
+
+    [[gnu::always_inline]] char32_t next() {
+        const char32_t c = inner_.next();
+        if (c == kEndOfInput) {
+            return c;
+        }
+        PositionCounters& counters = position_.counters();
+        if (line_ended_) {
+            if (c == U'\n' && after_cr_) {
+                counters.offset += 1;
+                after_cr_ = false;
+                return c;
+            }
+            counters.line += 1;
+            counters.line_start = counters.offset;
+            line_ended_ = false;
+        }
+        counters.offset += utf8_length(c);
+        if (c == U'\r') {
+            line_ended_ = true;
+            after_cr_ = true;
+        } else if (c == U'\n') {
+            line_ended_ = true;
+            after_cr_ = false;
+        } else {
+            after_cr_ = false;
+        }
+        return c;
+    }
+
+    const SharedPosition& position() const { return position_; }
+
+  private:
+    Inner inner_;
+    SharedPosition position_;
+    bool line_ended_ = false;
+    bool after_cr_ = false;
+};
+
+}  // namespace kerfa_parser_kerfa::components::char_iterator

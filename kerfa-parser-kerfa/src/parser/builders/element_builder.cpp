@@ -1,0 +1,201 @@
+#include "kerfa_parser_kerfa/parser/builders/element_builder.hpp"
+
+#include <utility>
+
+#include "kerfa_parser_kerfa/attributes/to_attribute_actual.hpp"
+#include "kerfa_parser_kerfa/parser/builders/build_element.hpp"
+#include "kerfa_parser_kerfa/parser/types/harness.hpp"
+
+namespace kerfa_parser_kerfa::parser::builders {
+
+namespace {
+
+using kerfa_content::data::attributes::Attribute;
+using kerfa_content::data::kinds::BlockKindRecord;
+using kerfa_content::data::kinds::ValueNeed;
+using kerfa_content::data::structure::Content;
+using elements::types::Element;
+using elements::types::KerfaElementType;
+namespace bk = kerfa_content::data::kinds::block_kind;
+
+// The names that messages give elements without a kind of their own.
+constexpr std::string_view DIVIDER_NAME = "divider-line";
+constexpr std::string_view METADATA_NAME = "metadata";
+constexpr std::string_view COLUMN_NAME = "entry-block";
+constexpr std::string_view SEPARATOR_NAME = "entry-separator";
+
+Element build_checkbox(types::Harness& harness, const types::ElementBuilderPartial& partial) {
+    if (!partial.attributes || partial.attributes->empty()) {
+        return Element::Content{Content::Check{false}};
+    }
+    if (const auto* value = std::get_if<Attribute::Boolean>(&partial.attributes->front())) {
+        return Element::Content{Content::Check{value->value}};
+    }
+    harness.collector->report_invalid_element(harness.line, partial.name);
+    return Element::Content{Content::Check{false}};
+}
+
+Element build_image(types::Harness& harness, types::ElementBuilderPartial partial) {
+    if (!partial.attributes || partial.attributes->empty()) {
+        return build_invalid_element_and_terminator(harness, std::move(partial));
+    }
+    std::string path;
+    if (auto* text = std::get_if<Attribute::String>(&partial.attributes->front())) {
+        path = std::move(text->text);
+    }
+    return Element::Content{Content::Image{kerfa_content::types::Source::file(std::move(path))}};
+}
+
+}  // namespace
+
+ElementBuilder ElementBuilder::start(KerfaElementType type, std::string name) {
+    ElementBuilder builder{std::move(type), std::move(name), std::nullopt, false};
+    if (const auto* alias = builder.element_type.get_if<KerfaElementType::BlockAlias>()) {
+        builder.attributes = alias->attributes();
+    } else if (const auto* alias = builder.element_type.get_if<KerfaElementType::PropertyAlias>()) {
+        builder.attributes = alias->attributes();
+    }
+    return builder;
+}
+
+void ElementBuilder::push(Attribute attribute) {
+    if (!attributes) {
+        attributes.emplace();
+    }
+    attributes->push_back(std::move(attribute));
+}
+
+void ElementBuilder::add_attribute(types::Harness& harness, std::string word) {
+    if (attributes) {
+        add_later_attribute(harness, std::move(word));
+    } else {
+        add_first_attribute(harness, std::move(word));
+    }
+}
+
+// The element's value. Types that never store a word report every word they are given.
+void ElementBuilder::add_first_attribute(types::Harness& harness, std::string word) {
+    auto& collector = *harness.collector;
+    const std::size_t line = harness.line;
+    std::visit(
+        [&](const auto& type) {
+            using T = std::decay_t<decltype(type)>;
+            if constexpr (std::is_same_v<T, KerfaElementType::Block>) {
+                if (auto attribute = to_block_attribute(harness, *type.kind, word)) {
+                    push(std::move(*attribute));
+                }
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Property>) {
+                if (type.kind->need == ValueNeed::None) {
+                    invalid = true;
+                    collector.report_unexpected_attribute(line, type.kind->name, word);
+                    return;
+                }
+                auto attribute = attributes::to_attribute_actual(harness.attribute_lookup,
+                                                                 type.kind->value_kind, word);
+                if (!attribute) {
+                    invalid = true;
+                    collector.report_unexpected_attribute(line, type.kind->name, word);
+                    return;
+                }
+                if (const auto* refused = std::get_if<Attribute::Invalid>(&*attribute)) {
+                    invalid = true;
+                    collector.report_invalid_attribute(line, type.kind->name, refused->text);
+                }
+                push(std::move(*attribute));
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Checkbox>) {
+                push(harness.attribute_lookup.checked(word));
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Image> ||
+                                 std::is_same_v<T, KerfaElementType::Unknown>) {
+                push(Attribute::string(std::move(word)));
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Divider>) {
+                collector.report_unexpected_attribute(line, DIVIDER_NAME, word);
+            } else if constexpr (std::is_same_v<T, KerfaElementType::HtmlBlock>) {
+                collector.report_unexpected_attribute(line, name, word);
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Metadata>) {
+                collector.report_unexpected_attribute(line, METADATA_NAME, word);
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Column>) {
+                collector.report_unexpected_attribute(line, COLUMN_NAME, word);
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Separator>) {
+                collector.report_unexpected_attribute(line, SEPARATOR_NAME, word);
+            }
+            // Aliases start with their implied value, so no word of theirs is a first one.
+        },
+        element_type.value);
+}
+
+void ElementBuilder::add_later_attribute(types::Harness& harness, std::string word) {
+    if (const auto* block = element_type.get_if<KerfaElementType::Block>()) {
+        const auto id = block->kind->id;
+        if (id == bk::BULLET) {
+            push(Attribute::string(std::move(word)));  // the list's start
+        } else if (id == bk::TABLE || id == bk::TABLE_HEADING) {
+            if (auto attribute = to_block_attribute(harness, *block->kind, word)) {
+                push(std::move(*attribute));
+            }
+        }
+        return;
+    }
+    if (element_type.is<KerfaElementType::Property>() || element_type.is<KerfaElementType::Image>() ||
+        element_type.is<KerfaElementType::Unknown>()) {
+        push(Attribute::string(std::move(word)));
+    }
+}
+
+std::optional<Attribute> ElementBuilder::to_block_attribute(types::Harness& harness,
+                                                            const BlockKindRecord& kind,
+                                                            std::string_view word) {
+    if (kind.need != ValueNeed::None) {
+        auto attribute =
+            attributes::to_attribute_actual(harness.attribute_lookup, kind.value_kind, word);
+        if (attribute) {
+            if (const auto* refused = std::get_if<Attribute::Invalid>(&*attribute)) {
+                invalid = true;
+                harness.collector->report_invalid_attribute(harness.line, kind.name,
+                                                            refused->text);
+            }
+            return attribute;
+        }
+    }
+    invalid = true;
+    harness.collector->report_unexpected_attribute(harness.line, kind.name, word);
+    return std::nullopt;
+}
+
+Element ElementBuilder::build(types::Harness& harness) && {
+    types::ElementBuilderPartial partial{std::move(name), std::move(attributes), invalid};
+    return std::visit(
+        [&](auto& type) -> Element {
+            using T = std::decay_t<decltype(type)>;
+            if constexpr (std::is_same_v<T, KerfaElementType::Block>) {
+                return build_block(harness, std::move(partial), *type.kind);
+            } else if constexpr (std::is_same_v<T, KerfaElementType::BlockAlias>) {
+                partial.attributes = type.attributes();
+                return build_block(harness, std::move(partial), *type.kind);
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Property>) {
+                return build_property(harness, std::move(partial), *type.kind);
+            } else if constexpr (std::is_same_v<T, KerfaElementType::PropertyAlias>) {
+                partial.attributes = type.attributes();
+                return build_property(harness, std::move(partial), *type.kind);
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Checkbox>) {
+                return build_checkbox(harness, partial);
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Divider>) {
+                return Element::Content{Content::DividerLine{}};
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Image>) {
+                return build_image(harness, std::move(partial));
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Unknown>) {
+                return build_invalid_element(harness, std::move(partial));
+            } else if constexpr (std::is_same_v<T, KerfaElementType::HtmlBlock>) {
+                return Element::Html{};
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Metadata>) {
+                return Element::Metadata{};
+            } else if constexpr (std::is_same_v<T, KerfaElementType::Column>) {
+                return Element::TableEntry{std::move(partial.name)};
+            } else {
+                static_assert(std::is_same_v<T, KerfaElementType::Separator>);
+                return Element::TableEntrySeparator{std::move(partial.name)};
+            }
+        },
+        element_type.value);
+}
+
+}  // namespace kerfa_parser_kerfa::parser::builders

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "kerfa_content/modules/parser/types/parse_data.hpp"
+#include "kerfa_parser_kerfa/components/char_iterator/char_chain.hpp"
+#include "kerfa_parser_kerfa/configure/collector_factory.hpp"
+#include "kerfa_parser_kerfa/elements/element_lookup.hpp"
+#include "kerfa_parser_kerfa/parser/state/state.hpp"
+#include "kerfa_parser_kerfa/parser/types/harness.hpp"
+#include "kerfa_parser_kerfa/tokenizer/tokenizer.hpp"
+
+namespace kerfa_parser_kerfa::parser {
+
+namespace detail {
+
+// Feeds every token to the state machine, then completes the state and the last section.
+template <class Chain>
+void run_tokens(Chain& chain, const components::char_iterator::SharedPosition& position,
+                types::Harness& harness) {
+    tokenizer::Tokenizer<Chain> tokenizer(std::move(chain), position);
+    state::State state = state::State::Start{};
+    while (std::optional<tokenizer::types::LocatedToken> located = tokenizer.next_token()) {
+        harness.line = located->line;
+        harness.line_start = located->line_start;
+        state = state::State::next(std::move(state), harness, std::move(located->token));
+    }
+    state::State::complete(std::move(state), harness);
+    if (std::optional<std::size_t> line = tokenizer.unexpected_end_line()) {
+        harness.collector->report_unexpected_end_of_input(*line);
+    }
+    harness.collector->complete_section();
+}
+
+}  // namespace detail
+
+// One parse over a concrete character source: filters by mode, tokenizer, state machine and
+// collector, then the result holders become the ParseData.
+template <components::char_iterator::CharSource Source>
+kerfa_content::modules::parser::types::ParseData run_parse(
+    Source source, bool trace, components::char_iterator::DoubleTagMode mode) {
+    std::vector<kerfa_content::data::structure::Data> content;
+    kerfa_content::types::Metadata metadata;
+    std::vector<errors::ElementError> errors;
+    kerfa_content::modules::parser::types::SourcePositions positions;
+    components::char_iterator::SharedPosition position;
+    components::char_iterator::SharedSpans spans;
+    {
+        types::Harness harness{
+            configure::CollectorFactory{trace}.collector(content, metadata, errors, 0, positions),
+            attributes::AttributeLookup{}, elements::element_map()};
+        components::char_iterator::visit_char_chain(
+            std::move(source), mode, position, spans,
+            [&](auto& chain) { detail::run_tokens(chain, position, harness); });
+    }
+    positions.private_spans = spans.to_vec();
+    std::optional<kerfa_content::modules::parser::types::FormatError> error;
+    if (!errors.empty()) {
+        error.emplace();
+        error->messages.reserve(errors.size());
+        for (const errors::ElementError& element_error : errors) {
+            error->messages.push_back(element_error.as_string());
+        }
+    }
+    return kerfa_content::modules::parser::types::ParseData::with_positions(
+        {std::move(content), std::move(error), std::nullopt, std::move(metadata)},
+        std::move(positions));
+}
+
+}  // namespace kerfa_parser_kerfa::parser

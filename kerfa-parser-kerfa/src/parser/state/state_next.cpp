@@ -1,0 +1,259 @@
+#include <array>
+#include <utility>
+
+#include "kerfa_parser_kerfa/parser/state/state.hpp"
+#include "kerfa_parser_kerfa/parser/state/state_element.hpp"
+#include "kerfa_parser_kerfa/parser/state/state_list.hpp"
+#include "kerfa_parser_kerfa/parser/state/state_metadata.hpp"
+#include "kerfa_parser_kerfa/parser/state/state_post_metadata.hpp"
+#include "kerfa_parser_kerfa/parser/state/state_table.hpp"
+#include "kerfa_parser_kerfa/parser/state/state_table_post_heading.hpp"
+#include "kerfa_parser_kerfa/parser/state/state_table_row.hpp"
+#include "kerfa_parser_kerfa/parser/types/harness.hpp"
+#include "kerfa_parser_kerfa/parser/utils/table_utils.hpp"
+
+// The grammar of one token, as a table of cells indexed by state and token. Tokens that the
+// tokenizer never delivers in a state are reported and leave the state unchanged.
+
+namespace kerfa_parser_kerfa::parser::state {
+
+namespace {
+
+using tokenizer::types::Token;
+using types::Harness;
+namespace table_utils = utils::table_utils;
+namespace bk = kerfa_content::data::kinds::block_kind;
+
+using Cell = State (*)(State& state, Harness& harness, Token& token);
+
+template <class T>
+T& payload(Token& token) {
+    return std::get<T>(token.value);
+}
+
+template <class S>
+TableKinds kinds(const State& state) {
+    return std::get<S>(state.value).kinds;
+}
+
+// Every state.
+
+State report(State& state, Harness& harness, Token& token) {
+    harness.report_bad_state_token(token, state);
+    return std::move(state);
+}
+
+State element(State&, Harness& harness, Token& token) {
+    return StateElement::start_element(harness, std::move(payload<Token::Element>(token).name));
+}
+
+State terminator(State& state, Harness& harness, Token&) {
+    return State::next_terminator(std::move(state), harness);
+}
+
+// A heading ends the section before it, unless nothing has been added yet: then it joins the
+// implicit first section.
+State heading(State& state, Harness& harness, Token& token) {
+    auto& collector = *harness.collector;
+    if (state.is<State::Start>()) {
+        collector.update_section_start(harness.line_start);
+    } else {
+        collector.complete_section();
+        collector.add_section(harness.line_start);
+    }
+    collector.add_heading(payload<Token::Heading>(token).count);
+    return State::Default{};
+}
+
+// Default and Start.
+
+State add_text(State&, Harness& harness, Token& token) {
+    harness.collector->add_text(std::move(payload<Token::Text>(token).text));
+    return State::Default{};
+}
+
+State add_line_break(State&, Harness& harness, Token& token) {
+    harness.collector->add_line_break(payload<Token::Newline>(token).carriage_return);
+    return State::Default{};
+}
+
+State add_tagline(State&, Harness& harness, Token&) {
+    harness.collector->add_tagline();
+    return State::Default{};
+}
+
+// "<" as the whole document is kept as text.
+State start_orphan(State&, Harness& harness, Token&) {
+    harness.collector->report_unexpected_end_of_input(harness.line);
+    harness.collector->add_text("<");
+    return State::Default{};
+}
+
+// Element.
+
+State element_attribute(State& state, Harness& harness, Token& token) {
+    std::get<State::Element>(state.value)
+        .builder->add_attribute(harness, std::move(payload<Token::ElementAttribute>(token).value));
+    return std::move(state);
+}
+
+State element_complete(State& state, Harness& harness, Token&) {
+    return StateElement::next_element_complete(
+        harness, std::move(*std::get<State::Element>(state.value).builder));
+}
+
+State element_unterminated(State& state, Harness& harness, Token&) {
+    return StateElement::next_unterminated_element(
+        harness, std::move(*std::get<State::Element>(state.value).builder));
+}
+
+// Html and Metadata.
+
+State html_text(State& state, Harness& harness, Token& token) {
+    std::string& text = payload<Token::Text>(token).text;
+    if (!text.empty()) {
+        harness.collector->add_html(std::move(text));
+    }
+    return std::move(state);
+}
+
+State metadata_text(State&, Harness& harness, Token& token) {
+    return StateMetadata::next_text(harness, std::move(payload<Token::Text>(token).text));
+}
+
+State post_metadata_text(State&, Harness& harness, Token& token) {
+    return StatePostMetadata::next_text(harness, std::move(payload<Token::Text>(token).text));
+}
+
+State post_metadata_newline(State&, Harness& harness, Token& token) {
+    return StatePostMetadata::next_newline(harness, std::move(token));
+}
+
+// Lists.
+
+State list_text(State&, Harness& harness, Token& token) {
+    return StateList::next_text(harness, std::move(payload<Token::Text>(token).text));
+}
+
+State list_newline(State&, Harness& harness, Token&) { return StateList::next_newline(harness); }
+
+State list_tagline(State&, Harness& harness, Token&) { return StateList::next_tagline(harness); }
+
+State list_entry_text(State&, Harness& harness, Token& token) {
+    harness.collector->add_text(std::move(payload<Token::Text>(token).text));
+    return State::ImplicitListEntry{};
+}
+
+State list_entry_newline(State&, Harness& harness, Token&) {
+    harness.collector->complete_current_container();
+    return State::List{};
+}
+
+// Tables.
+
+State table_text(State& state, Harness& harness, Token& token) {
+    return StateTable::next_text(harness, kinds<State::Table>(state),
+                                 std::move(payload<Token::Text>(token).text));
+}
+
+State table_newline(State& state, Harness& harness, Token&) {
+    table_utils::add_empty_row_and_entry(harness, kinds<State::Table>(state));
+    return std::move(state);
+}
+
+State table_tagline(State& state, Harness& harness, Token&) {
+    return StateTable::next_tagline(harness, kinds<State::Table>(state));
+}
+
+State table_entry_text(State& state, Harness& harness, Token& token) {
+    harness.collector->add_text(std::move(payload<Token::Text>(token).text));
+    return std::move(state);
+}
+
+State table_entry_newline(State& state, Harness& harness, Token&) {
+    harness.collector->complete_current_container();
+    harness.collector->complete_current_container();
+    return State::Table{kinds<State::ImplicitTableEntry>(state)};
+}
+
+State post_heading_text(State& state, Harness& harness, Token& token) {
+    return StateTablePostHeading::next_text(harness, kinds<State::TablePostHeading>(state),
+                                            std::move(payload<Token::Text>(token).text));
+}
+
+State post_heading_newline(State& state, Harness& harness, Token&) {
+    const State table = State::Table{kinds<State::TablePostHeading>(state)};
+    harness.collector->replace_current_state(table);
+    return table;
+}
+
+template <class RowState>
+State row_text(State& state, Harness& harness, Token& token) {
+    return StateTableRow::next_text(harness, kinds<RowState>(state),
+                                    std::move(payload<Token::Text>(token).text));
+}
+
+template <class RowState>
+State row_newline(State& state, Harness& harness, Token&) {
+    harness.collector->complete_current_container();
+    return State::Table{kinds<RowState>(state)};
+}
+
+constexpr std::size_t TOKEN_COUNT = std::variant_size_v<Token::Variant>;
+
+using Row = std::array<Cell, TOKEN_COUNT>;
+
+// Columns: Element, ElementAttribute, ElementComplete, ElementTerminator, Heading, Newline,
+// Tagline, Text, OrphanedElementOpen, UnterminatedElement. Rows: the states in index order.
+constexpr std::array<Row, State::COUNT> CELLS{{
+    // Default
+    {element, report, report, terminator, heading, add_line_break, add_tagline, add_text, report,
+     report},
+    // Element
+    {element, element_attribute, element_complete, terminator, heading, report, report, report,
+     report, element_unterminated},
+    // Html
+    {element, report, report, terminator, heading, report, report, html_text, report, report},
+    // List
+    {element, report, report, terminator, heading, list_newline, list_tagline, list_text, report,
+     report},
+    // ImplicitListEntry
+    {element, report, report, terminator, heading, list_entry_newline, report, list_entry_text,
+     report, report},
+    // Metadata
+    {element, report, report, terminator, heading, report, report, metadata_text, report, report},
+    // PostMetadata
+    {element, report, report, terminator, heading, post_metadata_newline, report,
+     post_metadata_text, report, report},
+    // Start
+    {element, report, report, terminator, heading, add_line_break, add_tagline, add_text,
+     start_orphan, report},
+    // Table
+    {element, report, report, terminator, heading, table_newline, table_tagline, table_text, report,
+     report},
+    // ExplicitTableEntry
+    {element, report, report, terminator, heading, report, report, report, report, report},
+    // TableHeadingStandalone
+    {element, report, report, terminator, heading, report, report, report, report, report},
+    // ImplicitTableEntry
+    {element, report, report, terminator, heading, table_entry_newline, report, table_entry_text,
+     report, report},
+    // TablePostHeading
+    {element, report, report, terminator, heading, post_heading_newline, report, post_heading_text,
+     report, report},
+    // TableRow
+    {element, report, report, terminator, heading, row_newline<State::TableRow>, report,
+     row_text<State::TableRow>, report, report},
+    // TableRowAutoEntry
+    {element, report, report, terminator, heading, row_newline<State::TableRowAutoEntry>, report,
+     row_text<State::TableRowAutoEntry>, report, report},
+}};
+
+}  // namespace
+
+State State::next(State state, Harness& harness, Token token) {
+    const Cell cell = CELLS[state.value.index()][token.value.index()];
+    return cell(state, harness, token);
+}
+
+}  // namespace kerfa_parser_kerfa::parser::state

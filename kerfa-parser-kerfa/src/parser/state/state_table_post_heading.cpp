@@ -1,0 +1,15 @@
+#include "kerfa_parser_kerfa/parser/state/state_table_post_heading.hpp"
+
+#include <utility>
+
+#include "kerfa_parser_kerfa/parser/state/state_table.hpp"
+
+namespace kerfa_parser_kerfa::parser::state {
+
+State StateTablePostHeading::next_text(types::Harness& harness, TableKinds kinds,
+                                       std::string text) {
+    harness.collector->replace_current_state(State::Table{kinds});
+    return StateTable::next_text(harness, kinds, std::move(text));
+}
+
+}  // namespace kerfa_parser_kerfa::parser::state

@@ -1,0 +1,98 @@
+#include "kerfa_render_html/html_file_renderer.hpp"
+
+#include <memory>
+#include <optional>
+
+#include "kerfa_render_core_static/components/render_noop.hpp"
+#include "kerfa_render_core_static/components/walk_container.hpp"
+#include "kerfa_render_html/html_render/definitions/block.hpp"
+#include "kerfa_render_html/html_render/definitions/property.hpp"
+#include "kerfa_render_html/html_render/render_actual_check.hpp"
+#include "kerfa_render_html/html_render/render_actual_divider_line.hpp"
+#include "kerfa_render_html/html_render/render_actual_heading.hpp"
+#include "kerfa_render_html/html_render/render_actual_html.hpp"
+#include "kerfa_render_html/html_render/render_actual_image.hpp"
+#include "kerfa_render_html/html_render/render_actual_line_break.hpp"
+#include "kerfa_render_html/html_render/render_actual_section.hpp"
+#include "kerfa_render_html/html_render/render_actual_tagline.hpp"
+#include "kerfa_render_html/html_render/render_actual_text.hpp"
+#include "kerfa_render_html/page/page_frame.hpp"
+
+namespace kerfa_render_html {
+
+namespace renders = kerfa_render_core_static::renders;
+namespace components = kerfa_render_core_static::components;
+namespace html_render = kerfa_render_html::html_render;
+using kerfa_content::data::structure::Container;
+using kerfa_content::data::structure::Data;
+using kerfa_content::data::types::Document;
+
+namespace {
+
+void append_page_start(std::string& out) {
+    const std::string_view sheet = page::style_sheet();
+    out.reserve(out.size() + page::kPageHead.size() + page::kStyleOpen.size() + sheet.size() +
+                page::kStyleClose.size() + page::kPageEnd.size());
+    out += page::kPageHead;
+    out += page::kStyleOpen;
+    out += sheet;
+    out += page::kStyleClose;
+}
+
+}  // namespace
+
+renders::RendererLookup new_renders_lookup(std::string image_path_prefix) {
+    renders::ComponentSet set;
+    set.name = "Default";
+    set.blocks = html_render::definitions::all_blocks();
+    set.properties = html_render::definitions::all_properties();
+    set.check = std::make_unique<html_render::RenderActualCheck>();
+    set.divider_line = std::make_unique<html_render::RenderActualDividerLine>();
+    set.heading = std::make_unique<html_render::RenderActualHeading>();
+    set.html = std::make_unique<html_render::RenderActualHtml>();
+    set.image = std::make_unique<html_render::RenderActualImage>(std::move(image_path_prefix));
+    set.invalid_element = components::RenderInvalidPropertyNoop::boxed();
+    set.line_break = std::make_unique<html_render::RenderActualLineBreak>();
+    set.section = std::make_unique<html_render::RenderActualSection>();
+    set.tagline = std::make_unique<html_render::RenderActualTagline>();
+    set.text = std::make_unique<html_render::RenderActualText>();
+    renders::RendererLookup lookup = renders::RendererLookup::create(std::move(set), {}, {});
+    // A heading line cut short by the next one (Markdown headings in quotes and lists) would
+    // leave its tag open over the rest of the page.
+    lookup.close_replaced_lines = true;
+    return lookup;
+}
+
+HtmlFileRenderer::HtmlFileRenderer(std::string image_path_prefix)
+    : lookup_(new_renders_lookup(std::move(image_path_prefix))) {}
+
+HtmlFileRenderer HtmlFileRenderer::from_document(const Document& document) {
+    std::optional<std::string> stem = document.source.name();
+    if (!stem) {
+        return HtmlFileRenderer(std::string());
+    }
+    stem->push_back('/');
+    return HtmlFileRenderer(std::move(*stem));
+}
+
+std::string HtmlFileRenderer::render(const Document& document) const {
+    std::string out;
+    render_all_to(document.children, out);
+    return out;
+}
+
+void HtmlFileRenderer::render_all_to(std::span<const Data> items, std::string& out) const {
+    append_page_start(out);
+    components::WalkContainer walker(lookup_);
+    walker.render_children(items, out);
+    out += page::kPageEnd;
+}
+
+void HtmlFileRenderer::render_container_to(const Container& container, std::string& out) const {
+    append_page_start(out);
+    components::WalkContainer walker(lookup_);
+    walker.render(container, out, false, false);
+    out += page::kPageEnd;
+}
+
+}  // namespace kerfa_render_html

@@ -1,0 +1,24 @@
+#include "kerfa_render_html/html_render/render_actual_image.hpp"
+
+#include <optional>
+
+#include "kerfa_render_html/html_render/utils/escape.hpp"
+
+namespace kerfa_render_html::html_render {
+
+void RenderActualImage::render(const kerfa_render_core_static::modules::Source& source,
+                               std::string& out) const {
+    const std::optional<std::string> path = source.path_string_option();
+    if (!path) {
+        return;
+    }
+    out += "<img src=\"";
+    // Byte for byte: a web address in capitals or of another scheme counts as a relative path.
+    if (!path->starts_with("http://") && !path->starts_with("https://")) {
+        utils::append_attribute_escaped(out, path_prefix_);
+    }
+    utils::append_attribute_escaped(out, *path);
+    out += "\" />";
+}
+
+}  // namespace kerfa_render_html::html_render

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "kerfa_content/data/attributes/color.hpp"
+#include "kerfa_content/data/types/property.hpp"
+
+// Writing element values as Kerfa markup reads them back.
+namespace kerfa_render_kerfa::utils {
+
+// Each attribute after one blank: names, numbers and colours as they are, texts through
+// append_str.
+void append_attributes_full(const kerfa_content::data::types::Attributes& attributes,
+                            std::string& out);
+
+// A text value: nothing for "", else escaped and, when it holds White_Space, a "<" or starts
+// with "'", between double quotes.
+void append_str(std::string_view text, std::string& out);
+
+// As append_str, but an empty text is written as "" so that it stays a value.
+void append_str_or_empty(std::string_view text, std::string& out);
+
+// A colour value as "#" and its digits, a named colour by its Kerfa name.
+void append_color(const kerfa_content::data::attributes::Color& color, std::string& out);
+
+void append_integer(std::int64_t value, std::string& out);
+
+// Backslashes doubled, a backslash before every double quote, every ">" and every "<" that
+// directly follows another "<" (so that "<<" cannot open a double tag).
+std::string escape_special_characters(std::string_view text);
+void append_escaped_special_characters(std::string_view text, std::string& out);
+
+// The Kerfa spelling of a named colour, e.g. "dark-slate-gray".
+std::string_view kerfa_color_name(kerfa_content::data::attributes::NamedColor color);
+
+}  // namespace kerfa_render_kerfa::utils

@@ -1,0 +1,30 @@
+#include "kerfa_render_kerfa/kerfa_render/content_components.hpp"
+
+#include "kerfa_render_kerfa/utils/attributes.hpp"
+#include "kerfa_render_kerfa/utils/text.hpp"
+
+namespace kerfa_render_kerfa::kerfa_render {
+
+void RenderActualText::render(std::string_view text, std::string& out) const {
+    if (!text.empty() && (text.front() == '#' || text.front() == '@')) {
+        out += '\\';
+    }
+    kerfa_render_kerfa::utils::append_escaped_text(text, out);
+}
+
+void RenderActualHtml::render(std::string_view html, std::string& out) const {
+    out += "<html-block>";
+    kerfa_render_kerfa::utils::append_escaped_text(html, out);
+    out += "<>";
+}
+
+void RenderActualImage::render(const Source& source, std::string& out) const {
+    out += "<image";
+    if (const auto path = source.path_string_option()) {
+        out += ' ';
+        kerfa_render_kerfa::utils::append_str_or_empty(*path, out);
+    }
+    out += '>';
+}
+
+}  // namespace kerfa_render_kerfa::kerfa_render

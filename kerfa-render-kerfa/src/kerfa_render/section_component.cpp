@@ -1,0 +1,20 @@
+#include "kerfa_render_kerfa/kerfa_render/section_component.hpp"
+
+#include "kerfa_render_kerfa/kerfa_render/utils/metadata.hpp"
+#include "kerfa_render_kerfa/utils/text.hpp"
+
+namespace kerfa_render_kerfa::kerfa_render {
+
+void RenderActualSection::end(const Section& section, std::string& out) const {
+    if (!section.metadata || section.metadata->is_empty()) {
+        return;
+    }
+    // A line feed only where the content has not ended its line already: another one would
+    // read back as one more empty line on every conversion.
+    if (!kerfa_render_kerfa::utils::ends_in_line_end(out)) {
+        out += '\n';
+    }
+    utils::append_metadata(*section.metadata, out);
+}
+
+}  // namespace kerfa_render_kerfa::kerfa_render
