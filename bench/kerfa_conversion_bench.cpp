@@ -76,8 +76,7 @@ long status_kib(std::string_view key) {
 }
 
 std::size_t convert_file(const std::string& path) {
-    auto retrieved =
-        kerfa_tool::retrieve(path, kerfa_tool::DoubleTagMode::RemovePrivate);
+    auto retrieved = kerfa_tool::retrieve(path, kerfa_tool::DoubleTagMode::RemovePrivate);
     if (!retrieved) {
         std::abort();
     }

@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
 #include "kerfa_parser_kerfa/configure/parser_factory.hpp"
 #include "parse_invariants.hpp"
 #include "shared/components/char_iterator/str_char_iterator.hpp"
+#include "shared/utils/utf8.hpp"
 
 namespace {
 
@@ -28,7 +30,14 @@ void check(const kerfa_content::modules::parser::types::ParseData& data, std::si
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(bytes), size);
+    // Parsers take UTF-8 text (the tool refuses other files), and positions count the bytes of
+    // that text; other bytes are first made text as a reader would.
+    std::string owned(reinterpret_cast<const char*>(bytes), size);
+    if (!shared::utils::is_valid_utf8(owned)) {
+        owned = shared::utils::utf8_lossy(owned);
+    }
+    const std::string_view text = owned;
+    size = text.size();
     for (DoubleTagMode mode : {DoubleTagMode::Off, DoubleTagMode::Strip, DoubleTagMode::RemoveAll,
                                DoubleTagMode::RemovePrivate}) {
         const auto parser = kerfa_parser_kerfa::configure::ParserFactory{{}, mode}.new_parser();

@@ -15,16 +15,14 @@ using kerfa_content::data::structure::Container;
 using kerfa_content::data::types::Block;
 using kerfa_content::data::types::Section;
 
-constexpr std::size_t DEPTH = 1'000'000;
-
-// A section holding a chain of blocks DEPTH deep, each holding a letter before the next block;
-// the innermost holds a link span.
-Section deep_section() {
+// A section starting with a heading and holding a chain of blocks `depth` deep, each holding a
+// letter before the next block; the innermost holds a link span.
+Section deep_section(std::size_t depth) {
     Section root;
     root.children.push_back(heading(0));
     std::vector<Data>* tail = &root.children;
-    for (std::size_t depth = 0; depth < DEPTH; ++depth) {
-        Block next{static_cast<std::uint16_t>(depth % 14), std::nullopt, {}};
+    for (std::size_t level = 0; level < depth; ++level) {
+        Block next{static_cast<std::uint16_t>(level % 14), std::nullopt, {}};
         next.children.reserve(2);
         next.children.emplace_back(Content::Text{"x"});
         tail->emplace_back(std::move(next));
@@ -36,8 +34,9 @@ Section deep_section() {
     return root;
 }
 
-TEST(DeepTree, BuiltWalkedClonedComparedAndDroppedWithoutRecursion) {
-    Section section = deep_section();
+TEST(DeepTree, MillionLevelsBuiltWalkedAndDroppedWithoutRecursion) {
+    constexpr std::size_t DEPTH = 1'000'000;
+    Section section = deep_section(DEPTH);
 
     std::string plain;
     for (const auto& item : section.children) {
@@ -47,22 +46,32 @@ TEST(DeepTree, BuiltWalkedClonedComparedAndDroppedWithoutRecursion) {
     EXPECT_EQ(plain.substr(plain.size() - 4), "xend");
     EXPECT_EQ(kerfa_content::utils::get_content_starting_with(section.children, 1).size(),
               DEPTH + 3);
+    kerfa_content::utils::update_from_heading(section);
+    ASSERT_TRUE(section.name.has_value());
+    EXPECT_EQ(section.name->size(), DEPTH + 3);
 
-    Section copy = section.clone_state();
-    copy.children = kerfa_content::data::structure::clone_items(section.children);
-    EXPECT_EQ(copy, section);
+    // Replacing a tree by assignment releases it flat.
+    Data whole(std::move(section));
+    whole = text("small");
+}
+
+// Deep enough that a walk holding one call frame per level would exhaust the stack.
+TEST(DeepTree, ClonedAndComparedWithoutRecursion) {
+    constexpr std::size_t DEPTH = 200'000;
+    Data original(deep_section(DEPTH));
+
+    // Cloning a container walks its children with clone_items.
+    Data copy = original.clone();
+    EXPECT_EQ(copy, original);
 
     // A difference at the very bottom is found.
-    std::vector<Data>* tail = &copy.children;
+    std::vector<Data>* tail = &copy.as_container()->children();
     while (tail->size() > 1 && tail->at(1).as_container() != nullptr) {
         tail = &tail->at(1).as_container()->children();
     }
     tail->back() = text("changed");
-    EXPECT_NE(copy, section);
-
-    // Replacing a tree by assignment and dropping one both release it flat.
-    Data whole(std::move(copy));
-    whole = text("small");
+    EXPECT_NE(copy, original);
+    EXPECT_NE(*copy.as_container()->as_section(), *original.as_container()->as_section());
 }
 
 }  // namespace

@@ -32,7 +32,9 @@ TEST(DocumentLinkRead, PartsEscapesAndOrder) {
         {"a:b::c:", {"a:b::c:", nullopt, nullopt}},  // other colons are text
         {"d\\:?x", {"d:?x", nullopt, nullopt}},      // "\:" is a colon everywhere
         {"d\\\\x", {"d\\\\x", nullopt, nullopt}},    // in the document "\\" stays two
-        {"d:?a\\\\b:#c\\\\", {"d", "a\\b", "c\\"}},  // in filter and select it is one
+        {"d\\\\:?f", {"d\\\\", "f", nullopt}},       // ... and its second backslash escapes nothing
+        {"d\\\\\\:?f", {"d\\\\:?f", nullopt, nullopt}},  // the third one does
+        {"d:?a\\\\b:#c\\\\", {"d", "a\\b", "c\\"}},      // in filter and select it is one
         {"d:?a\\:?b", {"d", "a:?b", nullopt}},
         {"d:?a\\", {"d", "a\\", nullopt}},    // a backslash at the end
         {"d:?a\\x", {"d", "a\\x", nullopt}},  // before another character
@@ -68,7 +70,7 @@ TEST(DocumentLinkWrite, TextFormAndEscape) {
 TEST(DocumentLinkRoundTrip, WrittenFilterAndSelectReadBack) {
     const std::vector<DocumentLink> links{
         {"doc", "a:?b", "c\\d"},    {"doc", "x:", "y"},           {nullopt, "\\", ":#"},
-        {"doc", "f\\:?g", nullopt}, {"my doc", nullopt, "sel:?"},
+        {"doc", "f\\:?g", nullopt}, {"my doc", nullopt, "sel:?"}, {"a\\\\", "f", "s"},
     };
     for (const auto& link : links) {
         EXPECT_EQ(DocumentLink::from_string(link.to_string()), link) << link.to_string();
@@ -85,7 +87,8 @@ TEST(DocumentLinkRoundTrip, DocumentNamesThatDoNotSurvive) {
         {{"a:#b", "f", nullopt}, {"a", "f", "b"}},
         {{"a\\", "f", nullopt}, {"a:?f", nullopt, nullopt}},  // "\" + ":?" reads as "\:"
         {{"a\\:b", nullopt, nullopt}, {"a:b", nullopt, nullopt}},
-        {{"", "f", nullopt}, {nullopt, "f", nullopt}},  // an empty part is absent
+        {{"a\\\\\\", "f", nullopt}, {"a\\\\:?f", nullopt, nullopt}},  // an odd run of "\"
+        {{"", "f", nullopt}, {nullopt, "f", nullopt}},                // an empty part is absent
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DocumentLink::from_string(c.link.to_string()), c.read_back) << c.link.to_string();

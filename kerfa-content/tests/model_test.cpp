@@ -143,9 +143,32 @@ TEST(ItemEquality, DeepComparisonAndCloneAgree) {
                       block(2, list(block(3, list(open(kind::LINK), text("l"), close())))),
                       kerfa_content::configure::DataFactory::link("http://y"), close()))});
     changes.push_back({"fewer items", section(list(heading(1), text("T")))});
+    changes.push_back(
+        {"longer inner list",
+         section(list(heading(1), text("T"), line_break(true),
+                      block(2, list(block(3, list(open(kind::LINK), text("l"), close(), close())))),
+                      kerfa_content::configure::DataFactory::link("http://x"), close()))});
+    changes.push_back(
+        {"empty inner block",
+         section(list(heading(1), text("T"), line_break(true), block(2, list(block(3, {}))),
+                      kerfa_content::configure::DataFactory::link("http://x"), close()))});
     for (const auto& c : changes) {
         EXPECT_NE(original, c.other) << c.what;
+        EXPECT_NE(c.other, original) << c.what;
     }
+
+    // Items other than containers clone to equal, independent values.
+    const auto leaves = list(text("t"), html("<i>"), check(true), divider(), line_break(true),
+                             heading(3), tagline(), open_invalid("zz"), close(),
+                             kerfa_content::configure::DataFactory::link("http://x"),
+                             kerfa_content::configure::DataFactory::image("a.png"));
+    for (const auto& leaf : leaves) {
+        EXPECT_EQ(leaf.clone(), leaf) << leaf.index();
+    }
+    Data link = kerfa_content::configure::DataFactory::link("http://x");
+    const Data link_copy = link.clone();
+    (*link.as_property()->as_element()->attributes)[0] = Attribute::str("http://y");
+    EXPECT_NE(link, link_copy);
 }
 
 TEST(MetadataKeys, LowerCasedOnEntryLaterWinsSorted) {
@@ -156,12 +179,17 @@ TEST(MetadataKeys, LowerCasedOnEntryLaterWinsSorted) {
     metadata.insert("a", "2");
     metadata.insert("B", "3");
     metadata.insert("\u212Aey", "kelvin");  // KELVIN SIGN lower-cases to ASCII k
+    metadata.insert("\u00C9t\u00C9", "summer");
     EXPECT_EQ(metadata.get("title"), "second");
     EXPECT_EQ(metadata.get("TiTlE"), "second");
     EXPECT_EQ(metadata.get("b"), "3");
     EXPECT_EQ(metadata.get("key"), "kelvin");
+    EXPECT_EQ(metadata.get("\u212AEY"), "kelvin");
+    EXPECT_EQ(metadata.get("\u00E9t\u00E9"), "summer");
+    EXPECT_EQ(metadata.get("\u00C9T\u00C9"), "summer");
     EXPECT_EQ(metadata.get("missing"), std::nullopt);
-    EXPECT_EQ(metadata.keys(), (std::vector<std::string_view>{"a", "b", "key", "title"}));
+    EXPECT_EQ(metadata.keys(),
+              (std::vector<std::string_view>{"a", "b", "key", "title", "\u00E9t\u00E9"}));
 
     // From configuration text kept in case: the later line wins whichever spelling it has.
     struct Case {

@@ -188,6 +188,18 @@ TEST(RendererWrappers, DefaultsAndOneMetricPerOperation) {
                                         "renderer.render_container_to", "renderer.render"}));
 }
 
+TEST(MeterWithoutStore, StillRunsTheWrappedCall) {
+    std::vector<std::string> calls;
+    ParserMeter parser(std::make_unique<ProbeParser>(nullptr, &calls), nullptr);
+    EXPECT_EQ(parser.parse_str("one").content.front(), section(list(text("one"))));
+    EXPECT_EQ(calls, std::vector<std::string>{"parse_str"});
+
+    const RendererMeter renderer(std::make_unique<ListRenderer>(), nullptr);
+    const auto items = list(section(list(text("a"))), text("t"));
+    EXPECT_EQ(renderer.render_all(items), "a|t|");
+    EXPECT_EQ(renderer.render_children(items), std::vector<std::string>{"[a|]"});
+}
+
 TEST(ParseDataRecord, WithPositionsReplacesAndAddSectionAppends) {
     ParseData data;
     data.positions = SourcePositions{{1, 2}, {{3, 4}}};

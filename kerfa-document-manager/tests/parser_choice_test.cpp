@@ -25,14 +25,21 @@ TEST(ParserChoice, ExtensionsAreComparedLowerCased) {
         DocumentType expected;
     };
     const std::vector<Case> cases = {
-        {"md", DocumentType::Markdown},     {"MD", DocumentType::Markdown},
-        {"Markdown", DocumentType::Markdown}, {"kfa", DocumentType::Kerfa},
-        {"KFA", DocumentType::Kerfa},       {"kerfa", DocumentType::Kerfa},
+        {"md", DocumentType::Markdown},
+        {"MD", DocumentType::Markdown},
+        {"Markdown", DocumentType::Markdown},
+        {"kfa", DocumentType::Kerfa},
+        {"KFA", DocumentType::Kerfa},
+        {"kerfa", DocumentType::Kerfa},
         {"KeRfA", DocumentType::Kerfa},
         // The Kelvin sign lower-cases to "k" by the full Unicode mapping.
-        {"\xE2\x84\xAA" "FA", DocumentType::Kerfa},
-        {"txt", DocumentType::Text},        {"html", DocumentType::Text},
-        {"", DocumentType::Text},           {"mdx", DocumentType::Text},
+        {"\xE2\x84\xAA"
+         "FA",
+         DocumentType::Kerfa},
+        {"txt", DocumentType::Text},
+        {"html", DocumentType::Text},
+        {"", DocumentType::Text},
+        {"mdx", DocumentType::Text},
         {" md", DocumentType::Text},
     };
     for (const Case& c : cases) {
@@ -91,8 +98,8 @@ TEST(ParserChoice, ParsersAreWrappedOnlyAsTheSetupAsks) {
 
 TEST(ParserChoice, ParseFromReadsTheTextWithTheChosenParser) {
     const ParserFactory factory = ParserFactory::with_setup({}, DoubleTagMode::RemovePrivate);
-    const auto parse = factory.parse_from("<meta>k: v<>\n# A\nx<<p>>secret<<>>\n# B\n",
-                                          Source::file("doc.kfa"));
+    const auto parse =
+        factory.parse_from("<meta>k: v<>\n# A\nx<<p>>secret<<>>\n# B\n", Source::file("doc.kfa"));
     ASSERT_EQ(parse.content.size(), 2u);
     EXPECT_EQ(parse.metadata.get("k"), "v");
     EXPECT_EQ(parse.content[0].as_container()->as_section()->name, "A");

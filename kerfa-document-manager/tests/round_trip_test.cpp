@@ -196,10 +196,9 @@ bool invalid_span_holds_a_line_end(const std::vector<Data>& top) {
                 return true;
             } else if (const auto* container = item.as_container()) {
                 const auto* block = container->as_block();
-                const bool entry =
-                    block != nullptr &&
-                    (block->id == bk::BULLET_ENTRY || block->id == bk::TABLE_ENTRY ||
-                     block->id == bk::TABLE_HEADING_ENTRY);
+                const bool entry = block != nullptr &&
+                                   (block->id == bk::BULLET_ENTRY || block->id == bk::TABLE_ENTRY ||
+                                    block->id == bk::TABLE_HEADING_ENTRY);
                 lists.emplace_back(&container->children(), entry);
             }
         }
@@ -236,7 +235,9 @@ std::string check_round_trip(const std::string& x, bool* first_round = nullptr) 
                 << show(write(q1)) << "\n";
     }
     if (!problem.str().empty()) {
-        problem << "--- x:\n" << show(x) << "\n--- T1:\n" << show(t1) << "\n--- T2:\n"
+        problem << "--- x:\n"
+                << show(x) << "\n--- T1:\n"
+                << show(t1) << "\n--- T2:\n"
                 << show(t2) << "\n";
     }
     return problem.str();
@@ -272,7 +273,7 @@ TEST(RoundTrip, HoldsForEveryFixture) {
 // with quotes and escapes, spans, lists, tables with separators and column entries, headings,
 // taglines, metadata, raw HTML, private regions and double tags, line ends of every kind.
 class Generator {
-public:
+  public:
     explicit Generator(std::uint32_t seed) : random_(seed) {}
 
     std::string document() {
@@ -291,35 +292,93 @@ public:
         return text;
     }
 
-private:
+  private:
     static constexpr std::string_view kLineEnds[] = {"\n", "\n", "\n", "\r\n", "\r"};
     static constexpr std::string_view kTerminators[] = {"<>", "<", "<b", "<b ", "<<p>>x"};
     static constexpr std::string_view kDocumentMetadata[] = {
         "<meta>title: T<>\n", "<metadata>\nA: 1\nb = C:\\\\x\n<>\n", "<meta>k: a\\<>b<>\n"};
-    static constexpr std::string_view kWords[] = {
-        "word", "two words", " lead", "trail ", "#hash", "@at", "a>b", "\"q\"", "'s", "é",
-        "\xC2\xA0nbsp", "\xE3\x80\x80ideo", "tab\tx", "x", "C:", "??", "|", "*", "-"};
-    static constexpr std::string_view kEscapes[] = {"\\<", "\\#", "\\@", "\\\\", "\\>", "\\t",
-                                                    "\\\"", "\\|", "\\<\\<"};
-    static constexpr std::string_view kSpans[] = {
-        "<b>",          "<bold>",        "<i>",           "<strike>",      "<->",
-        "<code>",       "<red>",         "<dark-red>",    "<#abc>",        "<#A1B2C3>",
-        "<color blue>", "<bg #ff0>",     "<fg \"dark slate gray\">",     "<font-name \"A B\">",
-        "<size 12>",    "<link>",        "<l x.org>",     "<link \"a b\">", "<link a\\>b>",
-        "<link a\\<\\<b>", "<link \\'q>", "<link \"x\\ny\">", "<link \"t\\tb\">",
-        "<doc d:?f:#s>", "<doc?>",       "<email>",       "<zz>",          "<zz a b>",
-        "<color nonsense>", "<color>",   "<bold x>",      "<!>",           "<@>"};
-    static constexpr std::string_view kAtoms[] = {
-        "<x>",          "<x yes>",       "<check checked>", "<x maybe>",   "<hr>",
-        "<divider>",    "<img pic.png>", "<img \"a b.png\">", "<img \"\">", "<img a\\>b>",
-        "<img a\\\"b\\\\c>", "<img>",    "<html-block><p>x</p><>", "<html_block>a\\<b \\\\ c<>",
-        "<htmlblock><>", "<<note>>kept<<>>", "<<p>>secret<<>>", "<<priv>>x<<y>>z<<>>w<<>>",
-        "<<x>>",        "< b",           "<|>",           "<||>"};
+    static constexpr std::string_view kWords[] = {"word",
+                                                  "two words",
+                                                  " lead",
+                                                  "trail ",
+                                                  "#hash",
+                                                  "@at",
+                                                  "a>b",
+                                                  "\"q\"",
+                                                  "'s",
+                                                  "é",
+                                                  "\xC2\xA0nbsp",
+                                                  "\xE3\x80\x80ideo",
+                                                  "tab\tx",
+                                                  "x",
+                                                  "C:",
+                                                  "??",
+                                                  "|",
+                                                  "*",
+                                                  "-"};
+    static constexpr std::string_view kEscapes[] = {"\\<", "\\#",  "\\@", "\\\\",  "\\>",
+                                                    "\\t", "\\\"", "\\|", "\\<\\<"};
+    static constexpr std::string_view kSpans[] = {"<b>",
+                                                  "<bold>",
+                                                  "<i>",
+                                                  "<strike>",
+                                                  "<->",
+                                                  "<code>",
+                                                  "<red>",
+                                                  "<dark-red>",
+                                                  "<#abc>",
+                                                  "<#A1B2C3>",
+                                                  "<color blue>",
+                                                  "<bg #ff0>",
+                                                  "<fg \"dark slate gray\">",
+                                                  "<font-name \"A B\">",
+                                                  "<size 12>",
+                                                  "<link>",
+                                                  "<l x.org>",
+                                                  "<link \"a b\">",
+                                                  "<link a\\>b>",
+                                                  "<link a\\<\\<b>",
+                                                  "<link \\'q>",
+                                                  "<link \"x\\ny\">",
+                                                  "<link \"t\\tb\">",
+                                                  "<doc d:?f:#s>",
+                                                  "<doc?>",
+                                                  "<email>",
+                                                  "<zz>",
+                                                  "<zz a b>",
+                                                  "<color nonsense>",
+                                                  "<color>",
+                                                  "<bold x>",
+                                                  "<!>",
+                                                  "<@>"};
+    static constexpr std::string_view kAtoms[] = {"<x>",
+                                                  "<x yes>",
+                                                  "<check checked>",
+                                                  "<x maybe>",
+                                                  "<hr>",
+                                                  "<divider>",
+                                                  "<img pic.png>",
+                                                  "<img \"a b.png\">",
+                                                  "<img \"\">",
+                                                  "<img a\\>b>",
+                                                  "<img a\\\"b\\\\c>",
+                                                  "<img>",
+                                                  "<html-block><p>x</p><>",
+                                                  "<html_block>a\\<b \\\\ c<>",
+                                                  "<htmlblock><>",
+                                                  "<<note>>kept<<>>",
+                                                  "<<p>>secret<<>>",
+                                                  "<<priv>>x<<y>>z<<>>w<<>>",
+                                                  "<<x>>",
+                                                  "< b",
+                                                  "<|>",
+                                                  "<||>"};
     static constexpr std::string_view kBlocks[] = {
-        "<bullet>", "<bullet decimal 3>", "<bullet a>", "<*>", "<table>", "<table grid>",
-        "<table red striped>", "<card>", "<card red>", "<codebox>", "<quote>", "<bq #abc>",
-        "<indent 2>", "<in-3>", "<indent x>", "<block>", "<block \"x y\">", "<{}>", "<heading>",
-        "<heading inverse>", "<th>"};
+        "<bullet>",     "<bullet decimal 3>",  "<bullet a>", "<*>",        "<table>",
+        "<table grid>", "<table red striped>", "<card>",     "<card red>", "<codebox>",
+        "<quote>",      "<bq #abc>",           "<indent 2>", "<in-3>",     "<indent x>",
+        "<block>",      "<block \"x y\">",     "<{}>",       "<heading>",  "<heading inverse>",
+        "<th>"};
     static constexpr std::string_view kTableParts[] = {"<|>", "<|>", "<||>", "<col>", "<>"};
     static constexpr std::string_view kSectionMetadata[] = {
         "<meta>k: v<>", "<metadata>\nX: 1\ny: a\\\\b\n<>", "<meta>p: a\\<>b<>", "<meta>  <>"};
@@ -409,7 +468,9 @@ private:
     std::string_view pick(const std::string_view (&choices)[N]) {
         return choices[static_cast<std::size_t>(between(0, static_cast<int>(N) - 1))];
     }
-    int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    int between(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
     bool chance(int one_in) { return between(1, one_in) == 1; }
 
     std::mt19937 random_;

@@ -17,8 +17,11 @@ TEST(EngineFactory, OptionBitsChooseMetricsAndTrace) {
         bool trace;
     };
     const std::vector<Case> cases = {
-        {0, false, false}, {8, true, false},   {16, false, true},
-        {24, true, true},  {1 | 2 | 4 | 32, false, false},
+        {0, false, false},
+        {8, true, false},
+        {16, false, true},
+        {24, true, true},
+        {1 | 2 | 4 | 32, false, false},
     };
     for (const Case& c : cases) {
         const EngineFactory engine = EngineFactory::create(c.options, DoubleTagMode::Strip);

@@ -23,7 +23,7 @@ namespace bk = kerfa_content::data::kinds::block_kind;
 
 // A collector over its own holders; traced or not.
 class CollectorTest : public ::testing::TestWithParam<bool> {
-protected:
+  protected:
     std::vector<Data> content;
     kerfa_content::types::Metadata metadata;
     std::vector<errors::ElementError> errors;
@@ -141,13 +141,13 @@ TEST_P(CollectorTest, Reports) {
     for (const auto& error : errors) {
         texts.push_back(error.as_string());
     }
-    EXPECT_EQ(texts, (std::vector<std::string>{
-                         "Line 1: Invalid attribute: 'color' => 'x'.",
-                         "Line 2: Invalid element: 'q'.", "Line 3: Missing attribute: 'bg'.",
-                         "Line 4: Unexpected terminator <>.",
-                         "Line 5: Unexpected attribute: 'bold' => '{}'.",
-                         "Line 6: Unexpected element: 'e'.", "Line 7: Unexpected end of input.",
-                         "Line 8: Unexpected whitespace."}));
+    EXPECT_EQ(
+        texts,
+        (std::vector<std::string>{
+            "Line 1: Invalid attribute: 'color' => 'x'.", "Line 2: Invalid element: 'q'.",
+            "Line 3: Missing attribute: 'bg'.", "Line 4: Unexpected terminator <>.",
+            "Line 5: Unexpected attribute: 'bold' => '{}'.", "Line 6: Unexpected element: 'e'.",
+            "Line 7: Unexpected end of input.", "Line 8: Unexpected whitespace."}));
 }
 
 INSTANTIATE_TEST_SUITE_P(CoreAndTrace, CollectorTest, ::testing::Bool());
@@ -157,11 +157,11 @@ TEST(CollectorFactoryTest, TraceWrapsTheCore) {
     kerfa_content::types::Metadata metadata;
     std::vector<errors::ElementError> errors;
     kerfa_content::modules::parser::types::SourcePositions positions;
-    auto plain = configure::CollectorFactory{false}.collector(content, metadata, errors, 0,
-                                                              positions);
+    auto plain =
+        configure::CollectorFactory{false}.collector(content, metadata, errors, 0, positions);
     EXPECT_NE(dynamic_cast<parser::collector::CollectorCore*>(plain.get()), nullptr);
-    auto traced = configure::CollectorFactory{true}.collector(content, metadata, errors, 0,
-                                                              positions);
+    auto traced =
+        configure::CollectorFactory{true}.collector(content, metadata, errors, 0, positions);
     auto* trace = dynamic_cast<parser::collector::CollectorTrace*>(traced.get());
     ASSERT_NE(trace, nullptr);
     EXPECT_NE(dynamic_cast<const parser::collector::CollectorCore*>(&trace->inner()), nullptr);
@@ -179,13 +179,15 @@ TEST(CollectorDeathTest, BrokenInvariantsAreInternalFaults) {
          "complete_current_container"},
         {"a terminator with no open span", [](Collector& c) { c.add_property_terminator(); },
          "add_property_terminator"},
-        {"adding after the last section", [](Collector& c) {
+        {"adding after the last section",
+         [](Collector& c) {
              c.complete_section();
              c.add_text("x");
          },
          "add_text"},
         {"a second open section", [](Collector& c) { c.add_section(1); }, "add_section"},
-        {"completing twice", [](Collector& c) {
+        {"completing twice",
+         [](Collector& c) {
              c.complete_section();
              c.complete_section();
          },

@@ -134,8 +134,7 @@ inline std::string item_text(const Data& item) {
     }
     if (const auto* property = item.as_property()) {
         if (const auto* element = property->as_element()) {
-            return "+" +
-                   std::string(kerfa_content::data::kinds::property_kind_name(element->id)) +
+            return "+" + std::string(kerfa_content::data::kinds::property_kind_name(element->id)) +
                    (element->needs_content ? "*" : "") + attributes_text(element->attributes);
         }
         const auto* invalid = property->as_invalid();

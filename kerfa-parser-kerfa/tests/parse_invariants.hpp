@@ -81,7 +81,8 @@ inline std::optional<std::string> broken_invariant(
                     return "only blocks nest";
                 }
                 lists.push_back({&container->children(), false});
-            } else if (const auto* line = item.as_line_property(); line != nullptr && !list.section) {
+            } else if (const auto* line = item.as_line_property();
+                       line != nullptr && !list.section) {
                 if (std::holds_alternative<kerfa_content::data::types::Heading>(*line)) {
                     return "a heading inside a block";
                 }

@@ -69,12 +69,12 @@ TEST(ParseRobustnessTest, AMillionSpansInOneSection) {
 // Random texts of Kerfa fragments: the parse holds every invariant, and parsing is repeatable.
 TEST(ParseRobustnessTest, RandomInputsKeepTheInvariants) {
     const std::vector<std::string> fragments = {
-        "<b>",    "<>",        "<bullet>",  "<table>", "<|>",     "<||>",         "<th>",
-        "<meta>", "k: v",      "<html-block>", "\n",  "\r\n",    "\r",           "# ",
-        "## ",    "@ ",        "text",      " ",       "<",       ">",            "<<p>>",
-        "<<>>",   "<<",        "\\",        "<x yes>", "<color>", "<color red>",  "<card>",
-        "<img a>", "<q",       "\"",        "'",       "<link>",  "<indent-2>",   "<hr x>",
-        "é",      "<dark red>", "<#abc>",   "<bg",     ">>",      "<<x>>",        "<heading>",
+        "<b>",     "<>",         "<bullet>",     "<table>", "<|>",     "<||>",        "<th>",
+        "<meta>",  "k: v",       "<html-block>", "\n",      "\r\n",    "\r",          "# ",
+        "## ",     "@ ",         "text",         " ",       "<",       ">",           "<<p>>",
+        "<<>>",    "<<",         "\\",           "<x yes>", "<color>", "<color red>", "<card>",
+        "<img a>", "<q",         "\"",           "'",       "<link>",  "<indent-2>",  "<hr x>",
+        "é",       "<dark red>", "<#abc>",       "<bg",     ">>",      "<<x>>",       "<heading>",
     };
     const Mode modes[] = {Mode::Off, Mode::Strip, Mode::RemoveAll, Mode::RemovePrivate};
     std::mt19937 random(20240611);

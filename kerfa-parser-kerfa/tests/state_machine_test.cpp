@@ -29,8 +29,7 @@ struct Bench {
     std::vector<errors::ElementError> errors;
     kerfa_content::modules::parser::types::SourcePositions positions;
     parser::types::Harness harness{
-        std::make_unique<parser::collector::CollectorCore>(content, metadata, errors, 0,
-                                                           positions),
+        std::make_unique<parser::collector::CollectorCore>(content, metadata, errors, 0, positions),
         attributes::AttributeLookup{}, elements::element_map()};
 
     parser::collector::Collector& collector() { return *harness.collector; }
@@ -109,23 +108,42 @@ std::vector<Setup> setups() {
 
 // One token of each kind, in token order.
 std::vector<Token> tokens() {
-    return {Token::Element{"b"},     Token::ElementAttribute{"w"}, Token::ElementComplete{},
-            Token::ElementTerminator{}, Token::Heading{1},         Token::Newline{false},
-            Token::Tagline{},        Token::Text{"t"},             Token::OrphanedElementOpen{},
+    return {Token::Element{"b"},
+            Token::ElementAttribute{"w"},
+            Token::ElementComplete{},
+            Token::ElementTerminator{},
+            Token::Heading{1},
+            Token::Newline{false},
+            Token::Tagline{},
+            Token::Text{"t"},
+            Token::OrphanedElementOpen{},
             Token::UnterminatedElement{}};
 }
 
 enum Column { E, A, C, T, H, N, G, X, O, U };
 
 const char* const TOKEN_TEXTS[] = {
-    "Impossible element found 'b'.", "Impossible attribute found 'w'.", "Impossible '>' found.",
-    "Impossible terminator '<>' found.", "", "Impossible newline found.",
-    "Impossible tagline found.", "Impossible text found 't'.", "Impossible '<' found.",
+    "Impossible element found 'b'.",
+    "Impossible attribute found 'w'.",
+    "Impossible '>' found.",
+    "Impossible terminator '<>' found.",
+    "",
+    "Impossible newline found.",
+    "Impossible tagline found.",
+    "Impossible text found 't'.",
+    "Impossible '<' found.",
     "Impossible unterminated element found.",
 };
-const char* const TOKEN_NAMES[] = {"Element", "ElementAttribute", "ElementComplete",
-                                   "ElementTerminator", "Heading", "Newline", "Tagline", "Text",
-                                   "OrphanedElementOpen", "UnterminatedElement"};
+const char* const TOKEN_NAMES[] = {"Element",
+                                   "ElementAttribute",
+                                   "ElementComplete",
+                                   "ElementTerminator",
+                                   "Heading",
+                                   "Newline",
+                                   "Tagline",
+                                   "Text",
+                                   "OrphanedElementOpen",
+                                   "UnterminatedElement"};
 
 std::string bad(Column token, const std::string& state) {
     return std::string("Line 1: Unexpected token: '") + TOKEN_TEXTS[token] +
@@ -294,13 +312,20 @@ TEST(StateMachineTest, EveryStateWithEveryToken) {
 
 TEST(StateMachineTest, DisplayNamesInIndexOrder) {
     const std::vector<std::string> names = {
-        "Default",  "Element",
-        "Html",     "List",
-        "Implicit List Entry",  "Metadata",
-        "Post Metadata",        "Start",
-        "Table",    "Explicit Table Entry",
-        "Table Heading (standalone)", "Implicit Table Entry",
-        "Table Post Heading",   "Table Row",
+        "Default",
+        "Element",
+        "Html",
+        "List",
+        "Implicit List Entry",
+        "Metadata",
+        "Post Metadata",
+        "Start",
+        "Table",
+        "Explicit Table Entry",
+        "Table Heading (standalone)",
+        "Implicit Table Entry",
+        "Table Post Heading",
+        "Table Row",
         "Table Row Auto Entry",
     };
     ASSERT_EQ(names.size(), State::COUNT);
@@ -340,11 +365,11 @@ TEST(StateMachineTest, CompletionByState) {
 
 TEST(StateMachineTest, ElementInAStateNoContainerIsSavedWith) {
     Bench bench;
-    State next = State::next_element(State::Html{}, bench.harness,
-                                     elements::types::Element::Html{});
+    State next =
+        State::next_element(State::Html{}, bench.harness, elements::types::Element::Html{});
     EXPECT_TRUE(next.is<State::Html>());
-    EXPECT_EQ(bench.messages(),
-              std::vector<std::string>{"Line 1: Unexpected state: 'Html' for action Next Element."});
+    EXPECT_EQ(bench.messages(), std::vector<std::string>{
+                                    "Line 1: Unexpected state: 'Html' for action Next Element."});
 }
 
 }  // namespace

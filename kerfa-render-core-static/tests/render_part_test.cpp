@@ -16,7 +16,9 @@ namespace {
 namespace kattr = kerfa_content::data::attributes;
 using kattr::Attribute;
 
-OptionalAttributes attrs(std::vector<Attribute> list) { return Attributes(std::move(list)); }
+OptionalAttributes attrs(std::vector<Attribute> list) {
+    return Attributes(std::move(list));
+}
 
 TEST(RenderPart, WritesTheFirstValidAttributeOrNothing) {
     struct Case {
@@ -28,7 +30,8 @@ TEST(RenderPart, WritesTheFirstValidAttributeOrNothing) {
     };
     const OptionalAttributes none;
     const OptionalAttributes value = attrs({Attribute::str("v"), Attribute::str("w")});
-    const OptionalAttributes invalid_first = attrs({Attribute::invalid("bad"), Attribute::str("v")});
+    const OptionalAttributes invalid_first =
+        attrs({Attribute::invalid("bad"), Attribute::str("v")});
     const std::vector<Case> cases = {
         {"static", RenderPart::text("<b>"), none, "<b>", "<b>"},
         {"attribute", RenderPart::Attribute{}, value, "v", "v"},
@@ -36,8 +39,8 @@ TEST(RenderPart, WritesTheFirstValidAttributeOrNothing) {
         {"attribute list empty", RenderPart::Attribute{}, attrs({}), "", ""},
         {"attribute invalid first", RenderPart::Attribute{}, invalid_first, "", ""},
         {"attribute or content", RenderPart::AttributeOrContent{}, value, "v", "CONTENT"},
-        {"attribute or content, invalid first", RenderPart::AttributeOrContent{}, invalid_first,
-         "", "CONTENT"},
+        {"attribute or content, invalid first", RenderPart::AttributeOrContent{}, invalid_first, "",
+         "CONTENT"},
         {"attribute or content, none", RenderPart::AttributeOrContent{}, none, "", "CONTENT"},
         {"end div", RenderPart::EndDiv{}, value, "</div>", "</div>"},
         {"end span", RenderPart::EndSpan{}, value, "</span>", "</span>"},
@@ -95,9 +98,9 @@ TEST(RenderElementTemplates, RenderTheirPartListsAndDescribeThemselves) {
               "RenderElementBlock { start: [Static(\"<\"), Attribute], end: [EndDiv], "
               "separator_start: [Static(\"[\")], separator_end: [Static(\"]\")] }");
 
-    RenderElementProperty reading({RenderPart::text("<a href=\""), RenderPart::AttributeOrContent{},
-                                   RenderPart::text("\">")},
-                                  {RenderPart::text("</a>")});
+    RenderElementProperty reading(
+        {RenderPart::text("<a href=\""), RenderPart::AttributeOrContent{}, RenderPart::text("\">")},
+        {RenderPart::text("</a>")});
     const modules::PropertyElement link{28, std::nullopt, true};
     out.clear();
     reading.start_with_content(link, "x.org", out);

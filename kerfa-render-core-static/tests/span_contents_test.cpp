@@ -71,13 +71,13 @@ TEST(SpanContents, MatchesTheSpanTextOfEveryReadingSpan) {
         if (first == items.size()) {
             continue;
         }
-        components::SpanContents contents =
-            components::SpanContents::compute(items, first, set);
+        components::SpanContents contents = components::SpanContents::compute(items, first, set);
         for (std::size_t i = first; i < items.size(); ++i) {
             const auto* property = items[i].as_property();
             if (property != nullptr && property->as_element() != nullptr &&
                 property->as_element()->needs_content) {
-                EXPECT_EQ(contents.take(i), kerfa_content::utils::get_content_starting_with(items, i + 1))
+                EXPECT_EQ(contents.take(i),
+                          kerfa_content::utils::get_content_starting_with(items, i + 1))
                     << "seed " << seed << " span at " << i;
             }
         }

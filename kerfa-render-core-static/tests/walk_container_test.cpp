@@ -38,8 +38,8 @@ TEST(WalkContainer, CallsComponentsInWalkOrder) {
         {"first of two gets between_end, second between_start",
          [] { return list(block(0), block(1)); },
          "D:b0.start;D:b0.end;D:b0.be;D:b1.bs;D:b1.start;D:b1.end;"},
-        {"neighbour flags count every item",
-         [] { return list(section(), text("a")); }, "D:s.start;D:s.end;D:s.be;D:t[a];"},
+        {"neighbour flags count every item", [] { return list(section(), text("a")); },
+         "D:s.start;D:s.end;D:s.be;D:t[a];"},
         {"a text before makes a block not first", [] { return list(text("a"), block(4)); },
          "D:t[a];D:b4.bs;D:b4.start;D:b4.end;"},
         {"children between start and end",
@@ -98,7 +98,10 @@ TEST(WalkContainer, GivesSpanTextOnlyToComponentsThatReadIt) {
          [] { return list(open_content(28), text("a"), open_content(22), text("b")); },
          "D:p28.content[ab];D:t[a];D:p22.content[b];D:t[b];"},
         {"invalid elements count as spans",
-         [] { return list(open_content(22), open_invalid("q"), text("a"), close(), close(), text("z")); },
+         [] {
+             return list(open_content(22), open_invalid("q"), text("a"), close(), close(),
+                         text("z"));
+         },
          "D:p22.content[a];D:inv.q.start;D:t[a];D:inv.q.end;D:p22.end;D:t[z];"},
         {"a component that does not read gets no text",
          [] { return list(open_content(27), text("a"), close()); },
@@ -204,9 +207,9 @@ TEST(WalkContainer, WalksVeryDeepDocumentsWithoutRecursion) {
     }
     out.clear();
     WalkContainer(lookup).render_children(spans, out);
-    EXPECT_EQ(out.size(), depth * (std::string("D:p28.content[y];").size() +
-                                   std::string("D:p28.end;").size()) +
-                              std::string("D:t[y];").size());
+    EXPECT_EQ(out.size(),
+              depth * (std::string("D:p28.content[y];").size() + std::string("D:p28.end;").size()) +
+                  std::string("D:t[y];").size());
 }
 
 }  // namespace

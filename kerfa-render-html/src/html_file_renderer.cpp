@@ -17,6 +17,7 @@
 #include "kerfa_render_html/html_render/render_actual_tagline.hpp"
 #include "kerfa_render_html/html_render/render_actual_text.hpp"
 #include "kerfa_render_html/page/page_frame.hpp"
+#include "kerfa_render_html/page/page_size.hpp"
 
 namespace kerfa_render_html {
 
@@ -77,6 +78,7 @@ HtmlFileRenderer HtmlFileRenderer::from_document(const Document& document) {
 
 std::string HtmlFileRenderer::render(const Document& document) const {
     std::string out;
+    out.reserve(page::estimate_page_size(document.children));
     render_all_to(document.children, out);
     return out;
 }

@@ -32,8 +32,12 @@ void expect_written(const std::vector<Case>& cases) {
     }
 }
 
-Data entry(std::vector<Data> children) { return block(bk::TABLE_ENTRY, std::move(children)); }
-Data row(std::vector<Data> entries) { return block(bk::TABLE_ROW, std::move(entries)); }
+Data entry(std::vector<Data> children) {
+    return block(bk::TABLE_ENTRY, std::move(children));
+}
+Data row(std::vector<Data> entries) {
+    return block(bk::TABLE_ROW, std::move(entries));
+}
 Data bullet_entry(std::vector<Data> children) {
     return block(bk::BULLET_ENTRY, std::move(children));
 }
@@ -43,9 +47,8 @@ TEST(CanonicalWriter, BlockTable) {
         {"block", [] { return list(block(bk::BLOCK, list(text("a")))); }, "<block>a<>"},
         {"block-quote is blockquote", [] { return list(block(bk::BLOCK_QUOTE)); },
          "<blockquote><>"},
-        {"card, codebox, indent", [] {
-             return list(block(bk::CARD), block(bk::CODEBOX), block(bk::INDENT));
-         },
+        {"card, codebox, indent",
+         [] { return list(block(bk::CARD), block(bk::CODEBOX), block(bk::INDENT)); },
          "<card><><codebox><><indent><>"},
         {"present but empty attributes", [] { return list(block(bk::BLOCK, {}, attrs({}))); },
          "<block><>"},
@@ -57,18 +60,17 @@ TEST(CanonicalWriter, BlockTable) {
          "<bullet>a\nb\n<>"},
         {"table rows and short entries",
          [] {
-             return list(block(bk::TABLE, list(row(list(entry(list(text("a"))),
-                                                        entry(list(text("b"))),
-                                                        entry(list(text("c"))))),
-                                               row(list(entry(list(text("d"))))))));
+             return list(
+                 block(bk::TABLE, list(row(list(entry(list(text("a"))), entry(list(text("b"))),
+                                                entry(list(text("c"))))),
+                                       row(list(entry(list(text("d"))))))));
          },
          "<table>a<|>b<|>c\nd<>"},
         {"long entry needs a direct line break; separators before every entry but the first",
          [] {
-             return list(row(list(entry(list(text("a"))),
-                                  entry(list(text("x"), line_break(), text("y"))),
-                                  entry(list(text("z"))),
-                                  entry(list(block(bk::BLOCK, list(line_break())))))));
+             return list(row(
+                 list(entry(list(text("a"))), entry(list(text("x"), line_break(), text("y"))),
+                      entry(list(text("z"))), entry(list(block(bk::BLOCK, list(line_break())))))));
          },
          "a<|><col>x\ny<><|>z<|><block>\n<>"},
         {"an empty entry before a long one stays an entry",
@@ -82,8 +84,9 @@ TEST(CanonicalWriter, BlockTable) {
          [] {
              return list(row(list(entry(list(text("a"))), entry({}))),
                          row(list(entry({}), entry({}), entry(list(text("b"))))),
-                         row(list(entry({}))), row(list(entry(list(open_invalid("q"), close())),
-                                                         entry(list(open_invalid("q"), close())))));
+                         row(list(entry({}))),
+                         row(list(entry(list(open_invalid("q"), close())),
+                                  entry(list(open_invalid("q"), close())))));
          },
          "a<|><col><>\n<|><|>b\n\n<|><col><>"},
         {"table heading part, its rows and its line feed",
@@ -121,8 +124,8 @@ TEST(CanonicalWriter, AttributeValues) {
         {"boolean, integer, quoted text",
          with({Attribute::Boolean{true}, Attribute::Integer{-5}, Attribute::str("a b")}),
          "<block true -5 \"a b\"><>"},
-        {"bullet style and start", with({Attribute::Bullet{kattr::BulletStyle::LowerRoman},
-                                         Attribute::str("3")}),
+        {"bullet style and start",
+         with({Attribute::Bullet{kattr::BulletStyle::LowerRoman}, Attribute::str("3")}),
          "<block lower-roman 3><>"},
         {"named colour by its Kerfa name, colour value with #",
          with({kattr::Color{kattr::NamedColor::DarkSlateGray}, Attribute::color("AbC"),
@@ -138,17 +141,24 @@ TEST(CanonicalWriter, AttributeValues) {
         {"invalid text written as a text", with({Attribute::invalid("no pe")}),
          "<block \"no pe\"><>"},
         {"tab, no-break space, U+0085, U+2000, U+3000 force quotes",
-         with({Attribute::str("a\tb"), Attribute::str("a\xC2\xA0" "b"),
-               Attribute::str("a\xC2\x85" "b"), Attribute::str("a\xE2\x80\x80" "b"),
-               Attribute::str("a\xE3\x80\x80" "b")}),
-         "<block \"a\tb\" \"a\xC2\xA0" "b\" \"a\xC2\x85" "b\" \"a\xE2\x80\x80" "b\" \"a\xE3\x80\x80"
+         with({Attribute::str("a\tb"),
+               Attribute::str("a\xC2\xA0"
+                              "b"),
+               Attribute::str("a\xC2\x85"
+                              "b"),
+               Attribute::str("a\xE2\x80\x80"
+                              "b"),
+               Attribute::str("a\xE3\x80\x80"
+                              "b")}),
+         "<block \"a\tb\" \"a\xC2\xA0"
+         "b\" \"a\xC2\x85"
+         "b\" \"a\xE2\x80\x80"
+         "b\" \"a\xE3\x80\x80"
          "b\"><>"},
         {"bytes A0 and 85 inside other characters are not white space",
          with({Attribute::str("\xC3\xA0\xC3\x85")}), "<block \xC3\xA0\xC3\x85><>"},
-        {"<< cannot open a double tag", with({Attribute::str("a<<<b")}),
-         "<block \"a<\\<\\<b\"><>"},
-        {"a leading ' would open a quoted value", with({Attribute::str("'q")}),
-         "<block \"'q\"><>"},
+        {"<< cannot open a double tag", with({Attribute::str("a<<<b")}), "<block \"a<\\<\\<b\"><>"},
+        {"a leading ' would open a quoted value", with({Attribute::str("'q")}), "<block \"'q\"><>"},
         {"document link text form", with({kattr::DocumentLink{"my doc", "f", std::nullopt}}),
          "<block \"my doc:?f\"><>"},
     });
@@ -162,7 +172,8 @@ TEST(CanonicalWriter, PropertiesAndContent) {
         {"bold span", [] { return list(open(pk::BOLD), text("x"), close()); }, "<bold>x<>"},
         {"strikethrough is strike", [] { return list(open(pk::STRIKETHROUGH), close()); },
          "<strike><>"},
-        {"names with ? and #", [] {
+        {"names with ? and #",
+         [] {
              return list(open(pk::DOCUMENT_FILTER), close(), open(pk::DOCUMENT_SELECT), close());
          },
          "<document?><><document#><>"},
@@ -175,7 +186,9 @@ TEST(CanonicalWriter, PropertiesAndContent) {
         {"empty string attribute keeps its blank", [=] { return list(link_to(""), close()); },
          "<link ><>"},
         {"colour property",
-         [] { return list(open(pk::COLOR, attrs({kattr::Color{kattr::NamedColor::Red}})), close()); },
+         [] {
+             return list(open(pk::COLOR, attrs({kattr::Color{kattr::NamedColor::Red}})), close());
+         },
          "<color red><>"},
         {"invalid element and its terminator vanish, the span's items stay",
          [] { return list(open_invalid("zz"), text("a"), close()); }, "a"},
@@ -185,8 +198,7 @@ TEST(CanonicalWriter, PropertiesAndContent) {
         {"text escapes", [] { return list(text("a<b\\c>d")); }, "a\\<b\\\\c>d"},
         {"leading # and @ on every text item, not doubled",
          [] { return list(text("#1"), text("@x"), text("a#")); }, "\\#1\\@xa#"},
-        {"raw HTML", [] { return list(html("<p>\\x</p>")); },
-         "<html-block>\\<p>\\\\x\\</p><>"},
+        {"raw HTML", [] { return list(html("<p>\\x</p>")); }, "<html-block>\\<p>\\\\x\\</p><>"},
         {"image paths",
          [] {
              return list(image("pic.png"), image("a b.png"), image(""), image("a>b\\c\""),
@@ -247,23 +259,33 @@ TEST(CanonicalWriter, MetadataBlocks) {
     };
     const std::vector<DocCase> cases = {
         {"empty document", [=] { return doc({}, {}); }, ""},
-        {"one key on one line", [=] { return doc({{"author", "Ann Lee"}}, {}); },
+        {"one key on one line",
+         [=] {
+             return doc({{"author", "Ann Lee"}}, {});
+         },
          "<metadata>author: Ann Lee<>\n"},
         {"keys sorted bytewise, one per line",
-         [=] { return doc({{"b", "2"}, {"Z", "3"}, {"a", "1"}, {"\xC3\xA9", "4"}}, {}); },
+         [=] {
+             return doc({{"b", "2"}, {"Z", "3"}, {"a", "1"}, {"\xC3\xA9", "4"}}, {});
+         },
          "<metadata>\na: 1\nb: 2\nz: 3\n\xC3\xA9: 4\n<>\n"},
         {"backslash and < escaped in keys and values",
-         [=] { return doc({{"path", "C:\\dir"}, {"k<", "a<>b"}}, {}); },
+         [=] {
+             return doc({{"path", "C:\\dir"}, {"k<", "a<>b"}}, {});
+         },
          "<metadata>\nk\\<: a\\<>b\npath: C:\\\\dir\n<>\n"},
         {"document metadata first, section metadata after the section's content",
          [=] {
-             return doc({{"title", "T"}},
-                        list(section_with(0, list(text("a"), line_break()), {{"k", "v"}}),
-                             section_with(0, list(heading(0), text("B")), {{"x", "1"}, {"y", "2"}})));
+             return doc(
+                 {{"title", "T"}},
+                 list(section_with(0, list(text("a"), line_break()), {{"k", "v"}}),
+                      section_with(0, list(heading(0), text("B")), {{"x", "1"}, {"y", "2"}})));
          },
          "<metadata>title: T<>\na\n<metadata>k: v<>\n# B\n<metadata>\nx: 1\ny: 2\n<>\n"},
         {"section metadata of an empty first section keeps its line feed",
-         [=] { return doc({}, list(section_with(0, {}, {{"k", "v"}}))); },
+         [=] {
+             return doc({}, list(section_with(0, {}, {{"k", "v"}})));
+         },
          "\n<metadata>k: v<>\n"},
     };
     for (const DocCase& c : cases) {
@@ -290,17 +312,16 @@ TEST(CanonicalWriter, ComponentTablesAndNames) {
     for (const auto& b : blocks) {
         names.push_back(b->debug_text());
     }
-    EXPECT_EQ(names, (std::vector<std::string>{
-                         "RenderActualBlock { name: \"block\" }",
-                         "RenderActualBlock { name: \"blockquote\" }",
-                         "RenderActualBlock { name: \"bullet\" }", "RenderActualBulletEntry",
-                         "RenderActualBlock { name: \"card\" }",
-                         "RenderActualBlock { name: \"codebox\" }",
-                         "RenderActualBlock { name: \"indent\" }",
-                         "RenderActualBlock { name: \"table\" }", "RenderActualTableRow",
-                         "RenderActualTableEntry", "RenderActualTableHeading",
-                         "RenderActualTableHeadingRow", "RenderActualTableHeadingEntry",
-                         "RenderActualBlock { name: \"heading\" }"}));
+    EXPECT_EQ(
+        names,
+        (std::vector<std::string>{
+            "RenderActualBlock { name: \"block\" }", "RenderActualBlock { name: \"blockquote\" }",
+            "RenderActualBlock { name: \"bullet\" }", "RenderActualBulletEntry",
+            "RenderActualBlock { name: \"card\" }", "RenderActualBlock { name: \"codebox\" }",
+            "RenderActualBlock { name: \"indent\" }", "RenderActualBlock { name: \"table\" }",
+            "RenderActualTableRow", "RenderActualTableEntry", "RenderActualTableHeading",
+            "RenderActualTableHeadingRow", "RenderActualTableHeadingEntry",
+            "RenderActualBlock { name: \"heading\" }"}));
     const auto properties = kerfa_render::all_properties();
     ASSERT_EQ(properties.size(), 31u);
     EXPECT_EQ(properties[12]->debug_text(), "RenderActualProperty { name: \"strike\" }");
@@ -312,11 +333,12 @@ TEST(CanonicalWriter, ComponentTablesAndNames) {
         kattr::NamedColor color;
         const char* name;
     };
-    for (const ColorCase& c : std::vector<ColorCase>{{kattr::NamedColor::MidYellowGreen, "mid-yellow-green"},
-                                                     {kattr::NamedColor::BlueViolet, "blue-violet"},
-                                                     {kattr::NamedColor::RebeccaPurple, "rebeccapurple"},
-                                                     {kattr::NamedColor::YellowGreen, "yellow-green"},
-                                                     {kattr::NamedColor::Transparent, "transparent"}}) {
+    for (const ColorCase& c :
+         std::vector<ColorCase>{{kattr::NamedColor::MidYellowGreen, "mid-yellow-green"},
+                                {kattr::NamedColor::BlueViolet, "blue-violet"},
+                                {kattr::NamedColor::RebeccaPurple, "rebeccapurple"},
+                                {kattr::NamedColor::YellowGreen, "yellow-green"},
+                                {kattr::NamedColor::Transparent, "transparent"}}) {
         EXPECT_EQ(utils::kerfa_color_name(c.color), c.name);
     }
 }

@@ -24,8 +24,7 @@ struct RetrievedFile {
 // Checks, reads and parses the file, choosing the parser by its extension. Fails with
 // "File not found: {}" (the path), "Invalid file path: {}" (the path) or "{}: {}" (the file name
 // and the read error's text).
-std::expected<RetrievedFile, types::ExitError> retrieve(std::string_view path,
-                                                        DoubleTagMode mode);
+std::expected<RetrievedFile, types::ExitError> retrieve(std::string_view path, DoubleTagMode mode);
 
 // The whole file as text; the error is the system's text, or "stream did not contain valid
 // UTF-8". A folder fails with the system's "Is a directory".

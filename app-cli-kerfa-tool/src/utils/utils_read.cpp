@@ -17,18 +17,20 @@ namespace kerfa_tool {
 
 namespace {
 
-std::string system_text(int error) { return std::system_category().message(error); }
+std::string system_text(int error) {
+    return std::system_category().message(error);
+}
 
 // Read-only: a failed close loses nothing.
 class ReadDescriptor {
-public:
+  public:
     explicit ReadDescriptor(int fd) : fd_(fd) {}
     ReadDescriptor(const ReadDescriptor&) = delete;
     ReadDescriptor& operator=(const ReadDescriptor&) = delete;
     ~ReadDescriptor() { ::close(fd_); }
     int get() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 
@@ -73,8 +75,7 @@ std::expected<std::string, std::string> read_utf8_file(std::string_view path) {
     return text;
 }
 
-std::expected<RetrievedFile, types::ExitError> retrieve(std::string_view path,
-                                                        DoubleTagMode mode) {
+std::expected<RetrievedFile, types::ExitError> retrieve(std::string_view path, DoubleTagMode mode) {
     if (!shared::utils::file_exists(path)) {
         return std::unexpected(types::ExitError(fmt::format("File not found: {}", path)));
     }

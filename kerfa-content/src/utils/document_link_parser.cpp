@@ -61,8 +61,13 @@ data::attributes::DocumentLink parse_document_link(std::string_view text) {
         } else if (c == '\\' && next == ':') {
             reader.push(':');
             i += 2;
-        } else if (c == '\\' && next == '\\' && !reader.in_document()) {
+        } else if (c == '\\' && next == '\\') {
+            // Read as a pair everywhere, so the second backslash never escapes what follows; only
+            // the filter and select parts collapse it.
             reader.push('\\');
+            if (reader.in_document()) {
+                reader.push('\\');
+            }
             i += 2;
         } else {
             reader.push(c);

@@ -22,7 +22,9 @@ std::unique_ptr<Parser> markdown_parser(const ParserFactory& factory) {
     return text_parser(factory);
 }
 
-std::unique_ptr<Parser> text_parser(const ParserFactory& factory) { return kerfa_parser(factory); }
+std::unique_ptr<Parser> text_parser(const ParserFactory& factory) {
+    return kerfa_parser(factory);
+}
 
 }  // namespace
 

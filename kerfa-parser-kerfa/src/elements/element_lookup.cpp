@@ -96,8 +96,7 @@ void add_properties(ElementMap& map) {
         {pk::FIXED, {"fixed"}},
     };
     for (const PropertyNames& entry : properties) {
-        add_names(map, entry.names,
-                  KerfaElementType::Property{&property_kind_record(entry.kind)});
+        add_names(map, entry.names, KerfaElementType::Property{&property_kind_record(entry.kind)});
     }
 }
 
@@ -148,8 +147,8 @@ bool is_element_color(std::string_view name) {
 
 void map_add_indent_alias(ElementMap& map, std::string_view indent_name, std::string_view in_name,
                           std::int64_t n) {
-    const KerfaElementType type = KerfaElementType::BlockAlias{
-        Attribute{Attribute::Integer{n}}, &block_kind_record(bk::INDENT)};
+    const KerfaElementType type = KerfaElementType::BlockAlias{Attribute{Attribute::Integer{n}},
+                                                               &block_kind_record(bk::INDENT)};
     map.insert_or_assign(std::string(indent_name), type);
     map.insert_or_assign(std::string(in_name), type);
 }

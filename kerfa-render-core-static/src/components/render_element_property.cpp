@@ -19,14 +19,12 @@ std::string RenderElementProperty::debug_text() const {
                        debug_parts(end_));
 }
 
-void RenderElementProperty::start(const modules::PropertyElement& element,
-                                  std::string& out) const {
+void RenderElementProperty::start(const modules::PropertyElement& element, std::string& out) const {
     render_parts(start_, element.attributes, out);
 }
 
 void RenderElementProperty::start_with_content(const modules::PropertyElement& element,
-                                               std::string_view content,
-                                               std::string& out) const {
+                                               std::string_view content, std::string& out) const {
     render_parts_with_content(start_, element.attributes, content, out);
 }
 

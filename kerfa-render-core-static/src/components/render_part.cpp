@@ -82,8 +82,8 @@ void RenderPart::render(const OptionalAttributes& attributes, std::string& out) 
                static_cast<const variant&>(*this));
 }
 
-void RenderPart::render_with_content(const OptionalAttributes& attributes,
-                                     std::string_view content, std::string& out) const {
+void RenderPart::render_with_content(const OptionalAttributes& attributes, std::string_view content,
+                                     std::string& out) const {
     if (std::holds_alternative<AttributeOrContent>(*this)) {
         out += content;
         return;

@@ -17,7 +17,7 @@ namespace kerfa_render_core_static::components {
 // added to the one around it. Gives what the span text helper gives for each span, without
 // walking the list again per span.
 class SpanContents {
-public:
+  public:
     // From `first` (a span opener) to the end of the list.
     static SpanContents compute(std::span<const kerfa_content::data::structure::Data> items,
                                 std::size_t first, const renders::ComponentSet& set);
@@ -25,7 +25,7 @@ public:
     // The text of the span opened at `index`; spans are asked for in list order.
     std::string_view take(std::size_t index);
 
-private:
+  private:
     std::vector<std::pair<std::size_t, std::string>> texts_;  // by opener index, ascending
     std::size_t cursor_ = 0;
 };

@@ -55,7 +55,7 @@ struct Frame {
 };
 
 class Walk {
-public:
+  public:
     Walk(const renders::RendererLookup& lookup, std::string& out) : lookup_(lookup), out_(out) {}
 
     void push_list(std::span<const Data> items, std::optional<std::size_t> alternate,
@@ -115,7 +115,7 @@ public:
         return finished;
     }
 
-private:
+  private:
     Frame new_frame(std::span<const Data> items, std::optional<std::size_t> alternate) {
         Frame frame;
         frame.items = items;

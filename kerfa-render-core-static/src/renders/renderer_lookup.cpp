@@ -30,9 +30,9 @@ const ComponentSet& RendererLookup::set_for(std::optional<std::size_t> alternate
         return default_renderer;
     }
     if (*alternate >= renderers.size()) {
-        shared::utils::internal_fault(
-            fmt::format("Renderer index {} is out of range (0 - {}).", *alternate,
-                        static_cast<long long>(renderers.size()) - 1));
+        shared::utils::internal_fault(fmt::format("Renderer index {} is out of range (0 - {}).",
+                                                  *alternate,
+                                                  static_cast<long long>(renderers.size()) - 1));
     }
     return renderers[*alternate];
 }

@@ -12,7 +12,7 @@ namespace kerfa_render_kerfa {
 // and escaped so that the text reads back as the same document. Holds no state that a rendering
 // changes; one writer may write any number of documents.
 class Renderer final : public kerfa_content::modules::renderer::Renderer {
-public:
+  public:
     Renderer();
 
     // The document's metadata block, then its items; its id, name and source are not written.
@@ -25,7 +25,7 @@ public:
 
     const kerfa_render_core_static::renders::RendererLookup& lookup() const { return lookup_; }
 
-private:
+  private:
     kerfa_render_core_static::renders::RendererLookup lookup_;
 };
 

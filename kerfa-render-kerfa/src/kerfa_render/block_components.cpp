@@ -77,7 +77,9 @@ void entry_end(const Block& entry, std::string& out) {
 
 // Also before an entry in long form: without it, an empty entry right before one would leave no
 // trace in the text and be lost.
-void entry_between_start(const Block&, std::string& out) { out += "<|>"; }
+void entry_between_start(const Block&, std::string& out) {
+    out += "<|>";
+}
 
 }  // namespace
 
@@ -89,15 +91,21 @@ void RenderActualBlock::start(const Block& block, std::string& out) const {
     element_start(name_, block, out);
 }
 
-void RenderActualBlock::end(const Block&, std::string& out) const { out += "<>"; }
+void RenderActualBlock::end(const Block&, std::string& out) const {
+    out += "<>";
+}
 
-void RenderActualBulletEntry::between_start(const Block&, std::string& out) const { out += '\n'; }
+void RenderActualBulletEntry::between_start(const Block&, std::string& out) const {
+    out += '\n';
+}
 
 void RenderActualTableRow::end(const Block& block, std::string& out) const {
     close_row(block, out);
 }
 
-void RenderActualTableRow::between_end(const Block&, std::string& out) const { out += '\n'; }
+void RenderActualTableRow::between_end(const Block&, std::string& out) const {
+    out += '\n';
+}
 
 void RenderActualTableEntry::start(const Block& block, std::string& out) const {
     entry_start(block, out);
@@ -115,9 +123,13 @@ void RenderActualTableHeading::start(const Block& block, std::string& out) const
     element_start("heading", block, out);
 }
 
-void RenderActualTableHeading::end(const Block&, std::string& out) const { out += "<>"; }
+void RenderActualTableHeading::end(const Block&, std::string& out) const {
+    out += "<>";
+}
 
-void RenderActualTableHeading::between_end(const Block&, std::string& out) const { out += '\n'; }
+void RenderActualTableHeading::between_end(const Block&, std::string& out) const {
+    out += '\n';
+}
 
 void RenderActualTableHeadingRow::end(const Block& block, std::string& out) const {
     close_row(block, out);

@@ -24,6 +24,8 @@ void RenderActualProperty::start_with_content(const PropertyElement& element, st
     start(element, out);
 }
 
-void RenderActualProperty::end(const PropertyElement&, std::string& out) const { out += "<>"; }
+void RenderActualProperty::end(const PropertyElement&, std::string& out) const {
+    out += "<>";
+}
 
 }  // namespace kerfa_render_kerfa::kerfa_render

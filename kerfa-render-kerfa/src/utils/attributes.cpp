@@ -258,28 +258,27 @@ void append_color(const kattr::Color& color, std::string& out) {
     }
 }
 
-void append_integer(std::int64_t value, std::string& out) { fmt::format_to(std::back_inserter(out), "{}", value); }
+void append_integer(std::int64_t value, std::string& out) {
+    fmt::format_to(std::back_inserter(out), "{}", value);
+}
 
 void append_attributes_full(const kerfa_content::data::types::Attributes& attributes,
                             std::string& out) {
     for (const kattr::Attribute& attribute : attributes) {
         out += ' ';
-        std::visit(Overloaded{
-                       [&](const kattr::Attribute::Boolean& value) {
-                           out += value.value ? "true" : "false";
-                       },
-                       [&](const kattr::Attribute::Bullet& value) {
-                           out += kattr::name(value.style);
-                       },
-                       [&](const kattr::Color& color) { append_color(color, out); },
-                       [&](const kattr::DocumentLink& link) { append_str(link.to_string(), out); },
-                       [&](const kattr::Attribute::Integer& value) {
-                           append_integer(value.value, out);
-                       },
-                       [&](const kattr::Attribute::String& value) { append_str(value.text, out); },
-                       [&](const kattr::Attribute::Invalid& value) { append_str(value.text, out); },
-                   },
-                   static_cast<const kattr::Attribute::variant&>(attribute));
+        std::visit(
+            Overloaded{
+                [&](const kattr::Attribute::Boolean& value) {
+                    out += value.value ? "true" : "false";
+                },
+                [&](const kattr::Attribute::Bullet& value) { out += kattr::name(value.style); },
+                [&](const kattr::Color& color) { append_color(color, out); },
+                [&](const kattr::DocumentLink& link) { append_str(link.to_string(), out); },
+                [&](const kattr::Attribute::Integer& value) { append_integer(value.value, out); },
+                [&](const kattr::Attribute::String& value) { append_str(value.text, out); },
+                [&](const kattr::Attribute::Invalid& value) { append_str(value.text, out); },
+            },
+            static_cast<const kattr::Attribute::variant&>(attribute));
     }
 }
 

@@ -26,15 +26,15 @@ std::string html_page(const Document& document) {
 
 // The writer of each output form, by its number. Each writer library adds its own line.
 constexpr std::array<Writer, TARGET_COUNT> WRITERS{
-    nullptr,          // 0 headings list
-    &html_page,       // 1 HTML page
-    nullptr,          // 2 Markdown
+    nullptr,           // 0 headings list
+    &html_page,        // 1 HTML page
+    nullptr,           // 2 Markdown
     &canonical_kerfa,  // 3 canonical Kerfa
-    nullptr,          // 4 indented view
-    nullptr,          // 5 minimalist Kerfa
-    nullptr,          // 6 Kerfa V1
-    nullptr,          // 7 structure dump
-    nullptr,          // 8 plain text
+    nullptr,           // 4 indented view
+    nullptr,           // 5 minimalist Kerfa
+    nullptr,           // 6 Kerfa V1
+    nullptr,           // 7 structure dump
+    nullptr,           // 8 plain text
 };
 
 }  // namespace

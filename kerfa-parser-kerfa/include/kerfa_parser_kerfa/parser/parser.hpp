@@ -12,7 +12,7 @@ namespace kerfa_parser_kerfa::parser {
 // tokenizer, the state machine and the collector. Never fails: problems become messages. Holds no
 // state between parses, so one parser can run any number of them.
 class Parser final : public kerfa_content::modules::parser::Parser {
-public:
+  public:
     using DoubleTagMode = components::char_iterator::DoubleTagMode;
     using ParseData = kerfa_content::modules::parser::types::ParseData;
     using CharIterator = shared::components::char_iterator::CharIterator;
@@ -28,7 +28,7 @@ public:
     bool trace() const { return trace_; }
     DoubleTagMode mode() const { return mode_; }
 
-private:
+  private:
     bool trace_;
     DoubleTagMode mode_;
 };

@@ -8,8 +8,15 @@ Element Element::property(std::string name, kerfa_content::data::types::Property
 
 std::string_view Element::display_name() const {
     static constexpr std::string_view names[] = {
-        "Block",    "Content",  "Html",        "Invalid Element", "Invalid Element And Terminator",
-        "Metadata", "Property", "Table Entry", "Table Entry Separator",
+        "Block",
+        "Content",
+        "Html",
+        "Invalid Element",
+        "Invalid Element And Terminator",
+        "Metadata",
+        "Property",
+        "Table Entry",
+        "Table Entry Separator",
     };
     return names[value.index()];
 }

@@ -8,8 +8,8 @@ namespace kerfa_parser_kerfa::parser::builders {
 
 namespace {
 
-using kerfa_content::data::kinds::ValueNeed;
 using elements::types::Element;
+using kerfa_content::data::kinds::ValueNeed;
 
 bool lacks_required_value(ValueNeed need, const types::ElementBuilderPartial& partial) {
     return need == ValueNeed::Required && (partial.invalid || !partial.attributes);
@@ -27,9 +27,9 @@ Element build_block(types::Harness& harness, types::ElementBuilderPartial partia
         harness.collector->report_missing_attribute(harness.line, partial.name);
         return build_invalid_element(harness, std::move(partial));
     }
-    return Element::Block{std::move(partial.name),
-                          kerfa_content::data::types::Block{kind.id, std::move(partial.attributes), {}},
-                          &kind};
+    return Element::Block{
+        std::move(partial.name),
+        kerfa_content::data::types::Block{kind.id, std::move(partial.attributes), {}}, &kind};
 }
 
 Element build_property(types::Harness& harness, types::ElementBuilderPartial partial,

@@ -10,12 +10,12 @@ namespace kerfa_parser_kerfa::parser::builders {
 
 namespace {
 
+using elements::types::Element;
+using elements::types::KerfaElementType;
 using kerfa_content::data::attributes::Attribute;
 using kerfa_content::data::kinds::BlockKindRecord;
 using kerfa_content::data::kinds::ValueNeed;
 using kerfa_content::data::structure::Content;
-using elements::types::Element;
-using elements::types::KerfaElementType;
 namespace bk = kerfa_content::data::kinds::block_kind;
 
 // The names that messages give elements without a kind of their own.
@@ -135,7 +135,8 @@ void ElementBuilder::add_later_attribute(types::Harness& harness, std::string wo
         }
         return;
     }
-    if (element_type.is<KerfaElementType::Property>() || element_type.is<KerfaElementType::Image>() ||
+    if (element_type.is<KerfaElementType::Property>() ||
+        element_type.is<KerfaElementType::Image>() ||
         element_type.is<KerfaElementType::Unknown>()) {
         push(Attribute::string(std::move(word)));
     }
@@ -150,8 +151,7 @@ std::optional<Attribute> ElementBuilder::to_block_attribute(types::Harness& harn
         if (attribute) {
             if (const auto* refused = std::get_if<Attribute::Invalid>(&*attribute)) {
                 invalid = true;
-                harness.collector->report_invalid_attribute(harness.line, kind.name,
-                                                            refused->text);
+                harness.collector->report_invalid_attribute(harness.line, kind.name, refused->text);
             }
             return attribute;
         }

@@ -98,7 +98,9 @@ void CollectorCore::add_container(Container container, State state) {
     stack_.push_back(ContainerInFlight{std::move(container), std::move(state), 0});
 }
 
-void CollectorCore::add_content(Content content) { append(std::move(content), "add_content"); }
+void CollectorCore::add_content(Content content) {
+    append(std::move(content), "add_content");
+}
 
 void CollectorCore::add_heading(std::uint8_t level) {
     append(LineProperty{kerfa_content::data::types::Heading{level}}, "add_heading");
@@ -162,7 +164,9 @@ void CollectorCore::append_container_metadata(ConfigurationMap map) {
     pending_metadata_->append_from_set(map);
 }
 
-void CollectorCore::append_root_metadata(ConfigurationMap map) { metadata_.append_from_set(map); }
+void CollectorCore::append_root_metadata(ConfigurationMap map) {
+    metadata_.append_from_set(map);
+}
 
 void CollectorCore::complete_current_container() {
     if (stack_.size() < 2) {
@@ -194,7 +198,9 @@ void CollectorCore::complete_section() {
     content_.push_back(std::move(closed.container));
 }
 
-Collector::ContainerInFlight& CollectorCore::container_in_flight() { return top("container_in_flight"); }
+Collector::ContainerInFlight& CollectorCore::container_in_flight() {
+    return top("container_in_flight");
+}
 
 const Collector::Container& CollectorCore::current_container() const {
     return top("current_container").container;
@@ -204,7 +210,9 @@ bool CollectorCore::current_has_properties() const {
     return top("current_has_properties").open_properties != 0;
 }
 
-Collector::State CollectorCore::current_state() const { return top("current_state").state; }
+Collector::State CollectorCore::current_state() const {
+    return top("current_state").state;
+}
 
 void CollectorCore::delete_last() {
     if (!stack_.empty()) {
@@ -233,12 +241,13 @@ std::vector<std::string> CollectorCore::state_stack() const {
     return names;
 }
 
-void CollectorCore::report_error(ElementError error) { errors_.push_back(std::move(error)); }
+void CollectorCore::report_error(ElementError error) {
+    errors_.push_back(std::move(error));
+}
 
 void CollectorCore::report_invalid_attribute(std::size_t line, std::string_view name,
                                              std::string_view value) {
-    errors_.push_back(
-        ElementError::InvalidAttribute{line, std::string(name), std::string(value)});
+    errors_.push_back(ElementError::InvalidAttribute{line, std::string(name), std::string(value)});
 }
 
 void CollectorCore::report_invalid_element(std::size_t line, std::string_view name) {

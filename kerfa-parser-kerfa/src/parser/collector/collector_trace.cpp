@@ -75,8 +75,7 @@ void CollectorTrace::add_text(std::string text) {
     traced("add_text", [&] { inner_->add_text(std::move(text)); });
 }
 void CollectorTrace::append_container_metadata(ConfigurationMap map) {
-    traced("append_container_metadata",
-           [&] { inner_->append_container_metadata(std::move(map)); });
+    traced("append_container_metadata", [&] { inner_->append_container_metadata(std::move(map)); });
 }
 void CollectorTrace::append_root_metadata(ConfigurationMap map) {
     traced("append_root_metadata", [&] { inner_->append_root_metadata(std::move(map)); });
@@ -150,8 +149,7 @@ void CollectorTrace::report_unexpected_element(std::size_t line, std::string_vie
     traced("report_unexpected_element", [&] { inner_->report_unexpected_element(line, name); });
 }
 void CollectorTrace::report_unexpected_end_of_input(std::size_t line) {
-    traced("report_unexpected_end_of_input",
-           [&] { inner_->report_unexpected_end_of_input(line); });
+    traced("report_unexpected_end_of_input", [&] { inner_->report_unexpected_end_of_input(line); });
 }
 
 }  // namespace kerfa_parser_kerfa::parser::collector

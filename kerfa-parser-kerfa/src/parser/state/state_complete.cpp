@@ -40,7 +40,8 @@ void State::complete(State state, types::Harness& harness) {
             collector.complete_current_container();
             return;
         case state_index<State::TableRowAutoEntry>:  // an empty last entry, then the row
-            table_utils::open_implicit_entry(harness, std::get<TableRowAutoEntry>(state.value).kinds);
+            table_utils::open_implicit_entry(harness,
+                                             std::get<TableRowAutoEntry>(state.value).kinds);
             collector.complete_current_container();
             collector.complete_current_container();
             return;

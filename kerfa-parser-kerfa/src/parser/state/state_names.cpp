@@ -26,8 +26,12 @@ constexpr std::array<std::string_view, State::COUNT> DISPLAY_NAMES{
 
 }  // namespace
 
-std::string_view State::display_name(std::size_t index) { return DISPLAY_NAMES.at(index); }
+std::string_view State::display_name(std::size_t index) {
+    return DISPLAY_NAMES.at(index);
+}
 
-std::string_view State::display_name() const { return DISPLAY_NAMES[value.index()]; }
+std::string_view State::display_name() const {
+    return DISPLAY_NAMES[value.index()];
+}
 
 }  // namespace kerfa_parser_kerfa::parser::state

@@ -135,9 +135,13 @@ State list_text(State&, Harness& harness, Token& token) {
     return StateList::next_text(harness, std::move(payload<Token::Text>(token).text));
 }
 
-State list_newline(State&, Harness& harness, Token&) { return StateList::next_newline(harness); }
+State list_newline(State&, Harness& harness, Token&) {
+    return StateList::next_newline(harness);
+}
 
-State list_tagline(State&, Harness& harness, Token&) { return StateList::next_tagline(harness); }
+State list_tagline(State&, Harness& harness, Token&) {
+    return StateList::next_tagline(harness);
+}
 
 State list_entry_text(State&, Harness& harness, Token& token) {
     harness.collector->add_text(std::move(payload<Token::Text>(token).text));

@@ -29,14 +29,12 @@ State next_in_table_entry(types::Harness& harness, TableKinds kinds, Element ele
         collector.complete_current_container();
         return State::TableRow{kinds};  // the row keeps its saved state
     }
-    return data_utils::next_element(harness, std::move(element),
-                                    State::ImplicitTableEntry{kinds});
+    return data_utils::next_element(harness, std::move(element), State::ImplicitTableEntry{kinds});
 }
 
 }  // namespace
 
-State State::next_element(State saved, types::Harness& harness,
-                          elements::types::Element element) {
+State State::next_element(State saved, types::Harness& harness, elements::types::Element element) {
     auto& collector = *harness.collector;
     switch (saved.value.index()) {
         case state_index<State::Default>:

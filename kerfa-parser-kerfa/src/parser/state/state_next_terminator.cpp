@@ -32,7 +32,8 @@ State State::next_terminator(State state, types::Harness& harness) {
             collector.add_block_with_id(bk::BULLET_ENTRY, ImplicitListEntry{});
             close(harness, 2);
             return resume(harness);
-        case state_index<State::ImplicitListEntry>:  // a span open in the entry is closed by its own "<>"
+        case state_index<State::ImplicitListEntry>:  // a span open in the entry is closed by its
+                                                     // own "<>"
             if (collector.current_has_properties()) {
                 collector.add_property_terminator();
                 return state;
@@ -64,7 +65,8 @@ State State::next_terminator(State state, types::Harness& harness) {
             close(harness, 2);
             return resume(harness);
         case state_index<State::TableRowAutoEntry>:  // an empty last entry, the row, the table
-            table_utils::open_implicit_entry(harness, std::get<TableRowAutoEntry>(state.value).kinds);
+            table_utils::open_implicit_entry(harness,
+                                             std::get<TableRowAutoEntry>(state.value).kinds);
             close(harness, 3);
             return resume(harness);
         default:  // Start and the states that never meet a terminator

@@ -39,8 +39,7 @@ State StateTable::next_element(types::Harness& harness, TableKinds kinds, Elemen
         collector.complete_current_container();  // an empty first entry
         return State::TableRowAutoEntry{kinds};
     }
-    return data_utils::next_element(harness, std::move(element),
-                                    State::ImplicitTableEntry{kinds});
+    return data_utils::next_element(harness, std::move(element), State::ImplicitTableEntry{kinds});
 }
 
 State StateTable::next_tagline(types::Harness& harness, TableKinds kinds) {

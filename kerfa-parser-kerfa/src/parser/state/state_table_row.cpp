@@ -37,8 +37,7 @@ State StateTableRow::next_element(types::Harness& harness, const State& saved, E
         return State::TableRowAutoEntry{kinds};
     }
     table_utils::open_implicit_entry(harness, kinds);
-    return data_utils::next_element(harness, std::move(element),
-                                    State::ImplicitTableEntry{kinds});
+    return data_utils::next_element(harness, std::move(element), State::ImplicitTableEntry{kinds});
 }
 
 State StateTableRow::next_tagline(types::Harness& harness, TableKinds kinds) {

@@ -10,6 +10,8 @@ namespace kerfa_parser_kerfa::parser::state {
 State terminator_rule(types::Harness& harness);
 
 // The state saved with the current container.
-inline State resume(types::Harness& harness) { return harness.collector->current_state(); }
+inline State resume(types::Harness& harness) {
+    return harness.collector->current_state();
+}
 
 }  // namespace kerfa_parser_kerfa::parser::state

@@ -11,7 +11,7 @@ namespace kerfa_render_core_static::components {
 
 // A block component made of four templates: start, end, and the separators before and after.
 class RenderElementBlock final : public modules::RenderBlock {
-public:
+  public:
     RenderElementBlock(std::vector<RenderPart> start, std::vector<RenderPart> end,
                        std::vector<RenderPart> separator_start = {},
                        std::vector<RenderPart> separator_end = {})
@@ -31,7 +31,7 @@ public:
         return std::make_unique<RenderElementBlock>(std::move(*this));
     }
 
-private:
+  private:
     std::vector<RenderPart> start_;
     std::vector<RenderPart> end_;
     std::vector<RenderPart> separator_start_;

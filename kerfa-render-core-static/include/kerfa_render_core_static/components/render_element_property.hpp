@@ -11,7 +11,7 @@ namespace kerfa_render_core_static::components {
 
 // A property component made of two templates, start and end.
 class RenderElementProperty final : public modules::RenderProperty {
-public:
+  public:
     RenderElementProperty(std::vector<RenderPart> start, std::vector<RenderPart> end);
 
     std::string debug_text() const override;
@@ -26,7 +26,7 @@ public:
         return std::make_unique<RenderElementProperty>(std::move(*this));
     }
 
-private:
+  private:
     std::vector<RenderPart> start_;
     std::vector<RenderPart> end_;
     bool uses_content_;

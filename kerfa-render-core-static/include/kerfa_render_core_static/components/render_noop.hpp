@@ -9,7 +9,7 @@ namespace kerfa_render_core_static::components {
 
 // A property component that writes nothing.
 class RenderNoopProperty final : public modules::RenderProperty {
-public:
+  public:
     std::string debug_text() const override { return "RenderNoopProperty"; }
     void start(const modules::PropertyElement&, std::string&) const override {}
     void start_with_content(const modules::PropertyElement&, std::string_view,
@@ -25,7 +25,7 @@ public:
 // An invalid-element component that writes nothing: the element disappears, the items of its
 // span are still written.
 class RenderInvalidPropertyNoop final : public modules::RenderInvalidElement {
-public:
+  public:
     void start(const modules::InvalidElement&, std::string&) const override {}
     void end(const modules::InvalidElement&, std::string&) const override {}
 

@@ -45,11 +45,10 @@ struct OptionalAttributeWith {
 // One piece of a template written against an element's attributes. Alternatives in order:
 // Static, Attribute, AttributeOrContent, EndDiv, EndSpan, OptionalAttributeWith. The first
 // attribute counts only when it exists and is not Attribute::Invalid.
-class RenderPart
-    : public std::variant<render_part::Static, render_part::Attribute,
-                          render_part::AttributeOrContent, render_part::EndDiv,
-                          render_part::EndSpan, render_part::OptionalAttributeWith> {
-public:
+class RenderPart : public std::variant<render_part::Static, render_part::Attribute,
+                                       render_part::AttributeOrContent, render_part::EndDiv,
+                                       render_part::EndSpan, render_part::OptionalAttributeWith> {
+  public:
     using Static = render_part::Static;
     using Attribute = render_part::Attribute;
     using AttributeOrContent = render_part::AttributeOrContent;

@@ -16,7 +16,7 @@ namespace kerfa_render_core_static::components {
 // heap, never call stack; the components are called exactly as a walker per list would call
 // them: between_start, start, the children, end, between_end.
 class WalkContainer {
-public:
+  public:
     explicit WalkContainer(const renders::RendererLookup& lookup,
                            std::optional<std::size_t> alternate = std::nullopt)
         : alternate(alternate), renderer_lookup(&lookup) {}

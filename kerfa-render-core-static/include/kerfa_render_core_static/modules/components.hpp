@@ -21,7 +21,7 @@ using kerfa_content::data::types::Section;
 using kerfa_content::types::Source;
 
 class RenderBlock {
-public:
+  public:
     virtual ~RenderBlock() = default;
     virtual std::string debug_text() const = 0;
     virtual void start(const Block& block, std::string& out) const = 0;
@@ -31,7 +31,7 @@ public:
 };
 
 class RenderProperty {
-public:
+  public:
     virtual ~RenderProperty() = default;
     virtual std::string debug_text() const = 0;
     virtual void start(const PropertyElement& element, std::string& out) const = 0;
@@ -44,7 +44,7 @@ public:
 };
 
 class RenderSection {
-public:
+  public:
     virtual ~RenderSection() = default;
     virtual void start(const Section& section, std::string& out) const = 0;
     virtual void end(const Section& section, std::string& out) const = 0;
@@ -53,58 +53,58 @@ public:
 };
 
 class RenderHeading {
-public:
+  public:
     virtual ~RenderHeading() = default;
     virtual void start(const Heading& heading, std::string& out) const = 0;
     virtual void end(const Heading& heading, std::string& out) const = 0;
 };
 
 class RenderTagline {
-public:
+  public:
     virtual ~RenderTagline() = default;
     virtual void start(std::string& out) const = 0;
     virtual void end(std::string& out) const = 0;
 };
 
 class RenderInvalidElement {
-public:
+  public:
     virtual ~RenderInvalidElement() = default;
     virtual void start(const InvalidElement& element, std::string& out) const = 0;
     virtual void end(const InvalidElement& element, std::string& out) const = 0;
 };
 
 class RenderCheck {
-public:
+  public:
     virtual ~RenderCheck() = default;
     virtual void render(bool checked, std::string& out) const = 0;
 };
 
 class RenderDividerLine {
-public:
+  public:
     virtual ~RenderDividerLine() = default;
     virtual void render(std::string& out) const = 0;
 };
 
 class RenderHtml {
-public:
+  public:
     virtual ~RenderHtml() = default;
     virtual void render(std::string_view html, std::string& out) const = 0;
 };
 
 class RenderImage {
-public:
+  public:
     virtual ~RenderImage() = default;
     virtual void render(const Source& source, std::string& out) const = 0;
 };
 
 class RenderLineBreak {
-public:
+  public:
     virtual ~RenderLineBreak() = default;
     virtual void render(const LineBreak& line_break, std::string& out) const = 0;
 };
 
 class RenderText {
-public:
+  public:
     virtual ~RenderText() = default;
     virtual void render(std::string_view text, std::string& out) const = 0;
 };

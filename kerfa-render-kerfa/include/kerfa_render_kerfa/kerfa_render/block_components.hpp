@@ -12,7 +12,7 @@ using kerfa_render_core_static::modules::RenderBlock;
 
 // A block written as an element: "<" name, its attributes when present, ">" ... "<>".
 class RenderActualBlock final : public RenderBlock {
-public:
+  public:
     explicit RenderActualBlock(std::string name) : name_(std::move(name)) {}
 
     std::string debug_text() const override;
@@ -23,14 +23,14 @@ public:
 
     const std::string& name() const { return name_; }
 
-private:
+  private:
     std::string name_;
 };
 
 // A list entry carries no tags; entries are lines, so a line feed comes before every entry but
 // the first.
 class RenderActualBulletEntry final : public RenderBlock {
-public:
+  public:
     std::string debug_text() const override { return "RenderActualBulletEntry"; }
     void start(const Block&, std::string&) const override {}
     void end(const Block&, std::string&) const override {}
@@ -42,7 +42,7 @@ public:
 // last entry would be written as nothing after a separator ends with an explicit empty entry,
 // which reads back as an entry where a separator at the line end would not.
 class RenderActualTableRow final : public RenderBlock {
-public:
+  public:
     std::string debug_text() const override { return "RenderActualTableRow"; }
     void start(const Block&, std::string&) const override {}
     void end(const Block& block, std::string& out) const override;
@@ -53,7 +53,7 @@ public:
 // A table entry: with a line break among its own items it is written "<col>" ... "<>"; otherwise
 // bare. The separator "<|>" comes before every entry but the first item of its row.
 class RenderActualTableEntry final : public RenderBlock {
-public:
+  public:
     std::string debug_text() const override { return "RenderActualTableEntry"; }
     void start(const Block& block, std::string& out) const override;
     void end(const Block& block, std::string& out) const override;
@@ -64,7 +64,7 @@ public:
 // The heading part of a table: "<heading" attributes ">" ... "<>", and a line feed when more
 // items of the table follow.
 class RenderActualTableHeading final : public RenderBlock {
-public:
+  public:
     std::string debug_text() const override { return "RenderActualTableHeading"; }
     void start(const Block& block, std::string& out) const override;
     void end(const Block& block, std::string& out) const override;
@@ -74,7 +74,7 @@ public:
 
 // A row of a table heading: as a table row.
 class RenderActualTableHeadingRow final : public RenderBlock {
-public:
+  public:
     std::string debug_text() const override { return "RenderActualTableHeadingRow"; }
     void start(const Block&, std::string&) const override {}
     void end(const Block& block, std::string& out) const override;
@@ -84,7 +84,7 @@ public:
 
 // An entry of a table heading row: as a table entry.
 class RenderActualTableHeadingEntry final : public RenderBlock {
-public:
+  public:
     std::string debug_text() const override { return "RenderActualTableHeadingEntry"; }
     void start(const Block& block, std::string& out) const override;
     void end(const Block& block, std::string& out) const override;

@@ -11,34 +11,34 @@ using kerfa_render_core_static::modules::Source;
 
 // "<checkbox>" or "<checkbox true>".
 class RenderActualCheck final : public kerfa_render_core_static::modules::RenderCheck {
-public:
+  public:
     void render(bool checked, std::string& out) const override {
         out += checked ? "<checkbox true>" : "<checkbox>";
     }
 };
 
 class RenderActualDividerLine final : public kerfa_render_core_static::modules::RenderDividerLine {
-public:
+  public:
     void render(std::string& out) const override { out += "<divider-line>"; }
 };
 
 // Text with backslashes doubled and "<" escaped; a backslash first when it begins with "#" or
 // "@", which would start a heading or tagline at the start of a line.
 class RenderActualText final : public kerfa_render_core_static::modules::RenderText {
-public:
+  public:
     void render(std::string_view text, std::string& out) const override;
 };
 
 // "<html-block>", the escaped HTML, "<>".
 class RenderActualHtml final : public kerfa_render_core_static::modules::RenderHtml {
-public:
+  public:
     void render(std::string_view html, std::string& out) const override;
 };
 
 // "<image" and the path as a value, ">"; "<image>" for a source without a path. An empty path is
 // written "" so that it stays a path.
 class RenderActualImage final : public kerfa_render_core_static::modules::RenderImage {
-public:
+  public:
     void render(const Source& source, std::string& out) const override;
 };
 

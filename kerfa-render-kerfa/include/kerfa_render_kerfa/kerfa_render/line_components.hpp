@@ -12,21 +12,21 @@ using kerfa_render_core_static::modules::LineBreak;
 // "#" level + 1 times and a blank. A heading reads as one only at the start of a line, so one
 // that follows a closed element on the same line gets a line feed first.
 class RenderActualHeading final : public kerfa_render_core_static::modules::RenderHeading {
-public:
+  public:
     void start(const Heading& heading, std::string& out) const override;
     void end(const Heading&, std::string&) const override {}
 };
 
 // "@" and a blank.
 class RenderActualTagline final : public kerfa_render_core_static::modules::RenderTagline {
-public:
+  public:
     void start(std::string& out) const override { out += "@ "; }
     void end(std::string&) const override {}
 };
 
 // A line feed, or a carriage return and a line feed.
 class RenderActualLineBreak final : public kerfa_render_core_static::modules::RenderLineBreak {
-public:
+  public:
     void render(const LineBreak& line_break, std::string& out) const override {
         out += line_break.carriage_return ? "\r\n" : "\n";
     }

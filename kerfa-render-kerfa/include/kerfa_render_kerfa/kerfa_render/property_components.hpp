@@ -13,7 +13,7 @@ using kerfa_render_core_static::modules::PropertyElement;
 // A property whose value is its spanned text is written without one, so the text stands in
 // again when it is read back: the content is never used.
 class RenderActualProperty final : public kerfa_render_core_static::modules::RenderProperty {
-public:
+  public:
     explicit RenderActualProperty(std::string name) : name_(std::move(name)) {}
 
     std::string debug_text() const override;
@@ -25,7 +25,7 @@ public:
 
     const std::string& name() const { return name_; }
 
-private:
+  private:
     std::string name_;
 };
 

@@ -11,7 +11,7 @@ using kerfa_render_core_static::modules::Section;
 // A section is written by its items; its metadata block follows its content, on a line of its
 // own.
 class RenderActualSection final : public kerfa_render_core_static::modules::RenderSection {
-public:
+  public:
     void start(const Section&, std::string&) const override {}
     void end(const Section& section, std::string& out) const override;
     void between_start(const Section&, std::string&) const override {}

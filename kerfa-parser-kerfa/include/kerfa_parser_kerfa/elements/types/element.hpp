@@ -49,8 +49,8 @@ struct Element {
     Variant value;
 
     template <class Alternative>
-        requires std::is_constructible_v<Variant, Alternative&&>
-    Element(Alternative&& alternative)  // NOLINT(google-explicit-constructor)
+    requires std::is_constructible_v<Variant, Alternative&&> Element(
+        Alternative&& alternative)  // NOLINT(google-explicit-constructor)
         : value(std::forward<Alternative>(alternative)) {}
 
     // Wraps a recognised property as Element::Property with the name as written.

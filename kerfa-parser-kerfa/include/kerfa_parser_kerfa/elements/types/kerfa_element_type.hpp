@@ -55,8 +55,8 @@ struct KerfaElementType {
     Variant value;
 
     template <class Alternative>
-        requires std::is_constructible_v<Variant, Alternative&&>
-    KerfaElementType(Alternative&& alternative)  // NOLINT(google-explicit-constructor)
+    requires std::is_constructible_v<Variant, Alternative&&> KerfaElementType(
+        Alternative&& alternative)  // NOLINT(google-explicit-constructor)
         : value(std::forward<Alternative>(alternative)) {}
 
     template <class Alternative>

@@ -40,7 +40,7 @@ struct ElementBuilder {
 
     bool operator==(const ElementBuilder&) const = default;
 
-private:
+  private:
     void add_first_attribute(types::Harness& harness, std::string word);
     void add_later_attribute(types::Harness& harness, std::string word);
     void push(kerfa_content::data::attributes::Attribute attribute);

@@ -19,7 +19,7 @@ namespace kerfa_parser_kerfa::parser::collector {
 // numbers sections, records section starts, gathers metadata and records the errors. Each open
 // container keeps the parser state to resume while it is the current one.
 class Collector {
-public:
+  public:
     using Data = kerfa_content::data::structure::Data;
     using Content = kerfa_content::data::structure::Content;
     using Container = kerfa_content::data::structure::Container;

@@ -16,7 +16,7 @@ namespace kerfa_parser_kerfa::parser::collector {
 // A broken stack invariant (an empty stack, closing the section as a container, a terminator with
 // no open span) is an internal fault.
 class CollectorCore final : public Collector {
-public:
+  public:
     CollectorCore(std::vector<Data>& content, kerfa_content::types::Metadata& metadata,
                   std::vector<ElementError>& errors, std::uint64_t first_id,
                   kerfa_content::modules::parser::types::SourcePositions& positions);
@@ -67,7 +67,7 @@ public:
         return pending_metadata_;
     }
 
-private:
+  private:
     ContainerInFlight& top(const char* operation);
     const ContainerInFlight& top(const char* operation) const;
     void append(Data item, const char* operation);

@@ -8,7 +8,7 @@ namespace kerfa_parser_kerfa::parser::collector {
 
 // Logs entry and exit (with the duration) of every call and passes it on unchanged.
 class CollectorTrace final : public Collector {
-public:
+  public:
     explicit CollectorTrace(std::unique_ptr<Collector> inner) : inner_(std::move(inner)) {}
 
     void add(Data item) override;
@@ -54,7 +54,7 @@ public:
 
     const Collector& inner() const { return *inner_; }
 
-private:
+  private:
     std::unique_ptr<Collector> inner_;
 };
 

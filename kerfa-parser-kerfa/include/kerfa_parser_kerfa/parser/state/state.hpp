@@ -100,8 +100,8 @@ struct State {
     Variant value;
 
     template <class Alternative>
-        requires std::is_constructible_v<Variant, Alternative&&>
-    State(Alternative&& alternative)  // NOLINT(google-explicit-constructor): a state is its variant
+    requires std::is_constructible_v<Variant, Alternative&&> State(
+        Alternative&& alternative)  // NOLINT(google-explicit-constructor): a state is its variant
         : value(std::forward<Alternative>(alternative)) {}
 
     // "Default", "Element", "Html", "List", "Implicit List Entry", "Metadata", "Post Metadata",

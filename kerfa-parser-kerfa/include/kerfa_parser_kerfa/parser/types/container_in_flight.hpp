@@ -10,7 +10,7 @@ namespace kerfa_parser_kerfa::parser::types {
 // One open container of the collector's stack.
 struct ContainerInFlight {
     kerfa_content::data::structure::Container container;
-    state::State state;  // resumed while this container is the current one
+    state::State state;               // resumed while this container is the current one
     std::size_t open_properties = 0;  // spans opened in it and not yet closed
 };
 

@@ -20,6 +20,8 @@ state::State add_block(types::Harness& harness, kerfa_content::data::types::Bloc
                        const kerfa_content::data::kinds::BlockKindRecord& kind);
 
 // The text that a tagline in a list or table becomes.
-constexpr std::string_view at_text() { return "@"; }
+constexpr std::string_view at_text() {
+    return "@";
+}
 
 }  // namespace kerfa_parser_kerfa::parser::utils::data_utils

@@ -1,0 +1,49 @@
+#include "kerfa_render_html/page/page_size.hpp"
+
+#include <vector>
+
+#include "kerfa_render_html/page/page_frame.hpp"
+
+namespace kerfa_render_html::page {
+
+using kerfa_content::data::structure::Content;
+using kerfa_content::data::structure::Data;
+
+namespace {
+
+// Markup of one item: a tag pair, or an attribute with its value.
+constexpr std::size_t kMarkupPerItem = 16;
+
+std::size_t text_size(const Content& content) {
+    if (const auto* text = std::get_if<Content::Text>(&content)) {
+        return text->text.size();
+    }
+    if (const auto* html = std::get_if<Content::Html>(&content)) {
+        return html->text.size();
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::size_t estimate_page_size(std::span<const Data> items) {
+    std::size_t size = kPageHead.size() + kStyleOpen.size() + style_sheet().size() +
+                       kStyleClose.size() + kPageEnd.size();
+    std::vector<std::span<const Data>> pending = {items};
+    while (!pending.empty()) {
+        const std::span<const Data> list = pending.back();
+        pending.pop_back();
+        size += list.size() * kMarkupPerItem;
+        for (const Data& item : list) {
+            if (const auto* content = item.as_content()) {
+                const std::size_t text = text_size(*content);
+                size += text + text / 8;
+            } else if (const auto* container = item.as_container()) {
+                pending.push_back(container->children());
+            }
+        }
+    }
+    return size;
+}
+
+}  // namespace kerfa_render_html::page
