@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <string_view>
 
 #include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
@@ -30,20 +29,16 @@ void check(const kerfa_content::modules::parser::types::ParseData& data, std::si
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    // Parsers take UTF-8 text (the tool refuses other files), and positions count the bytes of
-    // that text; other bytes are first made text as a reader would.
-    std::string owned(reinterpret_cast<const char*>(bytes), size);
-    if (!shared::utils::is_valid_utf8(owned)) {
-        owned = shared::utils::utf8_lossy(owned);
-    }
-    const std::string_view text = owned;
-    size = text.size();
+    // Raw bytes: positions count the input's own bytes, also where they are not UTF-8.
+    const std::string_view text(reinterpret_cast<const char*>(bytes), size);
+    const bool valid = shared::utils::is_valid_utf8(text);
     for (DoubleTagMode mode : {DoubleTagMode::Off, DoubleTagMode::Strip, DoubleTagMode::RemoveAll,
                                DoubleTagMode::RemovePrivate}) {
         const auto parser = kerfa_parser_kerfa::configure::ParserFactory{{}, mode}.new_parser();
         check(parser->parse_str(text), size, mode);
-        if (mode == DoubleTagMode::RemovePrivate) {
-            // The boxed source reads the same characters as the direct one.
+        if (mode == DoubleTagMode::RemovePrivate && valid) {
+            // The boxed source reads the same characters as the direct one; it sees characters,
+            // not bytes, so only valid text has byte positions there.
             check(parser->parse_chars(
                       shared::components::char_iterator::StrCharIterator::boxed(text)),
                   size, mode);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "parse_dump.hpp"
+#include "parse_invariants.hpp"
 
 namespace kerfa_parser_kerfa::testing {
 namespace {
@@ -389,6 +390,34 @@ TEST(PipelineTest, PositionsOfSectionsAndPrivateRegions) {
     const ParseData metadata = parse("<meta>title: T<>\n# Head");
     EXPECT_EQ(dump_items(metadata.content), "S0\"Head\"[#0 'Head']");
     EXPECT_EQ(metadata.metadata.get("title"), std::optional<std::string_view>("T"));
+}
+
+// Bytes that are not UTF-8 read as U+FFFD but still count as the bytes they were, so positions
+// stay inside the input.
+TEST(PipelineTest, InvalidBytesKeepPositionsInsideTheInput) {
+    struct BytesCase {
+        const char* name;
+        std::string input;
+        Mode mode;
+        std::vector<std::size_t> starts;
+        std::vector<std::pair<std::size_t, std::size_t>> spans;
+    };
+    const std::vector<BytesCase> cases = {
+        {"one stray byte", "\xff\n# A", Mode::Off, {0, 2}, {}},
+        {"a cut three-byte character", "\xe2\x82\n# B", Mode::Off, {0, 3}, {}},
+        {"stray bytes and a crlf", "\xc3\r\n\xff# C\r\n# D", Mode::Off, {0, 9}, {}},
+        {"before a private region", "\xff\xfe<<p>>rest", Mode::RemovePrivate, {0}, {{2, 11}}},
+        {"inside a private region", "a<<\xf0\x9f>>b<<>>\n# E", Mode::RemovePrivate, {0, 13},
+         {{1, 12}}},
+    };
+    for (const BytesCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ParseData data = parse(c.input, c.mode);
+        ASSERT_TRUE(data.positions.has_value());
+        EXPECT_EQ(data.positions->section_starts, c.starts);
+        EXPECT_EQ(data.positions->private_spans, c.spans);
+        EXPECT_EQ(broken_invariant(data, c.input.size()), std::nullopt);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-#include "kerfa_test_tools/ui/parse_stats.hpp"
 #include "kerfa_tool/modules/runners.hpp"
+#include "kerfa_tool/ui/console/parse_stats.hpp"
 #include "kerfa_tool/utils_read.hpp"
 #include "shared/utils/files.hpp"
 
@@ -11,9 +11,8 @@ CommandResult run_command(const Command::Stats& command, const Arguments& argume
     if (!retrieved) {
         return std::unexpected(retrieved.error());
     }
-    kerfa_test_tools::ui::show_parse_stats(
-        shared::utils::file_name(command.file).value_or(command.file), retrieved->parse,
-        retrieved->read_timer, retrieved->parse_timer);
+    ui::console::show_parse_stats(shared::utils::file_name(command.file).value_or(command.file),
+                                  retrieved->parse, retrieved->read_timer, retrieved->parse_timer);
     return {};
 }
 

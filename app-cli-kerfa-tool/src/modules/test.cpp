@@ -1,5 +1,5 @@
-#include "kerfa_test_tools/ui/test_results.hpp"
 #include "kerfa_tool/modules/runners.hpp"
+#include "kerfa_tool/ui/console/test_results.hpp"
 #include "kerfa_tool/utils_read.hpp"
 #include "shared/utils/files.hpp"
 
@@ -12,8 +12,8 @@ CommandResult run_command(const Command::Test& command, const Arguments& argumen
     if (!retrieved) {
         return std::unexpected(retrieved.error());
     }
-    kerfa_test_tools::ui::show_test_results(
-        shared::utils::file_name(command.file).value_or(command.file), retrieved->parse);
+    ui::console::show_test_results(shared::utils::file_name(command.file).value_or(command.file),
+                                   retrieved->parse);
     return {};
 }
 

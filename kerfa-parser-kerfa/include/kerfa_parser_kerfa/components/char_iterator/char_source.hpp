@@ -2,6 +2,7 @@
 
 #include <concepts>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -37,17 +38,30 @@ class StrCharSource {
         const auto lead = static_cast<unsigned char>(text_[position_]);
         if (lead < 0x80) {
             ++position_;
+            last_length_ = 1;
             return static_cast<char32_t>(lead);
         }
         const shared::utils::DecodedChar decoded =
             shared::utils::decode_utf8_slow(text_, position_);
         position_ += decoded.length;
+        last_length_ = decoded.length;
         return decoded.code_point;
     }
+
+    // The bytes the last character took in the text: a U+FFFD standing for invalid bytes takes
+    // as many as it replaced, not its own encoded length.
+    std::size_t last_length() const { return last_length_; }
 
   private:
     std::string_view text_;
     std::size_t position_ = 0;
+    std::uint8_t last_length_ = 0;
+};
+
+// A source that knows how many input bytes its last character took.
+template <class T>
+concept ByteCountingSource = CharSource<T> && requires(const T& source) {
+    { source.last_length() } -> std::same_as<std::size_t>;
 };
 
 // Draws from a boxed CharIterator: one virtual call per character, for sources only known by

@@ -25,7 +25,7 @@ class PositionTracker {
         PositionCounters& counters = position_.counters();
         if (line_ended_) {
             if (c == U'\n' && after_cr_) {
-                counters.offset += 1;
+                counters.offset += consumed_length(c);
                 after_cr_ = false;
                 return c;
             }
@@ -33,7 +33,7 @@ class PositionTracker {
             counters.line_start = counters.offset;
             line_ended_ = false;
         }
-        counters.offset += utf8_length(c);
+        counters.offset += consumed_length(c);
         if (c == U'\r') {
             line_ended_ = true;
             after_cr_ = true;
@@ -49,6 +49,16 @@ class PositionTracker {
     const SharedPosition& position() const { return position_; }
 
   private:
+    // Offsets count the input's own bytes, so they stay inside it even where invalid bytes
+    // were decoded as U+FFFD.
+    [[gnu::always_inline]] std::size_t consumed_length(char32_t c) const {
+        if constexpr (ByteCountingSource<Inner>) {
+            return inner_.last_length();
+        } else {
+            return utf8_length(c);
+        }
+    }
+
     Inner inner_;
     SharedPosition position_;
     bool line_ended_ = false;

@@ -1,4 +1,4 @@
-#include "kerfa_test_tools/ui/terminal_safe.hpp"
+#include "kerfa_tool/ui/console/terminal_safe.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-using kerfa_test_tools::ui::append_terminal_safe;
+using kerfa_tool::ui::console::append_terminal_safe;
 
 TEST(TerminalSafe, EscapesControlCharactersButTab) {
     const std::vector<std::pair<std::string, std::string>> cases = {

@@ -1,12 +1,12 @@
-#include "kerfa_test_tools/ui/test_results.hpp"
+#include "kerfa_tool/ui/console/test_results.hpp"
 
 #include <string>
 
-#include "kerfa_test_tools/ui/terminal_safe.hpp"
+#include "kerfa_tool/ui/console/terminal_safe.hpp"
 #include "shared/utils/console.hpp"
 #include "shared/utils/stdout.hpp"
 
-namespace kerfa_test_tools::ui {
+namespace kerfa_tool::ui::console {
 
 void show_test_results(std::string_view file_name,
                        const kerfa_content::modules::parser::types::ParseData& parse) {
@@ -27,4 +27,4 @@ void show_test_results(std::string_view file_name,
     shared::utils::write_stdout(out);
 }
 
-}  // namespace kerfa_test_tools::ui
+}  // namespace kerfa_tool::ui::console

@@ -5,7 +5,7 @@
 #include "kerfa_content/modules/parser/types/parse_data.hpp"
 #include "shared/components/timer.hpp"
 
-namespace kerfa_test_tools::ui {
+namespace kerfa_tool::ui::console {
 
 // The statistics report on standard output: the file name as a heading, the read and parse
 // times, then the element counts as a summary and as a whole tree.
@@ -14,4 +14,4 @@ void show_parse_stats(std::string_view file_name,
                       const shared::components::Timer& read_timer,
                       const shared::components::Timer& parse_timer);
 
-}  // namespace kerfa_test_tools::ui
+}  // namespace kerfa_tool::ui::console

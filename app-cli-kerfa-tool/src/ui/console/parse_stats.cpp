@@ -1,4 +1,4 @@
-#include "kerfa_test_tools/ui/parse_stats.hpp"
+#include "kerfa_tool/ui/console/parse_stats.hpp"
 
 #include <string>
 
@@ -8,7 +8,7 @@
 #include "shared/utils/stdout.hpp"
 #include "shared/utils/utf8.hpp"
 
-namespace kerfa_test_tools::ui {
+namespace kerfa_tool::ui::console {
 
 namespace {
 
@@ -40,10 +40,10 @@ void show_parse_stats(std::string_view file_name,
     append_time_line(out, "Parse Time        ", parse_timer);
     out.push_back('\n');
     const auto counts = kerfa_content::utils::calculate_counts(parse.content);
-    append_count_summary(out, counts);
-    append_count(out, counts);
+    kerfa_test_tools::ui::append_count_summary(out, counts);
+    kerfa_test_tools::ui::append_count(out, counts);
     out.push_back('\n');
     shared::utils::write_stdout(out);
 }
 
-}  // namespace kerfa_test_tools::ui
+}  // namespace kerfa_tool::ui::console

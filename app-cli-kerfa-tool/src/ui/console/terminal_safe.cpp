@@ -1,6 +1,6 @@
-#include "kerfa_test_tools/ui/terminal_safe.hpp"
+#include "kerfa_tool/ui/console/terminal_safe.hpp"
 
-namespace kerfa_test_tools::ui {
+namespace kerfa_tool::ui::console {
 
 namespace {
 
@@ -28,4 +28,4 @@ void append_terminal_safe(std::string& out, std::string_view text) {
     out.append(text.substr(kept_from));
 }
 
-}  // namespace kerfa_test_tools::ui
+}  // namespace kerfa_tool::ui::console
