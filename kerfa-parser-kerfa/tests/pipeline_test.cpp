@@ -407,8 +407,12 @@ TEST(PipelineTest, InvalidBytesKeepPositionsInsideTheInput) {
         {"a cut three-byte character", "\xe2\x82\n# B", Mode::Off, {0, 3}, {}},
         {"stray bytes and a crlf", "\xc3\r\n\xff# C\r\n# D", Mode::Off, {0, 9}, {}},
         {"before a private region", "\xff\xfe<<p>>rest", Mode::RemovePrivate, {0}, {{2, 11}}},
-        {"inside a private region", "a<<\xf0\x9f>>b<<>>\n# E", Mode::RemovePrivate, {0, 13},
-         {{1, 12}}},
+        {"inside a private region",
+         "a<<p>>\xf0\x9f"
+         "b<<>>\n# E",
+         Mode::RemovePrivate,
+         {0, 14},
+         {{1, 13}}},
     };
     for (const BytesCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -66,13 +66,27 @@ TEST(CanonicalWriter, BlockTable) {
                                        row(list(entry(list(text("d"))))))));
          },
          "<table>a<|>b<|>c\nd<>"},
-        {"long entry needs a direct line break; separators before every entry but the first",
+        {"long entry needs a direct line break; no separator before it after a written entry",
          [] {
              return list(row(
                  list(entry(list(text("a"))), entry(list(text("x"), line_break(), text("y"))),
                       entry(list(text("z"))), entry(list(block(bk::BLOCK, list(line_break())))))));
          },
-         "a<|><col>x\ny<><|>z<|><block>\n<>"},
+         "a<col>x\ny<><|>z<|><block>\n<>"},
+        {"long entries after long, bare and empty entries, in rows and heading rows",
+         [] {
+             return list(
+                 row(list(entry(list(line_break())), entry(list(line_break())),
+                          entry(list(text(" "))), entry(list(line_break())))),
+                 row(list(entry(list(open_invalid("q"), close())), entry(list(line_break())),
+                          entry(list(text(""))), entry(list(line_break())))),
+                 block(bk::TABLE_HEADING_ROW,
+                       list(block(bk::TABLE_HEADING_ENTRY, {}),
+                            block(bk::TABLE_HEADING_ENTRY, list(line_break())),
+                            block(bk::TABLE_HEADING_ENTRY, list(text("h"))),
+                            block(bk::TABLE_HEADING_ENTRY, list(line_break())))));
+         },
+         "<col>\n<><col>\n<><|> <col>\n<>\n<|><col>\n<><|><|><col>\n<>\n<|><col>\n<><|>h<col>\n<>"},
         {"an empty entry before a long one stays an entry",
          [] {
              return list(row(list(entry({}), entry(list(line_break())))),

@@ -67,13 +67,18 @@ class Walk {
     }
 
     // Writes the start of a container and pushes its children.
+    // `previous` is the item before the container in its list, when the walk has one.
     void enter(const Container& container, std::optional<std::size_t> alternate, bool not_first,
-               bool not_last) {
+               bool not_last, const Data* previous = nullptr) {
         const ComponentSet& set = lookup_.set_for(alternate);
         if (const Block* block = container.as_block()) {
             const modules::RenderBlock& comp = set.block(block->id);
             if (not_first) {
-                comp.between_start(*block, out_);
+                if (previous != nullptr) {
+                    comp.between_start_after(*block, *previous, out_);
+                } else {
+                    comp.between_start(*block, out_);
+                }
             }
             comp.start(*block, out_);
             Frame frame = new_frame(block->children, lookup_.alternate_for(block->id));
@@ -162,7 +167,8 @@ class Walk {
         std::visit(
             Overloaded{
                 [&](const Container& container) {
-                    enter(container, frame.alternate, i > 0, i + 1 < n);
+                    enter(container, frame.alternate, i > 0, i + 1 < n,
+                          i > 0 ? &frame.items[i - 1] : nullptr);
                 },
                 [&](const Content& content) { write_content(set, content); },
                 [&](const LineProperty& line) {

@@ -75,10 +75,27 @@ void entry_end(const Block& entry, std::string& out) {
     }
 }
 
-// Also before an entry in long form: without it, an empty entry right before one would leave no
-// trace in the text and be lost.
-void entry_between_start(const Block&, std::string& out) {
-    out += "<|>";
+// Before an entry in short form only.
+void entry_between_start(const Block& entry, std::string& out) {
+    if (!is_long_entry(entry)) {
+        out += "<|>";
+    }
+}
+
+// An entry in short form that writes nothing leaves no trace in the text; before an entry in long
+// form it would be lost, so the separator is written there too.
+void entry_between_start_after(const Block& entry, const Data& previous, std::string& out) {
+    if (!is_long_entry(entry)) {
+        out += "<|>";
+        return;
+    }
+    const auto* container = previous.as_container();
+    const Block* before = container != nullptr ? container->as_block() : nullptr;
+    if (before != nullptr &&
+        (before->id == block_kind::TABLE_ENTRY || before->id == block_kind::TABLE_HEADING_ENTRY) &&
+        !is_long_entry(*before) && writes_nothing(*before)) {
+        out += "<|>";
+    }
 }
 
 }  // namespace
@@ -119,6 +136,11 @@ void RenderActualTableEntry::between_start(const Block& block, std::string& out)
     entry_between_start(block, out);
 }
 
+void RenderActualTableEntry::between_start_after(const Block& block, const Data& previous,
+                                                 std::string& out) const {
+    entry_between_start_after(block, previous, out);
+}
+
 void RenderActualTableHeading::start(const Block& block, std::string& out) const {
     element_start("heading", block, out);
 }
@@ -149,6 +171,11 @@ void RenderActualTableHeadingEntry::end(const Block& block, std::string& out) co
 
 void RenderActualTableHeadingEntry::between_start(const Block& block, std::string& out) const {
     entry_between_start(block, out);
+}
+
+void RenderActualTableHeadingEntry::between_start_after(const Block& block, const Data& previous,
+                                                        std::string& out) const {
+    entry_between_start_after(block, previous, out);
 }
 
 }  // namespace kerfa_render_kerfa::kerfa_render

@@ -28,6 +28,14 @@ class RenderBlock {
     virtual void end(const Block& block, std::string& out) const = 0;
     virtual void between_start(const Block& block, std::string& out) const = 0;
     virtual void between_end(const Block& block, std::string& out) const = 0;
+    // between_start when the walk knows the item just before the block in its list; a component
+    // whose separator depends on that item overrides it.
+    virtual void between_start_after(const Block& block,
+                                     const kerfa_content::data::structure::Data& previous,
+                                     std::string& out) const {
+        static_cast<void>(previous);
+        between_start(block, out);
+    }
 };
 
 class RenderProperty {

@@ -51,13 +51,18 @@ class RenderActualTableRow final : public RenderBlock {
 };
 
 // A table entry: with a line break among its own items it is written "<col>" ... "<>"; otherwise
-// bare. The separator "<|>" comes before every entry but the first item of its row.
+// bare. The separator "<|>" comes before every bare entry but the first item of its row, and
+// before a "<col>" entry only when the entry just before it writes nothing (else that one would
+// leave no trace and be lost).
 class RenderActualTableEntry final : public RenderBlock {
   public:
     std::string debug_text() const override { return "RenderActualTableEntry"; }
     void start(const Block& block, std::string& out) const override;
     void end(const Block& block, std::string& out) const override;
     void between_start(const Block& block, std::string& out) const override;
+    void between_start_after(const Block& block,
+                             const kerfa_content::data::structure::Data& previous,
+                             std::string& out) const override;
     void between_end(const Block&, std::string&) const override {}
 };
 
@@ -89,6 +94,9 @@ class RenderActualTableHeadingEntry final : public RenderBlock {
     void start(const Block& block, std::string& out) const override;
     void end(const Block& block, std::string& out) const override;
     void between_start(const Block& block, std::string& out) const override;
+    void between_start_after(const Block& block,
+                             const kerfa_content::data::structure::Data& previous,
+                             std::string& out) const override;
     void between_end(const Block&, std::string&) const override {}
 };
 
