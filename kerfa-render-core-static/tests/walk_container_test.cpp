@@ -144,6 +144,45 @@ TEST(RendererLookup, LaterEntriesOverwriteEarlierOnes) {
     }
 }
 
+// Records which item came before it in its list, when the walk says.
+struct PreviousAwareBlock final : m::RenderBlock {
+    std::string debug_text() const override { return "PreviousAwareBlock"; }
+    void start(const m::Block&, std::string&) const override {}
+    void end(const m::Block&, std::string&) const override {}
+    void between_start(const m::Block&, std::string& out) const override { out += "[bs]"; }
+    void between_end(const m::Block&, std::string&) const override {}
+    void between_start_after(const m::Block&, const Data& previous,
+                             std::string& out) const override {
+        if (const auto* container = previous.as_container(); container && container->as_block()) {
+            out += "[after b" + std::to_string(container->as_block()->id) + "]";
+        } else if (previous.is_terminator()) {
+            out += "[after terminator]";
+        } else {
+            out += "[after item]";
+        }
+    }
+};
+
+TEST(WalkContainer, GivesTheSeparatorTheItemBeforeTheBlock) {
+    renders::ComponentSet set = recording_set("D");
+    set.blocks[5] = std::make_unique<PreviousAwareBlock>();
+    const RendererLookup lookup = RendererLookup::create(std::move(set), {}, {});
+    const std::vector<WalkCase> cases = {
+        {"a first block has no separator", [] { return list(block(5)); }, ""},
+        {"a block, a text and a terminator before",
+         [] { return list(block(2), block(5), text("x"), block(5), close(), block(5)); },
+         "D:b2.start;D:b2.end;D:b2.be;[after b2]D:t[x];[after item][after terminator]"},
+    };
+    for (const WalkCase& c : cases) {
+        EXPECT_EQ(walk(lookup, c.items()), c.expected) << c.name;
+    }
+    // One container written alone has no item before it: the plain separator.
+    const Data item = block(5);
+    std::string out;
+    WalkContainer(lookup).render(*item.as_container(), out, true, false);
+    EXPECT_EQ(out, "[bs]");
+}
+
 TEST(WalkContainer, RendersOneContainerWithTheGivenFlags) {
     const RendererLookup lookup = default_only();
     struct Case {
