@@ -153,29 +153,4 @@ void RenderActualTableHeading::between_end(const Block&, std::string& out) const
     out += '\n';
 }
 
-void RenderActualTableHeadingRow::end(const Block& block, std::string& out) const {
-    close_row(block, out);
-}
-
-void RenderActualTableHeadingRow::between_end(const Block&, std::string& out) const {
-    out += '\n';
-}
-
-void RenderActualTableHeadingEntry::start(const Block& block, std::string& out) const {
-    entry_start(block, out);
-}
-
-void RenderActualTableHeadingEntry::end(const Block& block, std::string& out) const {
-    entry_end(block, out);
-}
-
-void RenderActualTableHeadingEntry::between_start(const Block& block, std::string& out) const {
-    entry_between_start(block, out);
-}
-
-void RenderActualTableHeadingEntry::between_start_after(const Block& block, const Data& previous,
-                                                        std::string& out) const {
-    entry_between_start_after(block, previous, out);
-}
-
 }  // namespace kerfa_render_kerfa::kerfa_render

@@ -41,7 +41,7 @@ class RenderActualBulletEntry final : public RenderBlock {
 // A table row is a line: a line feed after every row but the last item of its list. A row whose
 // last entry would be written as nothing after a separator ends with an explicit empty entry,
 // which reads back as an entry where a separator at the line end would not.
-class RenderActualTableRow final : public RenderBlock {
+class RenderActualTableRow : public RenderBlock {
   public:
     std::string debug_text() const override { return "RenderActualTableRow"; }
     void start(const Block&, std::string&) const override {}
@@ -54,7 +54,7 @@ class RenderActualTableRow final : public RenderBlock {
 // bare. The separator "<|>" comes before every bare entry but the first item of its row, and
 // before a "<col>" entry only when the entry just before it writes nothing (else that one would
 // leave no trace and be lost).
-class RenderActualTableEntry final : public RenderBlock {
+class RenderActualTableEntry : public RenderBlock {
   public:
     std::string debug_text() const override { return "RenderActualTableEntry"; }
     void start(const Block& block, std::string& out) const override;
@@ -78,26 +78,15 @@ class RenderActualTableHeading final : public RenderBlock {
 };
 
 // A row of a table heading: as a table row.
-class RenderActualTableHeadingRow final : public RenderBlock {
+class RenderActualTableHeadingRow final : public RenderActualTableRow {
   public:
     std::string debug_text() const override { return "RenderActualTableHeadingRow"; }
-    void start(const Block&, std::string&) const override {}
-    void end(const Block& block, std::string& out) const override;
-    void between_start(const Block&, std::string&) const override {}
-    void between_end(const Block& block, std::string& out) const override;
 };
 
 // An entry of a table heading row: as a table entry.
-class RenderActualTableHeadingEntry final : public RenderBlock {
+class RenderActualTableHeadingEntry final : public RenderActualTableEntry {
   public:
     std::string debug_text() const override { return "RenderActualTableHeadingEntry"; }
-    void start(const Block& block, std::string& out) const override;
-    void end(const Block& block, std::string& out) const override;
-    void between_start(const Block& block, std::string& out) const override;
-    void between_start_after(const Block& block,
-                             const kerfa_content::data::structure::Data& previous,
-                             std::string& out) const override;
-    void between_end(const Block&, std::string&) const override {}
 };
 
 }  // namespace kerfa_render_kerfa::kerfa_render
