@@ -26,6 +26,8 @@
 #include "kerfa_render_html/html_file_renderer.hpp"
 #include "kerfa_tool/utils_read.hpp"
 
+#include "bench_support.hpp"
+
 namespace {
 
 using kerfa_parser_kerfa::components::char_iterator::DoubleTagMode;
@@ -94,30 +96,6 @@ const std::string& markdown_input() {
     return text;
 }
 
-long status_kib(std::string_view key) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.starts_with(key)) {
-            return std::strtol(line.c_str() + key.size() + 1, nullptr, 10);
-        }
-    }
-    return 0;
-}
-
-// The memory one run adds at its peak, from the kernel's high-water mark of resident memory
-// (reset first), so allocations of any library count.
-template <typename Run>
-void report_peak(benchmark::State& state, std::size_t input_bytes, Run&& run) {
-    malloc_trim(0);
-    const long before = status_kib("VmRSS:");
-    std::ofstream("/proc/self/clear_refs") << "5";
-    run();
-    const double peak = static_cast<double>(status_kib("VmHWM:") - before) * 1024.0;
-    state.counters["peak_MB"] = peak / (1024.0 * 1024.0);
-    state.counters["peak_x_input"] = peak / static_cast<double>(input_bytes);
-}
-
 kerfa_content::data::types::Document parse_kerfa(const std::string& text) {
     const auto parser =
         kerfa_parser_kerfa::configure::ParserFactory{{}, DoubleTagMode::RemovePrivate}.new_parser();
@@ -129,36 +107,15 @@ kerfa_content::data::types::Document parse_kerfa(const std::string& text) {
     return document;
 }
 
-// The generated Kerfa in a file of its own, written once and removed at exit.
-const std::filesystem::path& kerfa_file() {
-    static const struct Input {
-        std::filesystem::path path;
-        Input() {
-            path = std::filesystem::temp_directory_path() /
-                   ("kerfa-html-bench-" + std::to_string(::getpid()) + ".kerfa");
-            std::ofstream(path, std::ios::binary) << kerfa_input();
-        }
-        ~Input() { std::filesystem::remove(path); }
-    } input;
-    return input.path;
-}
-
-std::size_t convert_file(const std::string& path) {
-    auto retrieved = kerfa_tool::retrieve(path, kerfa_tool::DoubleTagMode::RemovePrivate);
-    if (!retrieved) {
-        std::abort();
-    }
-    const auto document = kerfa_tool::to_document(path, std::move(retrieved->parse));
-    return kerfa_document_manager::components::convertors::convert(document, 1).size();
-}
-
 // Read the file, parse, write the page: the whole conversion but the output file's write.
 void BM_KerfaToHtml(benchmark::State& state) {
-    const std::string path = kerfa_file().string();
+    static const kerfa_bench::TempInputFile file("kerfa-html-bench", kerfa_input());
+    const std::string path = file.path().string();
     const std::size_t input_bytes = std::filesystem::file_size(path);
-    report_peak(state, input_bytes, [&] { benchmark::DoNotOptimize(convert_file(path)); });
+    kerfa_bench::report_peak(state, input_bytes,
+                             [&] { benchmark::DoNotOptimize(kerfa_bench::convert_file(path, 1)); });
     for (auto _ : state) {
-        benchmark::DoNotOptimize(convert_file(path));
+        benchmark::DoNotOptimize(kerfa_bench::convert_file(path, 1));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(input_bytes));
@@ -201,7 +158,8 @@ std::size_t cmark_to_html(const std::string& text) {
 // The reference: GitHub-flavoured Markdown to HTML with cmark-gfm, on as many bytes.
 void BM_CmarkGfmToHtml(benchmark::State& state) {
     const std::string& text = markdown_input();
-    report_peak(state, text.size(), [&] { benchmark::DoNotOptimize(cmark_to_html(text)); });
+    kerfa_bench::report_peak(state, text.size(),
+                             [&] { benchmark::DoNotOptimize(cmark_to_html(text)); });
     for (auto _ : state) {
         benchmark::DoNotOptimize(cmark_to_html(text));
     }

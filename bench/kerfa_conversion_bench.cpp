@@ -17,6 +17,8 @@
 #include "kerfa_document_manager/components/convertors/convertor.hpp"
 #include "kerfa_tool/utils_read.hpp"
 
+#include "bench_support.hpp"
+
 namespace {
 
 constexpr std::size_t kKerfaBytes = 50 * 1024 * 1024;
@@ -50,57 +52,18 @@ std::string generate_kerfa() {
     return out;
 }
 
-// The generated text in a file of its own, written once and removed at exit.
-const std::filesystem::path& input_file() {
-    static const struct Input {
-        std::filesystem::path path;
-        Input() {
-            path = std::filesystem::temp_directory_path() /
-                   ("kerfa-bench-" + std::to_string(::getpid()) + ".kerfa");
-            std::ofstream(path, std::ios::binary) << generate_kerfa();
-        }
-        ~Input() { std::filesystem::remove(path); }
-    } input;
-    return input.path;
-}
-
-long status_kib(std::string_view key) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.starts_with(key)) {
-            return std::strtol(line.c_str() + key.size() + 1, nullptr, 10);
-        }
-    }
-    return 0;
-}
-
-std::size_t convert_file(const std::string& path) {
-    auto retrieved = kerfa_tool::retrieve(path, kerfa_tool::DoubleTagMode::RemovePrivate);
-    if (!retrieved) {
-        std::abort();
-    }
-    const auto document = kerfa_tool::to_document(path, std::move(retrieved->parse));
-    return kerfa_document_manager::components::convertors::convert(document, 3).size();
-}
-
 void BM_KerfaToCanonicalKerfa(benchmark::State& state) {
-    const std::string path = input_file().string();
-    const auto input_bytes = static_cast<double>(std::filesystem::file_size(path));
-    // The memory one conversion adds at its peak: the kernel's high-water mark of resident
-    // memory, reset first, so every allocation counts.
-    malloc_trim(0);
-    const long before = status_kib("VmRSS:");
-    std::ofstream("/proc/self/clear_refs") << "5";
-    benchmark::DoNotOptimize(convert_file(path));
-    const double peak = static_cast<double>(status_kib("VmHWM:") - before) * 1024.0;
-    state.counters["peak_MB"] = peak / (1024.0 * 1024.0);
-    state.counters["peak_x_input"] = peak / input_bytes;
+    static const kerfa_bench::TempInputFile file("kerfa-bench", generate_kerfa());
+    const std::string path = file.path().string();
+    const std::size_t input_bytes = std::filesystem::file_size(path);
+    kerfa_bench::report_peak(state, input_bytes,
+                             [&] { benchmark::DoNotOptimize(kerfa_bench::convert_file(path, 3)); });
 
     for (auto _ : state) {
-        benchmark::DoNotOptimize(convert_file(path));
+        benchmark::DoNotOptimize(kerfa_bench::convert_file(path, 3));
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input_bytes));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * static_cast<double>(input_bytes)));
 }
 BENCHMARK(BM_KerfaToCanonicalKerfa)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
