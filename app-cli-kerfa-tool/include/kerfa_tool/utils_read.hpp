@@ -26,10 +26,6 @@ struct RetrievedFile {
 // and the read error's text).
 std::expected<RetrievedFile, types::ExitError> retrieve(std::string_view path, DoubleTagMode mode);
 
-// The whole file as text; the error is the system's text, or "stream did not contain valid
-// UTF-8". A folder fails with the system's "Is a directory".
-std::expected<std::string, std::string> read_utf8_file(std::string_view path);
-
 // A document of the parse: id 0, no name, the path as its file source, the parse's metadata and
 // sections. Format errors and source positions are dropped: a conversion reports none.
 kerfa_content::data::types::Document to_document(

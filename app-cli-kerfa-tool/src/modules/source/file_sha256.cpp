@@ -1,14 +1,12 @@
 #include "kerfa_tool/modules/source/file_sha256.hpp"
 
-#include <fcntl.h>
 #include <openssl/evp.h>
-#include <unistd.h>
 
 #include <array>
-#include <cerrno>
 #include <memory>
 
 #include "shared/utils/fault.hpp"
+#include "shared/utils/file_io.hpp"
 
 namespace kerfa_tool::modules::source {
 namespace {
@@ -31,39 +29,24 @@ std::string to_hex(const unsigned char* bytes, unsigned int size) {
     return out;
 }
 
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    // Read-only: a failed close loses nothing.
-    ~Descriptor() { ::close(fd_); }
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
 }  // namespace
 
-std::expected<std::string, std::error_code> sha256_of_descriptor(int fd) {
+std::expected<std::string, std::error_code> sha256_of_descriptor(
+    const shared::utils::FileDescriptor& file) {
     DigestContext context(EVP_MD_CTX_new());
     if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1) {
         shared::utils::internal_fault("SHA-256 digest could not be set up");
     }
-    std::array<unsigned char, kChunkSize> chunk{};
+    std::array<char, kChunkSize> chunk{};
     for (;;) {
-        ssize_t got = ::read(fd, chunk.data(), chunk.size());
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return std::unexpected(std::error_code(errno, std::system_category()));
+        const auto got = shared::utils::read_some(file, chunk);
+        if (!got) {
+            return std::unexpected(got.error());
         }
-        if (got == 0) {
+        if (*got == 0) {
             break;
         }
-        if (EVP_DigestUpdate(context.get(), chunk.data(), static_cast<std::size_t>(got)) != 1) {
+        if (EVP_DigestUpdate(context.get(), chunk.data(), *got) != 1) {
             shared::utils::internal_fault("SHA-256 digest update failed");
         }
     }
@@ -76,12 +59,11 @@ std::expected<std::string, std::error_code> sha256_of_descriptor(int fd) {
 }
 
 std::expected<std::string, std::error_code> sha256_of_file(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return std::unexpected(std::error_code(errno, std::system_category()));
+    const auto file = shared::utils::open_for_reading(path);
+    if (!file) {
+        return std::unexpected(file.error());
     }
-    Descriptor descriptor(fd);
-    return sha256_of_descriptor(descriptor.get());
+    return sha256_of_descriptor(*file);
 }
 
 }  // namespace kerfa_tool::modules::source

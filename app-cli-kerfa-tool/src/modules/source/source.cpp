@@ -14,6 +14,7 @@
 #include "kerfa_tool/types/arguments.hpp"
 #include "kerfa_tool/utils_read.hpp"
 #include "shared/utils/fault.hpp"
+#include "shared/utils/file_io.hpp"
 #include "shared/utils/files.hpp"
 #include "shared/utils/stdout.hpp"
 
@@ -49,7 +50,7 @@ types::CommandResult run_source(std::string_view path, std::optional<std::string
     if (!shared::utils::file_exists(path)) {
         return std::unexpected(types::ExitError(fmt::format("File not found: {}", path)));
     }
-    const auto text = read_utf8_file(path);
+    const auto text = shared::utils::read_utf8_file(path);
     if (!text) {
         return std::unexpected(types::ExitError(fmt::format("{}: {}", path, text.error())));
     }

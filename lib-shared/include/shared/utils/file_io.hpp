@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <expected>
+#include <span>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+// Whole-file reads and writes: every read retried on EINTR, every write and close checked.
+// Failures carry the system's error (its message() is the strerror text).
+namespace shared::utils {
+
+// An open descriptor, closed once. A read-only descriptor may simply be dropped; a written one
+// is closed through close(), whose failure can be the first sign of a lost write.
+class FileDescriptor {
+  public:
+    FileDescriptor() = default;
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.release()) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor();
+
+    int get() const { return fd_; }
+    bool is_open() const { return fd_ >= 0; }
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+    std::expected<void, std::error_code> close();
+
+  private:
+    int fd_ = -1;
+};
+
+std::expected<FileDescriptor, std::error_code> open_for_reading(std::string_view path);
+
+// Created with mode 0666 (less the umask) or truncated.
+std::expected<FileDescriptor, std::error_code> open_for_writing(std::string_view path);
+
+// Up to buffer.size() bytes; 0 at the end of the file.
+std::expected<std::size_t, std::error_code> read_some(const FileDescriptor& file,
+                                                      std::span<char> buffer);
+
+std::expected<std::string, std::error_code> read_file(std::string_view path);
+
+// The text of read_utf8_file's error when the bytes are not UTF-8.
+inline constexpr std::string_view INVALID_UTF8_TEXT = "stream did not contain valid UTF-8";
+
+// read_file with the UTF-8 check on top; the error is its display text.
+std::expected<std::string, std::string> read_utf8_file(std::string_view path);
+
+std::expected<void, std::error_code> write_file(std::string_view path, std::string_view bytes);
+
+// Whether both paths name one existing file (device and inode, links followed).
+bool same_file(std::string_view first, std::string_view second);
+
+// Copies the bytes of one file to another (created or truncated). When both name one file the
+// copy is skipped before the target is opened, so it is never truncated.
+std::expected<void, std::error_code> copy_file(std::string_view from, std::string_view to);
+
+}  // namespace shared::utils

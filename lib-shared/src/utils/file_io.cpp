@@ -1,0 +1,195 @@
+#include "shared/utils/file_io.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+
+#include "shared/utils/stdout.hpp"
+#include "shared/utils/utf8.hpp"
+
+namespace shared::utils {
+namespace {
+
+std::error_code last_error() {
+    return {errno, std::system_category()};
+}
+
+// open(2) needs a terminated path; a path with a NUL inside names no file.
+std::expected<FileDescriptor, std::error_code> open_path(std::string_view path, int flags) {
+    if (path.find('\0') != std::string_view::npos) {
+        return std::unexpected(std::error_code(ENOENT, std::system_category()));
+    }
+    const std::string terminated(path);
+    for (;;) {
+        const int fd = ::open(terminated.c_str(), flags | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            return FileDescriptor(fd);
+        }
+        if (errno != EINTR) {
+            return std::unexpected(last_error());
+        }
+    }
+}
+
+std::expected<void, std::error_code> write_to(FileDescriptor& file, std::string_view bytes) {
+    const std::expected<void, int> written = write_all(file.get(), bytes);
+    // The close runs even after a failed write; the write's error is the one reported.
+    const std::expected<void, std::error_code> closed = file.close();
+    if (!written) {
+        return std::unexpected(std::error_code(written.error(), std::system_category()));
+    }
+    return closed;
+}
+
+}  // namespace
+
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = other.release();
+    }
+    return *this;
+}
+
+FileDescriptor::~FileDescriptor() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+std::expected<void, std::error_code> FileDescriptor::close() {
+    const int fd = release();
+    if (fd < 0) {
+        return {};
+    }
+    // After EINTR the descriptor is gone on Linux; retrying could close another one.
+    if (::close(fd) != 0 && errno != EINTR) {
+        return std::unexpected(last_error());
+    }
+    return {};
+}
+
+std::expected<FileDescriptor, std::error_code> open_for_reading(std::string_view path) {
+    return open_path(path, O_RDONLY);
+}
+
+std::expected<FileDescriptor, std::error_code> open_for_writing(std::string_view path) {
+    return open_path(path, O_WRONLY | O_CREAT | O_TRUNC);
+}
+
+std::expected<std::size_t, std::error_code> read_some(const FileDescriptor& file,
+                                                      std::span<char> buffer) {
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
+        if (got >= 0) {
+            return static_cast<std::size_t>(got);
+        }
+        if (errno != EINTR) {
+            return std::unexpected(last_error());
+        }
+    }
+}
+
+std::expected<std::string, std::error_code> read_file(std::string_view path) {
+    auto file = open_for_reading(path);
+    if (!file) {
+        return std::unexpected(file.error());
+    }
+    // Room for the whole file and one byte more, so that the read that finds the end needs no
+    // growth; a file of unknown size grows geometrically.
+    std::size_t room = 1 << 16;
+    struct stat status {};
+    if (::fstat(file->get(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+        room = static_cast<std::size_t>(status.st_size) + 1;
+    }
+    std::string bytes(room, '\0');
+    std::size_t used = 0;
+    for (;;) {
+        if (used == bytes.size()) {
+            bytes.resize(bytes.size() * 2);
+        }
+        auto got = read_some(*file, std::span<char>(bytes.data() + used, bytes.size() - used));
+        if (!got) {
+            return std::unexpected(got.error());
+        }
+        if (*got == 0) {
+            break;
+        }
+        used += *got;
+    }
+    bytes.resize(used);
+    return bytes;
+}
+
+std::expected<std::string, std::string> read_utf8_file(std::string_view path) {
+    auto bytes = read_file(path);
+    if (!bytes) {
+        return std::unexpected(bytes.error().message());
+    }
+    if (!is_valid_utf8(*bytes)) {
+        return std::unexpected(std::string(INVALID_UTF8_TEXT));
+    }
+    return std::move(*bytes);
+}
+
+std::expected<void, std::error_code> write_file(std::string_view path, std::string_view bytes) {
+    auto file = open_for_writing(path);
+    if (!file) {
+        return std::unexpected(file.error());
+    }
+    return write_to(*file, bytes);
+}
+
+bool same_file(std::string_view first, std::string_view second) {
+    if (first.find('\0') != std::string_view::npos ||
+        second.find('\0') != std::string_view::npos) {
+        return false;
+    }
+    struct stat first_status {};
+    struct stat second_status {};
+    if (::stat(std::string(first).c_str(), &first_status) != 0 ||
+        ::stat(std::string(second).c_str(), &second_status) != 0) {
+        return false;
+    }
+    return first_status.st_dev == second_status.st_dev &&
+           first_status.st_ino == second_status.st_ino;
+}
+
+std::expected<void, std::error_code> copy_file(std::string_view from, std::string_view to) {
+    auto source = open_for_reading(from);
+    if (!source) {
+        return std::unexpected(source.error());
+    }
+    if (same_file(from, to)) {
+        return {};
+    }
+    auto target = open_for_writing(to);
+    if (!target) {
+        return std::unexpected(target.error());
+    }
+    std::array<char, 1 << 16> chunk{};
+    for (;;) {
+        auto got = read_some(*source, chunk);
+        if (!got) {
+            (void)target->close();
+            return std::unexpected(got.error());
+        }
+        if (*got == 0) {
+            break;
+        }
+        const std::expected<void, int> written =
+            write_all(target->get(), std::string_view(chunk.data(), *got));
+        if (!written) {
+            (void)target->close();
+            return std::unexpected(std::error_code(written.error(), std::system_category()));
+        }
+    }
+    return target->close();
+}
+
+}  // namespace shared::utils

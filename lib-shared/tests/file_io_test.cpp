@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "shared/utils/file_io.hpp"
+
+namespace {
+
+using namespace shared::utils;
+
+class FileIo : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char folder_template[] = "/tmp/shared_file_io_XXXXXX";
+        folder_ = ::mkdtemp(folder_template);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::string path(const std::string& name) const { return folder_ + "/" + name; }
+
+  private:
+    std::string folder_;
+};
+
+TEST_F(FileIo, WrittenBytesReadBackWhole) {
+    // Larger than one read chunk, with a NUL and bytes that are not UTF-8.
+    std::string bytes(200'000, 'x');
+    bytes[7] = '\0';
+    bytes[100'000] = '\xFF';
+    ASSERT_TRUE(write_file(path("a.bin"), bytes));
+    const auto read = read_file(path("a.bin"));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(*read, bytes);
+
+    ASSERT_TRUE(write_file(path("a.bin"), "short"));
+    EXPECT_EQ(read_file(path("a.bin")).value(), "short");  // truncated, not overwritten in place
+}
+
+TEST_F(FileIo, FailuresCarryTheSystemError) {
+    EXPECT_EQ(read_file(path("missing")).error().value(), ENOENT);
+    EXPECT_EQ(read_file(path("")).error().value(), EISDIR);
+    EXPECT_EQ(read_file(std::string("a\0b", 3)).error().value(), ENOENT);
+    EXPECT_EQ(write_file(path("no/such/folder"), "x").error().value(), ENOENT);
+    const auto full = write_file("/dev/full", "x");
+    ASSERT_FALSE(full);
+    EXPECT_EQ(full.error().value(), ENOSPC);
+    EXPECT_EQ(full.error().message(), "No space left on device");
+}
+
+TEST_F(FileIo, Utf8ReadNamesItsFailure) {
+    ASSERT_TRUE(write_file(path("bad.txt"), "a\xC3"));
+    EXPECT_EQ(read_utf8_file(path("bad.txt")).error(), "stream did not contain valid UTF-8");
+    EXPECT_EQ(read_utf8_file(path("missing")).error(), "No such file or directory");
+    ASSERT_TRUE(write_file(path("good.txt"), "\xC3\xA9t\xC3\xA9"));
+    EXPECT_EQ(read_utf8_file(path("good.txt")).value(), "\xC3\xA9t\xC3\xA9");
+}
+
+TEST_F(FileIo, CopyLeavesAFileCopiedOntoItselfIntact) {
+    ASSERT_TRUE(write_file(path("a.png"), "image bytes"));
+    ASSERT_EQ(::symlink(path("a.png").c_str(), path("link.png").c_str()), 0);
+    ASSERT_TRUE(copy_file(path("a.png"), path("b.png")));
+    EXPECT_EQ(read_file(path("b.png")).value(), "image bytes");
+    ASSERT_TRUE(copy_file(path("a.png"), path("link.png")));
+    ASSERT_TRUE(copy_file(path("a.png"), path("a.png")));
+    EXPECT_EQ(read_file(path("a.png")).value(), "image bytes");
+    EXPECT_TRUE(same_file(path("a.png"), path("link.png")));
+    EXPECT_FALSE(same_file(path("a.png"), path("b.png")));
+    EXPECT_EQ(copy_file(path("missing"), path("c.png")).error().value(), ENOENT);
+    EXPECT_EQ(copy_file(path("a.png"), "/dev/full").error().value(), ENOSPC);
+}
+
+}  // namespace
