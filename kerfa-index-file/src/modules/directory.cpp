@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "kerfa_index_file/modules/index_file.hpp"
@@ -88,9 +89,10 @@ std::expected<IndexedDirectory, IndexError> index_directory(
     if (!documents) {
         return std::unexpected(std::move(documents.error()));
     }
-    const std::vector<std::string_view> views(documents->begin(), documents->end());
-    return IndexedDirectory{generate_index_file(views, as_markdown ? ".md" : ".kerfa", name->stem),
-                            documents->size()};
+    std::vector<std::string_view> names(documents->begin(), documents->end());
+    return IndexedDirectory{
+        generate_index_file(std::move(names), as_markdown ? ".md" : ".kerfa", name->stem),
+        documents->size()};
 }
 
 }  // namespace kerfa_index_file::modules

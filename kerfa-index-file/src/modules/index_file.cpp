@@ -40,6 +40,7 @@ types::IndexPlan generate_index_file(std::vector<std::string_view> file_names,
     std::ranges::sort(file_names);
     const bool markdown = is_markdown(extension);
 
+    // Room for every entry with its markup and some escapes; more only grows the text.
     std::size_t size = KERFA_HEADING.size();
     for (const std::string_view name : file_names) {
         size += 2 * name.size() + 16;
