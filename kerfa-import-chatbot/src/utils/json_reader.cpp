@@ -40,6 +40,15 @@ std::expected<JsonDocument, error::ImportError> parse_json_file(std::string_view
     return JsonDocument(std::move(document), root);
 }
 
+std::expected<JsonDocument, error::ImportError> parse_json_array_file(std::string_view path) {
+    auto parsed = parse_json_file(path);
+    if (parsed && !parsed->root().is_array()) {
+        return std::unexpected(error::JsonParseFailed{
+            std::string(path), simdjson::error_message(simdjson::INCORRECT_TYPE)});
+    }
+    return parsed;
+}
+
 std::expected<JsonDocument, error::ImportError> read_json_record(std::string_view path) {
     auto parsed = parse_json_file(path);
     if (!parsed) {

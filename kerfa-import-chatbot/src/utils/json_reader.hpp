@@ -35,6 +35,9 @@ class JsonDocument {
 // parser's limits: 1024 levels, 64-bit integers, 4 GiB) fails to parse with the parser's text.
 std::expected<JsonDocument, error::ImportError> parse_json_file(std::string_view path);
 
+// parse_json_file of a file whose top level must be an array.
+std::expected<JsonDocument, error::ImportError> parse_json_array_file(std::string_view path);
+
 // parse_json_file, whose root is then the record: the value itself, or for an array its first
 // element, or null when the array is empty.
 std::expected<JsonDocument, error::ImportError> read_json_record(std::string_view path);
