@@ -106,10 +106,15 @@ TEST(ImageMatcher, MatchesIdsAtANameBoundary) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"file-ab1", "3"},  // the equal stem wins over earlier candidates
         {"file-ab", ""},    // only letters and digits follow it
-        {"abc", "6"},      {"ab", ""}, {"file-Q", "7"},  // "_" and "." are separators; the first
-                                                         // walked wins
-        {"file-Z", "9"},                                 // a non-ASCII byte is a separator
-        {"file-W", "10"},  {"", ""},   {"zzz", ""},     {"file-ab10", "1"},
+        {"abc", "6"},
+        {"ab", ""},
+        {"file-Q", "7"},  // "_" and "." are separators; the first
+                          // walked wins
+        {"file-Z", "9"},  // a non-ASCII byte is a separator
+        {"file-W", "10"},
+        {"", ""},
+        {"zzz", ""},
+        {"file-ab10", "1"},
     };
     for (const auto& [id, path] : cases) {
         const FoundImage* found = matcher.match(id);

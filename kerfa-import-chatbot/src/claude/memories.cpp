@@ -32,7 +32,8 @@ shared::utils::StringMap<std::string> project_names(std::optional<std::string_vi
     if (!document) {
         return names;
     }
-    for (const simdjson::dom::element project : document->root().get_array().value_unsafe()) {
+    const simdjson::dom::array projects = document->root().get_array().value_unsafe();
+    for (const simdjson::dom::element project : projects) {
         const auto uuid = as_string(member(project, "uuid"));
         const auto name = as_string(member(project, "name"));
         if (uuid && name) {

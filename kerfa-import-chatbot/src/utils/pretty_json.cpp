@@ -35,9 +35,9 @@ Json to_json(simdjson::dom::element root) {
                 break;
             }
             case simdjson::dom::element_type::OBJECT: {
+                const simdjson::dom::object object = value.get_object().value_unsafe();
                 *target = Json::object();
-                for (const simdjson::dom::key_value_pair field :
-                     value.get_object().value_unsafe()) {
+                for (const simdjson::dom::key_value_pair field : object) {
                     children.emplace_back(field.value, &(*target)[std::string(field.key)]);
                 }
                 break;
