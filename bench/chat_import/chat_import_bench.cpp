@@ -41,12 +41,16 @@ Counts count(const std::vector<model::Conversation>& conversations) {
     return counts;
 }
 
+bool report(const error::ImportError& failure) {
+    std::fprintf(stderr, "%s\n", error::display(failure).c_str());
+    return false;
+}
+
 bool read_chatgpt(const std::string& folder, Counts& counts) {
     const std::string user = chatgpt::load_user_name(folder + "/user.json");
     auto conversations = chatgpt::load_conversations(folder + "/conversations.json");
     if (!conversations) {
-        std::fprintf(stderr, "%s\n", error::display(conversations.error()).c_str());
-        return false;
+        return report(conversations.error());
     }
     chatgpt::resolve_images(*conversations, folder, folder + "/Kerfa");
     counts = count(*conversations);
@@ -57,14 +61,12 @@ bool read_claude(const std::string& folder, Counts& counts) {
     const std::string user = claude::load_user_name(folder + "/users.json");
     auto conversations = claude::load_conversations(folder + "/conversations.json");
     if (!conversations) {
-        std::fprintf(stderr, "%s\n", error::display(conversations.error()).c_str());
-        return false;
+        return report(conversations.error());
     }
     const auto memories =
         claude::load_memories(folder + "/memories.json", folder + "/projects.json");
     if (!memories) {
-        std::fprintf(stderr, "%s\n", error::display(memories.error()).c_str());
-        return false;
+        return report(memories.error());
     }
     counts = count(*conversations);
     counts.memories = memories->general.entries.size() + memories->projects.entries.size();
