@@ -40,6 +40,20 @@ TEST_F(FileIo, WrittenBytesReadBackWhole) {
     EXPECT_EQ(read_file(path("a.bin")).value(), "short");  // truncated, not overwritten in place
 }
 
+TEST_F(FileIo, ReadKeepsTheSpareCapacityAskedFor) {
+    ASSERT_TRUE(write_file(path("a.txt"), "abc"));
+    for (const std::size_t spare : {0UL, 1UL, 64UL, 100'000UL}) {
+        const auto read = read_file(path("a.txt"), spare);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(*read, "abc");
+        EXPECT_GE(read->capacity() - read->size(), spare);
+    }
+    // A source of unknown size grows the text; the spare room is still there at the end.
+    const auto grown = read_file("/proc/self/status", 4096);
+    ASSERT_TRUE(grown);
+    EXPECT_GE(grown->capacity() - grown->size(), 4096U);
+}
+
 TEST_F(FileIo, FailuresCarryTheSystemError) {
     EXPECT_EQ(read_file(path("missing")).error().value(), ENOENT);
     EXPECT_EQ(read_file(path("")).error().value(), EISDIR);

@@ -95,7 +95,8 @@ std::expected<std::size_t, std::error_code> read_some(const FileDescriptor& file
     }
 }
 
-std::expected<std::string, std::error_code> read_file(std::string_view path) {
+std::expected<std::string, std::error_code> read_file(std::string_view path,
+                                                      std::size_t spare_capacity) {
     auto file = open_for_reading(path);
     if (!file) {
         return std::unexpected(file.error());
@@ -107,6 +108,7 @@ std::expected<std::string, std::error_code> read_file(std::string_view path) {
     if (::fstat(file->get(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
         room = static_cast<std::size_t>(status.st_size) + 1;
     }
+    room += spare_capacity;
     std::string bytes(room, '\0');
     std::size_t used = 0;
     for (;;) {
@@ -123,6 +125,9 @@ std::expected<std::string, std::error_code> read_file(std::string_view path) {
         used += *got;
     }
     bytes.resize(used);
+    if (bytes.capacity() - used < spare_capacity) {
+        bytes.reserve(used + spare_capacity);
+    }
     return bytes;
 }
 

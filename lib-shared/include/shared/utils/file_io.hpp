@@ -45,7 +45,10 @@ std::expected<FileDescriptor, std::error_code> open_for_writing(std::string_view
 std::expected<std::size_t, std::error_code> read_some(const FileDescriptor& file,
                                                       std::span<char> buffer);
 
-std::expected<std::string, std::error_code> read_file(std::string_view path);
+// The text's capacity holds spare_capacity bytes beyond its size, for readers that need padding
+// after the bytes (such as a vectorised JSON parser), so they need not copy the text.
+std::expected<std::string, std::error_code> read_file(std::string_view path,
+                                                      std::size_t spare_capacity = 0);
 
 // The text of read_utf8_file's error when the bytes are not UTF-8.
 inline constexpr std::string_view INVALID_UTF8_TEXT = "stream did not contain valid UTF-8";

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace import_chatbot::chatgpt {
+
+// The user's name from user.json, or "User"; never fails.
+std::string load_user_name(std::string_view path);
+
+}  // namespace import_chatbot::chatgpt

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace import_chatbot::chatgpt {
+
+// An image file found in the export.
+struct FoundImage {
+    // The file name without its last extension.
+    std::string stem;
+    std::string path;
+
+    bool operator==(const FoundImage&) const = default;
+};
+
+// Appends, in walk order, every regular file (links followed) below the folder whose extension
+// is png, jpg, jpeg or webp in any letter case and whose name is UTF-8. The walk is depth first
+// over each folder's entries sorted by name bytes and visits every folder once (by device and
+// inode), so link loops end; excluded_folder, when given, is not entered. What cannot be listed
+// or examined is passed over.
+void collect_from(std::string_view folder, std::vector<FoundImage>& images,
+                  std::string_view excluded_folder = {});
+
+}  // namespace import_chatbot::chatgpt
