@@ -1,4 +1,3 @@
-#include <cstdint>
 #include <string>
 
 #include "kerfa_document_manager/components/convertors/convertor.hpp"
@@ -13,14 +12,14 @@ CommandResult run_command(const Command::Convert& command, const Arguments& argu
     return output::convert_to_output(
         command.file, arguments.output, arguments.silent,
         [&]() -> std::expected<std::string, types::ExitError> {
-            auto retrieved = retrieve(command.file, static_cast<DoubleTagMode>(arguments.privacy));
+            auto retrieved = retrieve(command.file, arguments.privacy);
             if (!retrieved) {
                 return std::unexpected(std::move(retrieved.error()));
             }
             // The document is released before the text is written.
             const auto document = to_document(command.file, std::move(retrieved->parse));
-            return kerfa_document_manager::components::convertors::convert(
-                document, static_cast<std::uint8_t>(command.target));
+            return kerfa_document_manager::components::convertors::convert(document,
+                                                                           command.target);
         });
 }
 

@@ -7,7 +7,7 @@ namespace kerfa_tool::modules {
 
 // Reads and parses the file, then reports its times and element counts under its file name.
 CommandResult run_command(const Command::Stats& command, const Arguments& arguments) {
-    const auto retrieved = retrieve(command.file, static_cast<DoubleTagMode>(arguments.privacy));
+    const auto retrieved = retrieve(command.file, arguments.privacy);
     if (!retrieved) {
         return std::unexpected(retrieved.error());
     }

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "kerfa_tool/types/convert_target.hpp"
+#include "kerfa_tool/types/command.hpp"
 
 namespace kerfa_tool::controller {
 

@@ -1,16 +1,14 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
 #include "kerfa_tool/types/command.hpp"
 
 namespace kerfa_tool::types {
 
-// Double-tag modes of the Kerfa parser that the command line can ask for.
-inline constexpr std::uint8_t kStripDoubleTags = 1;
-inline constexpr std::uint8_t kRemovePrivate = 3;
+using kerfa_parser_kerfa::components::char_iterator::DoubleTagMode;
 
 // The whole command line, read once.
 struct Arguments {
@@ -20,7 +18,8 @@ struct Arguments {
     std::optional<Command> command;
     bool show_info = false;
     bool silent = false;
-    std::uint8_t privacy = kRemovePrivate;
+    // RemovePrivate, or Strip when a private option keeps private text.
+    DoubleTagMode privacy = DoubleTagMode::RemovePrivate;
 };
 
 }  // namespace kerfa_tool::types

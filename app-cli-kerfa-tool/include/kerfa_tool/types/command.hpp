@@ -4,9 +4,11 @@
 #include <string>
 #include <variant>
 
-#include "kerfa_tool/types/convert_target.hpp"
+#include "kerfa_document_manager/types/convert_target.hpp"
 
 namespace kerfa_tool::types {
+
+using kerfa_document_manager::types::ConvertTarget;
 
 // One command of the command line with its operands. The order of the alternatives is fixed:
 // main dispatches on it.

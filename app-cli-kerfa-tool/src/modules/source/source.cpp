@@ -91,7 +91,7 @@ types::CommandResult run_source(std::string_view path, std::optional<std::string
 CommandResult run_command(const Command::PrintSource& command, const Arguments& arguments) {
     const std::optional<std::string_view> selector =
         command.section ? std::optional<std::string_view>(*command.section) : std::nullopt;
-    return source::run_source(command.file, selector, arguments.privacy == types::kStripDoubleTags,
+    return source::run_source(command.file, selector, arguments.privacy == DoubleTagMode::Strip,
                               arguments.silent);
 }
 

@@ -2,10 +2,9 @@
 
 #include <cstdint>
 
-namespace kerfa_tool::types {
+namespace kerfa_document_manager::types {
 
-// The output form of a conversion; the numbers are fixed because the converter's writer table is
-// indexed by them.
+// The output form of a conversion, by its fixed 8-bit number.
 enum class ConvertTarget : std::uint8_t {
     Headings = 0,
     Html = 1,
@@ -18,4 +17,4 @@ enum class ConvertTarget : std::uint8_t {
     Text = 8,
 };
 
-}  // namespace kerfa_tool::types
+}  // namespace kerfa_document_manager::types
