@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "debug_quote.hpp"
+#include "shared/utils/overloaded.hpp"
 
 namespace kerfa_render_core_static::components {
 
@@ -10,10 +11,7 @@ namespace kattr = kerfa_content::data::attributes;
 
 namespace {
 
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
+using shared::utils::Overloaded;
 
 }  // namespace
 

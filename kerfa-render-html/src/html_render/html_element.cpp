@@ -5,6 +5,7 @@
 #include "kerfa_render_html/html_render/utils/attributes.hpp"
 #include "kerfa_render_html/html_render/utils/escape.hpp"
 #include "kerfa_render_html/html_render/utils/unsafe_values.hpp"
+#include "shared/utils/overloaded.hpp"
 
 namespace kerfa_render_html::html_render {
 
@@ -14,10 +15,7 @@ using components::RenderPart;
 
 namespace {
 
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
+using shared::utils::Overloaded;
 
 void append_first_attribute(std::string& out, const components::OptionalAttributes& attributes,
                             ValuePlace place) {

@@ -11,8 +11,7 @@ using types::Command;
 using types::CommandResult;
 
 // The runner of each command: main dispatches a command to the overload of run_command taking
-// its alternative, and a command with no overload declared here to nothing at all. To add a
-// command's runner, declare its overload below (one line) and define it in the command's own
+// its alternative, and every alternative must have one. Each is defined in the command's own
 // file under src/modules/.
 CommandResult run_command(const Command::Help& command, const Arguments& arguments);
 CommandResult run_command(const Command::PrintAppInfo& command, const Arguments& arguments);
@@ -21,6 +20,8 @@ CommandResult run_command(const Command::Test& command, const Arguments& argumen
 CommandResult run_command(const Command::Convert& command, const Arguments& arguments);
 CommandResult run_command(const Command::PrintSource& command, const Arguments& arguments);
 CommandResult run_command(const Command::Hash& command, const Arguments& arguments);
+CommandResult run_command(const Command::AiChats& command, const Arguments& arguments);
+CommandResult run_command(const Command::Index& command, const Arguments& arguments);
 CommandResult run_command(const Command::InvalidCommand& command, const Arguments& arguments);
 
 }  // namespace kerfa_tool::modules

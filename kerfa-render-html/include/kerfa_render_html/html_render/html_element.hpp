@@ -43,10 +43,6 @@ class HtmlElementBlock final : public kerfa_render_core_static::modules::RenderB
                std::string& out) const override;
     void end(const kerfa_render_core_static::modules::Block& block,
              std::string& out) const override;
-    void between_start(const kerfa_render_core_static::modules::Block&,
-                       std::string&) const override {}
-    void between_end(const kerfa_render_core_static::modules::Block&, std::string&) const override {
-    }
 
   private:
     HtmlParts start_;

@@ -15,10 +15,6 @@ class RenderActualIndent final : public kerfa_render_core_static::modules::Rende
                std::string& out) const override;
     void end(const kerfa_render_core_static::modules::Block& block,
              std::string& out) const override;
-    void between_start(const kerfa_render_core_static::modules::Block&,
-                       std::string&) const override {}
-    void between_end(const kerfa_render_core_static::modules::Block&, std::string&) const override {
-    }
 };
 
 }  // namespace kerfa_render_html::html_render

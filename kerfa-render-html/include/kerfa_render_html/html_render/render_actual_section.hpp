@@ -15,10 +15,6 @@ class RenderActualSection final : public kerfa_render_core_static::modules::Rend
     void end(const kerfa_render_core_static::modules::Section&, std::string& out) const override {
         out += "</section>";
     }
-    void between_start(const kerfa_render_core_static::modules::Section&,
-                       std::string&) const override {}
-    void between_end(const kerfa_render_core_static::modules::Section&,
-                     std::string&) const override {}
 };
 
 }  // namespace kerfa_render_html::html_render

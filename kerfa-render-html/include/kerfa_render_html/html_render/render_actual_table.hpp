@@ -25,10 +25,6 @@ class RenderTableOpening : public kerfa_render_core_static::modules::RenderBlock
                std::string& out) const override;
     void end(const kerfa_render_core_static::modules::Block& block,
              std::string& out) const override;
-    void between_start(const kerfa_render_core_static::modules::Block&,
-                       std::string&) const override {}
-    void between_end(const kerfa_render_core_static::modules::Block&, std::string&) const override {
-    }
 
   protected:
     explicit RenderTableOpening(const Tags& tags) : tags_(tags) {}

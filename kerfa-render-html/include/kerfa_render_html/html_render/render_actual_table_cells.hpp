@@ -23,10 +23,6 @@ class RenderTableCell : public kerfa_render_core_static::modules::RenderBlock {
                std::string& out) const override;
     void end(const kerfa_render_core_static::modules::Block& block,
              std::string& out) const override;
-    void between_start(const kerfa_render_core_static::modules::Block&,
-                       std::string&) const override {}
-    void between_end(const kerfa_render_core_static::modules::Block&, std::string&) const override {
-    }
 
   protected:
     explicit RenderTableCell(const Tags& tags) : tags_(tags) {}

@@ -18,8 +18,6 @@ class RenderActualBlock final : public RenderBlock {
     std::string debug_text() const override;
     void start(const Block& block, std::string& out) const override;
     void end(const Block& block, std::string& out) const override;
-    void between_start(const Block&, std::string&) const override {}
-    void between_end(const Block&, std::string&) const override {}
 
     const std::string& name() const { return name_; }
 
@@ -35,7 +33,6 @@ class RenderActualBulletEntry final : public RenderBlock {
     void start(const Block&, std::string&) const override {}
     void end(const Block&, std::string&) const override {}
     void between_start(const Block& block, std::string& out) const override;
-    void between_end(const Block&, std::string&) const override {}
 };
 
 // A table row is a line: a line feed after every row but the last item of its list. A row whose
@@ -46,7 +43,6 @@ class RenderActualTableRow : public RenderBlock {
     std::string debug_text() const override { return "RenderActualTableRow"; }
     void start(const Block&, std::string&) const override {}
     void end(const Block& block, std::string& out) const override;
-    void between_start(const Block&, std::string&) const override {}
     void between_end(const Block& block, std::string& out) const override;
 };
 
@@ -63,7 +59,6 @@ class RenderActualTableEntry : public RenderBlock {
     void between_start_after(const Block& block,
                              const kerfa_content::data::structure::Data& previous,
                              std::string& out) const override;
-    void between_end(const Block&, std::string&) const override {}
 };
 
 // The heading part of a table: "<heading" attributes ">" ... "<>", and a line feed when more
@@ -73,7 +68,6 @@ class RenderActualTableHeading final : public RenderBlock {
     std::string debug_text() const override { return "RenderActualTableHeading"; }
     void start(const Block& block, std::string& out) const override;
     void end(const Block& block, std::string& out) const override;
-    void between_start(const Block&, std::string&) const override {}
     void between_end(const Block& block, std::string& out) const override;
 };
 

@@ -14,8 +14,6 @@ class RenderActualSection final : public kerfa_render_core_static::modules::Rend
   public:
     void start(const Section&, std::string&) const override {}
     void end(const Section& section, std::string& out) const override;
-    void between_start(const Section&, std::string&) const override {}
-    void between_end(const Section&, std::string&) const override {}
 };
 
 }  // namespace kerfa_render_kerfa::kerfa_render

@@ -62,11 +62,6 @@ class CollectorCore final : public Collector {
     void report_unexpected_element(std::size_t line, std::string_view name) override;
     void report_unexpected_end_of_input(std::size_t line) override;
 
-    // The metadata gathered for the open section so far.
-    const std::optional<kerfa_content::types::Metadata>& pending_metadata() const {
-        return pending_metadata_;
-    }
-
   private:
     ContainerInFlight& top(const char* operation);
     const ContainerInFlight& top(const char* operation) const;
