@@ -3,12 +3,12 @@
 #include <string>
 
 #include "kerfa_render_core_static/components/render_element_block.hpp"
-#include "kerfa_render_html/html_render/html_element.hpp"
 
 namespace kerfa_render_html::html_render {
 
 using kerfa_render_core_static::components::RenderElementBlock;
 using kerfa_render_core_static::components::RenderPart;
+using kerfa_render_core_static::components::ValuePolicy;
 
 namespace {
 
@@ -29,30 +29,30 @@ BlockComponent block_element(std::string_view name) {
 
 // The class attribute stays open across the optional part, so FIRST joins the class list.
 BlockComponent block_div_optional_class(std::string_view css_class) {
-    return std::make_unique<HtmlElementBlock>(
-        HtmlParts{{RenderPart::text(joined("<div class=\"", css_class))},
-                  {RenderPart::with(" ", "")},
-                  {RenderPart::text("\">")}},
-        HtmlParts{{RenderPart::EndDiv{}}});
+    return RenderElementBlock(
+               {RenderPart::text(joined("<div class=\"", css_class)),
+                RenderPart::with(" ", "", ValuePolicy::HtmlAttribute), RenderPart::text("\">")},
+               {RenderPart::EndDiv{}})
+        .boxed();
 }
 
 BlockComponent block_div_optional_color_property(std::string_view css_class,
                                                  std::string_view property) {
-    return std::make_unique<HtmlElementBlock>(
-        HtmlParts{
-            {RenderPart::text(joined("<div class=\"", css_class, "\""))},
-            {RenderPart::with(joined(" style=\"", property, ": "), ";\""), ValuePlace::Declaration},
-            {RenderPart::text(">")}},
-        HtmlParts{{RenderPart::EndDiv{}}});
+    return RenderElementBlock({RenderPart::text(joined("<div class=\"", css_class, "\"")),
+                               RenderPart::with(joined(" style=\"", property, ": "), ";\"",
+                                                ValuePolicy::CssDeclaration),
+                               RenderPart::text(">")},
+                              {RenderPart::EndDiv{}})
+        .boxed();
 }
 
 BlockComponent block_element_optional_background(std::string_view name, std::string_view property) {
-    return std::make_unique<HtmlElementBlock>(
-        HtmlParts{
-            {RenderPart::text(joined("<", name))},
-            {RenderPart::with(joined(" style=\"", property, ": "), ";\""), ValuePlace::Declaration},
-            {RenderPart::text(">")}},
-        HtmlParts{{RenderPart::text(joined("</", name, ">"))}});
+    return RenderElementBlock({RenderPart::text(joined("<", name)),
+                               RenderPart::with(joined(" style=\"", property, ": "), ";\"",
+                                                ValuePolicy::CssDeclaration),
+                               RenderPart::text(">")},
+                              {RenderPart::text(joined("</", name, ">"))})
+        .boxed();
 }
 
 }  // namespace kerfa_render_html::html_render

@@ -3,13 +3,13 @@
 #include <string>
 
 #include "kerfa_render_core_static/components/render_element_property.hpp"
-#include "kerfa_render_html/html_render/html_element.hpp"
 #include "kerfa_render_html/html_render/render_actual_link.hpp"
 
 namespace kerfa_render_html::html_render {
 
 using kerfa_render_core_static::components::RenderElementProperty;
 using kerfa_render_core_static::components::RenderPart;
+using kerfa_render_core_static::components::ValuePolicy;
 
 namespace {
 
@@ -20,11 +20,13 @@ std::string joined(std::string_view a, std::string_view b, std::string_view c = 
     return text;
 }
 
-PropertyComponent span_with_value(std::string opening, ValuePlace place, std::string closing) {
-    return std::make_unique<HtmlElementProperty>(HtmlParts{{RenderPart::text(std::move(opening))},
-                                                           {RenderPart::Attribute{}, place},
-                                                           {RenderPart::text(std::move(closing))}},
-                                                 HtmlParts{{RenderPart::EndSpan{}}});
+// OPENING, a CSS value, CLOSING ... "</span>".
+PropertyComponent span_with_declaration(std::string opening, std::string closing) {
+    return RenderElementProperty({RenderPart::text(std::move(opening)),
+                                  RenderPart::Attribute{ValuePolicy::CssDeclaration},
+                                  RenderPart::text(std::move(closing))},
+                                 {RenderPart::EndSpan{}})
+        .boxed();
 }
 
 }  // namespace
@@ -42,16 +44,16 @@ PropertyComponent property_span_class(std::string_view css_class) {
 }
 
 PropertyComponent property_span_style(std::string_view property) {
-    return span_with_value(joined("<span style=\"", property, ": "), ValuePlace::Declaration,
-                           ";\">");
+    return span_with_declaration(joined("<span style=\"", property, ": "), ";\">");
 }
 
 PropertyComponent property_span_class_data(std::string_view css_class) {
-    return std::make_unique<HtmlElementProperty>(
-        HtmlParts{{RenderPart::text(joined("<span class=\"", css_class, "\" data=\""))},
-                  {RenderPart::AttributeOrContent{}},
-                  {RenderPart::text("\">")}},
-        HtmlParts{{RenderPart::EndSpan{}}});
+    return RenderElementProperty(
+               {RenderPart::text(joined("<span class=\"", css_class, "\" data=\"")),
+                RenderPart::AttributeOrContent{ValuePolicy::HtmlAttribute},
+                RenderPart::text("\">")},
+               {RenderPart::EndSpan{}})
+        .boxed();
 }
 
 PropertyComponent property_link() {
@@ -59,16 +61,15 @@ PropertyComponent property_link() {
 }
 
 PropertyComponent property_link_custom(std::string_view scheme) {
-    return std::make_unique<HtmlElementProperty>(
-        HtmlParts{{RenderPart::text(joined("<a href=\"", scheme))},
-                  {RenderPart::AttributeOrContent{}},
-                  {RenderPart::text("\">")}},
-        HtmlParts{{RenderPart::text("</a>")}});
+    return RenderElementProperty({RenderPart::text(joined("<a href=\"", scheme)),
+                                  RenderPart::AttributeOrContent{ValuePolicy::HtmlAttribute},
+                                  RenderPart::text("\">")},
+                                 {RenderPart::text("</a>")})
+        .boxed();
 }
 
 PropertyComponent property_badge() {
-    return span_with_value(
-        "<span class=\"badge\" style=\"background-color: ", ValuePlace::Declaration, ";\">");
+    return span_with_declaration("<span class=\"badge\" style=\"background-color: ", ";\">");
 }
 
 }  // namespace kerfa_render_html::html_render

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "kerfa_render_html/html_render/utils/escape.hpp"
+#include "shared/utils/html.hpp"
 
 namespace kerfa_render_html::html_render {
 
@@ -15,9 +15,9 @@ void RenderActualImage::render(const kerfa_render_core_static::modules::Source& 
     out += "<img src=\"";
     // Byte for byte: a web address in capitals or of another scheme counts as a relative path.
     if (!path->starts_with("http://") && !path->starts_with("https://")) {
-        utils::append_attribute_escaped(out, path_prefix_);
+        shared::utils::append_html_attribute(out, path_prefix_);
     }
-    utils::append_attribute_escaped(out, *path);
+    shared::utils::append_html_attribute(out, *path);
     out += "\" />";
 }
 

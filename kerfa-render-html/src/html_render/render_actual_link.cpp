@@ -1,8 +1,8 @@
 #include "kerfa_render_html/html_render/render_actual_link.hpp"
 
-#include "kerfa_render_html/html_render/utils/attributes.hpp"
-#include "kerfa_render_html/html_render/utils/escape.hpp"
+#include "kerfa_render_core_static/components/render_part.hpp"
 #include "kerfa_render_html/html_render/utils/unsafe_values.hpp"
+#include "shared/utils/html.hpp"
 
 namespace kerfa_render_html::html_render {
 
@@ -14,13 +14,15 @@ void RenderActualLink::append_anchor(std::string& out, std::string_view target) 
         return;
     }
     out += "<a class=\"link\" href=\"";
-    utils::append_attribute_escaped(out, target);
+    shared::utils::append_html_attribute(out, target);
     out += "\">";
 }
 
 void RenderActualLink::start(const modules::PropertyElement& element, std::string& out) const {
     std::string scratch;
-    append_anchor(out, utils::first_attribute_text(element.attributes, scratch).value_or(""));
+    append_anchor(
+        out, kerfa_render_core_static::components::first_attribute_text(element.attributes, scratch)
+                 .value_or(""));
 }
 
 void RenderActualLink::start_with_content(const modules::PropertyElement&, std::string_view content,

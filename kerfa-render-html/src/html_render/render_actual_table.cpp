@@ -1,8 +1,8 @@
 #include "kerfa_render_html/html_render/render_actual_table.hpp"
 
-#include "kerfa_render_html/html_render/html_element.hpp"
+#include "kerfa_render_core_static/components/value_policy.hpp"
 #include "kerfa_render_html/html_render/utils/attributes.hpp"
-#include "kerfa_render_html/html_render/utils/escape.hpp"
+#include "shared/utils/html.hpp"
 
 namespace kerfa_render_html::html_render {
 
@@ -32,7 +32,9 @@ void RenderTableOpening::start(const modules::Block& block, std::string& out) co
     }
     if (color != nullptr) {
         out += " style=\"background-color: ";
-        append_value(out, utils::to_color_value(*color), ValuePlace::Declaration);
+        kerfa_render_core_static::components::append_value(
+            out, utils::to_color_value(*color),
+            kerfa_render_core_static::components::ValuePolicy::CssDeclaration);
         out += ";\"";
         if (!has_class && !tags_.coloured_class.empty()) {
             classes = tags_.coloured_class;
@@ -41,7 +43,7 @@ void RenderTableOpening::start(const modules::Block& block, std::string& out) co
     }
     if (has_class) {
         out += " class=\"";
-        utils::append_attribute_escaped(out, classes);
+        shared::utils::append_html_attribute(out, classes);
         out += '"';
     }
     out += '>';

@@ -9,9 +9,4 @@ namespace kerfa_render_html::html_render::utils {
 // line feed and carriage return ignored anywhere, ASCII letters in any case).
 bool is_script_link(std::string_view target);
 
-// Whether a value can stand alone as one CSS declaration value: it holds none of ";", "{",
-// "}", "\", '"', "<", ">" and no control character, so it cannot end the declaration, the
-// rule or the attribute around it.
-bool is_plain_css_value(std::string_view value);
-
 }  // namespace kerfa_render_html::html_render::utils

@@ -1,4 +1,4 @@
-#include "kerfa_render_html/html_render/utils/escape.hpp"
+#include "shared/utils/html.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kerfa_render_html::html_render::utils {
+namespace shared::utils {
 namespace {
 
 struct EscapeCase {
@@ -29,13 +29,39 @@ TEST(Escape, TextAndAttributeEscapesDifferOnlyInTheDoubleQuote) {
     };
     for (const auto& c : cases) {
         std::string text = "[";
-        append_text_escaped(text, c.input);
+        append_html_text(text, c.input);
         EXPECT_EQ(text, "[" + std::string(c.text)) << c.input;
         std::string attribute = "[";
-        append_attribute_escaped(attribute, c.input);
+        append_html_attribute(attribute, c.input);
         EXPECT_EQ(attribute, "[" + std::string(c.attribute)) << c.input;
     }
 }
 
+TEST(PlainCssValue, RefusesEveryCharacterThatCouldLeaveTheDeclaration) {
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"Georgia", true},
+        {"'Times New Roman', serif", true},
+        {"12px", true},
+        {"1.5em", true},
+        {"Noto Sans CJK 日本", true},
+        {"", true},
+        {"red; position: fixed", false},
+        {"x} body {display:none", false},
+        {"x{", false},
+        {"\\3c script", false},
+        {"a\"b", false},
+        {"a<b", false},
+        {"a>b", false},
+        {"a\nb", false},
+        {"a\tb", false},
+        {"a\x7f", false},
+        {"a\u0085b", false},
+        {"a\u00a0b", true},
+    };
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(is_plain_css_value(value), expected) << value;
+    }
+}
+
 }  // namespace
-}  // namespace kerfa_render_html::html_render::utils
+}  // namespace shared::utils
