@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "kerfa_tool/controller/arguments.hpp"
+#include "controller/arguments.hpp"
 
 namespace {
 

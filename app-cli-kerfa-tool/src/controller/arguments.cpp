@@ -1,9 +1,9 @@
-#include "kerfa_tool/controller/arguments.hpp"
+#include "controller/arguments.hpp"
 
 #include <optional>
 #include <string_view>
 
-#include "kerfa_tool/controller/command_words.hpp"
+#include "controller/command_words.hpp"
 
 namespace kerfa_tool::controller {
 namespace {

@@ -1,4 +1,4 @@
-#include "kerfa_tool/modules/runners.hpp"
+#include "modules/runners.hpp"
 
 namespace kerfa_tool::modules {
 

@@ -1,9 +1,9 @@
 #include <string>
 
 #include "kerfa_document_manager/components/convertors/convertor.hpp"
-#include "kerfa_tool/modules/output/conversion_output.hpp"
-#include "kerfa_tool/modules/runners.hpp"
 #include "kerfa_tool/utils_read.hpp"
+#include "modules/output/conversion_output.hpp"
+#include "modules/runners.hpp"
 
 namespace kerfa_tool::modules {
 

@@ -1,8 +1,8 @@
-#include "kerfa_tool/modules/dispatch.hpp"
+#include "modules/dispatch.hpp"
 
 #include <variant>
 
-#include "kerfa_tool/modules/runners.hpp"
+#include "modules/runners.hpp"
 
 namespace kerfa_tool::modules {
 

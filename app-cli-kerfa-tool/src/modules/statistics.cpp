@@ -1,7 +1,7 @@
-#include "kerfa_tool/modules/runners.hpp"
-#include "kerfa_tool/ui/console/parse_stats.hpp"
 #include "kerfa_tool/utils_read.hpp"
+#include "modules/runners.hpp"
 #include "shared/utils/files.hpp"
+#include "ui/console/parse_stats.hpp"
 
 namespace kerfa_tool::modules {
 

@@ -1,7 +1,7 @@
-#include "kerfa_tool/modules/runners.hpp"
-#include "kerfa_tool/ui/console/test_results.hpp"
 #include "kerfa_tool/utils_read.hpp"
+#include "modules/runners.hpp"
 #include "shared/utils/files.hpp"
+#include "ui/console/test_results.hpp"
 
 namespace kerfa_tool::modules {
 

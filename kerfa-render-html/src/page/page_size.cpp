@@ -1,7 +1,7 @@
-#include "kerfa_render_html/page/page_size.hpp"
+#include "page/page_size.hpp"
 
 #include "kerfa_content/utils/tree_walk.hpp"
-#include "kerfa_render_html/page/page_frame.hpp"
+#include "page/page_frame.hpp"
 
 namespace kerfa_render_html::page {
 

@@ -1,4 +1,4 @@
-#include "kerfa_render_html/html_render/utils/unsafe_values.hpp"
+#include "html_render/utils/unsafe_values.hpp"
 
 #include <gtest/gtest.h>
 

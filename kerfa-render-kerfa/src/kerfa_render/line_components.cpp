@@ -1,6 +1,6 @@
-#include "kerfa_render_kerfa/kerfa_render/line_components.hpp"
+#include "kerfa_render/line_components.hpp"
 
-#include "kerfa_render_kerfa/utils/text.hpp"
+#include "utils/text.hpp"
 
 namespace kerfa_render_kerfa::kerfa_render {
 

@@ -1,7 +1,7 @@
-#include "kerfa_render_kerfa/kerfa_render/section_component.hpp"
+#include "kerfa_render/section_component.hpp"
 
-#include "kerfa_render_kerfa/kerfa_render/utils/metadata.hpp"
-#include "kerfa_render_kerfa/utils/text.hpp"
+#include "kerfa_render/utils/metadata.hpp"
+#include "utils/text.hpp"
 
 namespace kerfa_render_kerfa::kerfa_render {
 

@@ -1,15 +1,15 @@
-#include "kerfa_render_kerfa/utils/attributes.hpp"
+#include "utils/attributes.hpp"
 
 #include <array>
 
 #include <fmt/format.h>
 
 #include "kerfa_content/data/attributes/attribute.hpp"
-#include "kerfa_render_kerfa/utils/text.hpp"
 #include "shared/utils/fault.hpp"
 #include "shared/utils/overloaded.hpp"
 #include "shared/utils/utf8.hpp"
 #include "shared/utils/white_space.hpp"
+#include "utils/text.hpp"
 
 namespace kerfa_render_kerfa::utils {
 

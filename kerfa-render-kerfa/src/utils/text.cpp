@@ -1,4 +1,4 @@
-#include "kerfa_render_kerfa/utils/text.hpp"
+#include "utils/text.hpp"
 
 namespace kerfa_render_kerfa::utils {
 

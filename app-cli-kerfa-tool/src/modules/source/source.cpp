@@ -1,4 +1,4 @@
-#include "kerfa_tool/modules/source/source.hpp"
+#include "modules/source/source.hpp"
 
 #include <unistd.h>
 
@@ -10,13 +10,13 @@
 #include "kerfa_source_map/address/handles.hpp"
 #include "kerfa_source_map/build/builder.hpp"
 #include "kerfa_source_map/elide/elide_private.hpp"
-#include "kerfa_tool/modules/runners.hpp"
-#include "kerfa_tool/types/arguments.hpp"
 #include "kerfa_tool/utils_read.hpp"
+#include "modules/runners.hpp"
 #include "shared/utils/fault.hpp"
 #include "shared/utils/file_io.hpp"
 #include "shared/utils/files.hpp"
 #include "shared/utils/stdout.hpp"
+#include "types/arguments.hpp"
 
 namespace kerfa_tool::modules {
 

@@ -1,16 +1,16 @@
 #include <array>
 #include <utility>
 
-#include "kerfa_parser_kerfa/parser/state/state.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_element.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_list.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_metadata.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_post_metadata.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_table.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_table_post_heading.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_table_row.hpp"
-#include "kerfa_parser_kerfa/parser/types/harness.hpp"
-#include "kerfa_parser_kerfa/parser/utils/table_utils.hpp"
+#include "parser/state/state.hpp"
+#include "parser/state/state_element.hpp"
+#include "parser/state/state_list.hpp"
+#include "parser/state/state_metadata.hpp"
+#include "parser/state/state_post_metadata.hpp"
+#include "parser/state/state_table.hpp"
+#include "parser/state/state_table_post_heading.hpp"
+#include "parser/state/state_table_row.hpp"
+#include "parser/types/harness.hpp"
+#include "parser/utils/table_utils.hpp"
 
 // The grammar of one token, as a table of cells indexed by state and token. Tokens that the
 // tokenizer never delivers in a state are reported and leave the state unchanged.

@@ -1,4 +1,4 @@
-#include "kerfa_render_html/html_render/utils/attributes.hpp"
+#include "html_render/utils/attributes.hpp"
 
 namespace kerfa_render_html::html_render::utils {
 
