@@ -63,8 +63,10 @@ void report_peak(benchmark::State& state, std::size_t input_bytes, Run&& run) {
     state.counters["peak_x_input"] = peak / static_cast<double>(input_bytes);
 }
 
+using kerfa_document_manager::types::ConvertTarget;
+
 // Read, parse and convert as the command line does, without writing the result.
-inline std::size_t convert_file(const std::string& path, std::uint8_t target) {
+inline std::size_t convert_file(const std::string& path, ConvertTarget target) {
     auto retrieved = kerfa_tool::retrieve(path, kerfa_tool::DoubleTagMode::RemovePrivate);
     if (!retrieved) {
         std::abort();

@@ -99,12 +99,8 @@ const std::string& markdown_input() {
 kerfa_content::data::types::Document parse_kerfa(const std::string& text) {
     const auto parser =
         kerfa_parser_kerfa::configure::ParserFactory{{}, DoubleTagMode::RemovePrivate}.new_parser();
-    auto data = parser->parse_str(text);
-    kerfa_content::data::types::Document document;
-    document.source = kerfa_content::types::Source::file("bench.kerfa");
-    document.metadata = std::move(data.metadata);
-    document.children = std::move(data.content);
-    return document;
+    return kerfa_content::modules::parser::types::to_document(
+        parser->parse_str(text), kerfa_content::types::Source::file("bench.kerfa"));
 }
 
 // Read the file, parse, write the page: the whole conversion but the output file's write.
@@ -112,10 +108,11 @@ void BM_KerfaToHtml(benchmark::State& state) {
     static const kerfa_bench::TempInputFile file("kerfa-html-bench", kerfa_input());
     const std::string path = file.path().string();
     const std::size_t input_bytes = std::filesystem::file_size(path);
-    kerfa_bench::report_peak(state, input_bytes,
-                             [&] { benchmark::DoNotOptimize(kerfa_bench::convert_file(path, 1)); });
+    kerfa_bench::report_peak(state, input_bytes, [&] {
+        benchmark::DoNotOptimize(kerfa_bench::convert_file(path, kerfa_bench::ConvertTarget::Html));
+    });
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kerfa_bench::convert_file(path, 1));
+        benchmark::DoNotOptimize(kerfa_bench::convert_file(path, kerfa_bench::ConvertTarget::Html));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(input_bytes));

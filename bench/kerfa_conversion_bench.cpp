@@ -56,11 +56,14 @@ void BM_KerfaToCanonicalKerfa(benchmark::State& state) {
     static const kerfa_bench::TempInputFile file("kerfa-bench", generate_kerfa());
     const std::string path = file.path().string();
     const std::size_t input_bytes = std::filesystem::file_size(path);
-    kerfa_bench::report_peak(state, input_bytes,
-                             [&] { benchmark::DoNotOptimize(kerfa_bench::convert_file(path, 3)); });
+    kerfa_bench::report_peak(state, input_bytes, [&] {
+        benchmark::DoNotOptimize(
+            kerfa_bench::convert_file(path, kerfa_bench::ConvertTarget::Kerfa));
+    });
 
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kerfa_bench::convert_file(path, 3));
+        benchmark::DoNotOptimize(
+            kerfa_bench::convert_file(path, kerfa_bench::ConvertTarget::Kerfa));
     }
     state.SetBytesProcessed(
         static_cast<std::int64_t>(state.iterations() * static_cast<double>(input_bytes)));

@@ -1,6 +1,7 @@
 include(GoogleTest)
 
-set(KERFA_WARNINGS -Wall -Wextra -Wpedantic)
+# A switch over an enumeration that misses one of its values does not build.
+set(KERFA_WARNINGS -Wall -Wextra -Wpedantic -Werror=switch)
 
 if(KERFA_SANITIZE)
   set(KERFA_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all

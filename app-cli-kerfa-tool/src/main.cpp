@@ -1,11 +1,11 @@
 #include "kerfa_tool/main.hpp"
 
-#include "kerfa_tool/configure/app_factory.hpp"
-#include "kerfa_tool/controller/arguments.hpp"
-#include "kerfa_tool/modules/dispatch.hpp"
-#include "kerfa_tool/ui/console/app_info.hpp"
-#include "kerfa_tool/ui/console/errors.hpp"
-#include "kerfa_tool/ui/console/help.hpp"
+#include "configure/app_factory.hpp"
+#include "controller/arguments.hpp"
+#include "modules/dispatch.hpp"
+#include "ui/console/app_info.hpp"
+#include "ui/console/errors.hpp"
+#include "ui/console/help.hpp"
 
 namespace kerfa_tool {
 

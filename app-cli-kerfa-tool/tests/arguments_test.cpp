@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "kerfa_tool/controller/arguments.hpp"
+#include "controller/arguments.hpp"
 
 namespace {
 
@@ -40,7 +40,7 @@ Parsed flatten(const Arguments& arguments) {
     Parsed parsed{.output = arguments.output,
                   .show_info = arguments.show_info,
                   .silent = arguments.silent,
-                  .privacy = arguments.privacy};
+                  .privacy = static_cast<int>(arguments.privacy)};
     if (!arguments.command) {
         return parsed;
     }

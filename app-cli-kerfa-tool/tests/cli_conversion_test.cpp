@@ -1,5 +1,4 @@
-// End to end on the built binary: where a conversion's text goes. These cases need the
-// conversion runner; until it is declared they are skipped.
+// End to end on the built binary: where a conversion's text goes.
 
 #include <gtest/gtest.h>
 
@@ -7,29 +6,14 @@
 #include <vector>
 
 #include "e2e.hpp"
-#include "kerfa_tool/modules/runners.hpp"
 
 namespace {
-
-using kerfa_tool::types::Arguments;
-using kerfa_tool::types::Command;
-
-template <typename Alternative>
-concept HasRunner = requires(const Alternative& command, const Arguments& arguments) {
-    kerfa_tool::modules::run_command(command, arguments);
-};
-constexpr bool kHasConvertRunner = HasRunner<Command::Convert>;
 
 constexpr std::string_view kDocument = "# Title\n\nSome <b>bold<> text.\n";
 
 class CliConversion : public testing::Test {
   protected:
-    void SetUp() override {
-        if (!kHasConvertRunner) {
-            GTEST_SKIP() << "no conversion runner yet";
-        }
-        input_ = dir_.write("a.kerfa", kDocument).string();
-    }
+    void SetUp() override { input_ = dir_.write("a.kerfa", kDocument).string(); }
 
     e2e::Run run(const std::vector<std::string>& line, e2e::Options options = {}) const {
         options.cwd = dir_.path();

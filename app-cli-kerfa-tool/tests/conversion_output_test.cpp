@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "e2e.hpp"
-#include "kerfa_tool/modules/output/conversion_output.hpp"
+#include "modules/output/conversion_output.hpp"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "kerfa_tool/ui/padding.hpp"
+#include "ui/padding.hpp"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "kerfa_tool/ui/console/terminal_safe.hpp"
+#include "ui/console/terminal_safe.hpp"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "kerfa_content/data/attributes/document_link.hpp"
-#include "kerfa_content/utils/document_link_parser.hpp"
+#include "utils/document_link_parser.hpp"
 
 namespace {
 

@@ -10,24 +10,22 @@ namespace {
 kerfa_content::data::types::Document document_of(std::string_view text) {
     auto parse = configure::ParserFactory::with_setup({}, configure::DoubleTagMode::RemovePrivate)
                      .parse_from(text, kerfa_content::types::Source::file("a.kerfa"));
-    kerfa_content::data::types::Document document;
-    document.source = kerfa_content::types::Source::file("a.kerfa");
-    document.metadata = std::move(parse.metadata);
-    document.children = std::move(parse.content);
-    return document;
+    return kerfa_content::modules::parser::types::to_document(
+        std::move(parse), kerfa_content::types::Source::file("a.kerfa"));
 }
 
 TEST(Convertor, CanonicalKerfaIsTargetThree) {
     const auto document = document_of("<meta>Title: T<>\n# A\n<b>x<> <strikethrough>y<>\n");
-    ASSERT_TRUE(has_writer(3));
-    EXPECT_EQ(convert(document, 3), "<metadata>title: T<>\n# A\n<bold>x<> <strike>y<>\n");
-    EXPECT_FALSE(has_writer(9));
+    ASSERT_TRUE(has_writer(ConvertTarget::Kerfa));
+    EXPECT_EQ(convert(document, ConvertTarget::Kerfa),
+              "<metadata>title: T<>\n# A\n<bold>x<> <strike>y<>\n");
+    EXPECT_FALSE(has_writer(static_cast<ConvertTarget>(9)));
 }
 
 TEST(ConvertorDeathTest, AFormPastTheNineIsAnInternalFault) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const auto document = document_of("x");
-    EXPECT_EXIT(convert(document, 9), ::testing::ExitedWithCode(101),
+    EXPECT_EXIT(convert(document, static_cast<ConvertTarget>(9)), ::testing::ExitedWithCode(101),
                 "No writer for conversion target 9\\.");
 }
 

@@ -6,9 +6,9 @@
 #include "kerfa_content/modules/parser/parser_meter.hpp"
 #include "kerfa_content/modules/parser/parser_trace.hpp"
 #include "kerfa_document_manager/configure/parser_factory.hpp"
-#include "kerfa_document_manager/utils/source.hpp"
 #include "kerfa_parser_kerfa/parser/parser.hpp"
 #include "shared/components/metrics.hpp"
+#include "utils/source.hpp"
 
 namespace kerfa_document_manager {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "kerfa_parser_kerfa/attributes/attribute_lookup.hpp"
-#include "kerfa_parser_kerfa/attributes/to_attribute_actual.hpp"
+#include "attributes/attribute_lookup.hpp"
+#include "attributes/to_attribute_actual.hpp"
 
 namespace kerfa_parser_kerfa::test {
 namespace {

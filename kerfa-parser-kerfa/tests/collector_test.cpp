@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "kerfa_parser_kerfa/configure/collector_factory.hpp"
-#include "kerfa_parser_kerfa/parser/collector/collector_core.hpp"
-#include "kerfa_parser_kerfa/parser/collector/collector_trace.hpp"
+#include "configure/collector_factory.hpp"
 #include "parse_dump.hpp"
+#include "parser/collector/collector_core.hpp"
+#include "parser/collector/collector_trace.hpp"
 #include "shared/components/configuration.hpp"
 
 namespace kerfa_parser_kerfa::testing {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "kerfa_parser_kerfa/errors/element_error.hpp"
+#include "errors/element_error.hpp"
 
 namespace kerfa_parser_kerfa::test {
 namespace {

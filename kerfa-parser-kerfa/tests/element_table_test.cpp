@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "elements/element_lookup.hpp"
 #include "kerfa_content/data/attributes/named_color.hpp"
-#include "kerfa_parser_kerfa/elements/element_lookup.hpp"
 #include "parse_dump.hpp"
 
 namespace kerfa_parser_kerfa::testing {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "kerfa_parser_kerfa/parser/collector/collector_core.hpp"
-#include "kerfa_parser_kerfa/parser/state/state.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_element.hpp"
-#include "kerfa_parser_kerfa/parser/types/harness.hpp"
 #include "parse_dump.hpp"
+#include "parser/collector/collector_core.hpp"
+#include "parser/state/state.hpp"
+#include "parser/state/state_element.hpp"
+#include "parser/types/harness.hpp"
 
 namespace kerfa_parser_kerfa::testing {
 namespace {

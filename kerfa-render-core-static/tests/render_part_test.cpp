@@ -58,6 +58,71 @@ TEST(RenderPart, WritesTheFirstValidAttributeOrNothing) {
     }
 }
 
+TEST(ValuePolicy, AppendsTheValueAsThePolicySays) {
+    struct Case {
+        ValuePolicy policy;
+        std::string value;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {ValuePolicy::AsIs, "a \"<&>\" b\n", "a \"<&>\" b\n"},
+        {ValuePolicy::HtmlAttribute, "a \"<&>\" 'b'", "a &quot;&lt;&amp;&gt;&quot; 'b'"},
+        {ValuePolicy::CssDeclaration, "Noto Sans, serif", "Noto Sans, serif"},
+        {ValuePolicy::CssDeclaration, "#ff0", "#ff0"},
+        {ValuePolicy::CssDeclaration, "red; position: fixed", ""},
+        {ValuePolicy::CssDeclaration, "1em\" onclick=\"x", ""},
+        {ValuePolicy::CssDeclaration, "a&b", "a&amp;b"},
+        {ValuePolicy::PercentEncoded, "a b/c?d#e&f%", "a%20b%2Fc%3Fd%23e%26f%25"},
+        {ValuePolicy::PercentEncoded, "é-_.~", "é-_.~"},
+        {ValuePolicy::UrlParameter, "a b\nc&d#e%f?", "a+b+c&d#e%f?"},
+        {ValuePolicy::UrlParameter, "", ""},
+    };
+    for (const Case& c : cases) {
+        std::string out = "[";
+        append_value(out, c.value, c.policy);
+        EXPECT_EQ(out, "[" + c.expected) << policy_name(c.policy) << " " << c.value;
+    }
+}
+
+TEST(RenderPart, ValuesGoThroughThePartsPolicyAndFixedTextsDoNot) {
+    const OptionalAttributes quoted = attrs({Attribute::str("a\"b c")});
+    const OptionalAttributes colour = attrs({Attribute::color("ff0")});
+    const OptionalAttributes breaking = attrs({Attribute::str("red;x")});
+    struct Case {
+        const char* name;
+        RenderPart part;
+        OptionalAttributes attributes;
+        std::string render;
+        std::string with_content;  // content "x y"
+    };
+    const std::vector<Case> cases = {
+        {"attribute escaped", RenderPart::Attribute{ValuePolicy::HtmlAttribute}, quoted,
+         "a&quot;b c", "a&quot;b c"},
+        {"content encoded", RenderPart::AttributeOrContent{ValuePolicy::PercentEncoded}, quoted,
+         "a%22b%20c", "x%20y"},
+        {"content as a parameter", RenderPart::AttributeOrContent{ValuePolicy::UrlParameter},
+         quoted, "a\"b+c", "x+y"},
+        {"colour declared", RenderPart::with("<\"", "\">", ValuePolicy::CssDeclaration), colour,
+         "<\"#ff0\">", "<\"#ff0\">"},
+        {"a value that would end the declaration is left out, the fixed texts stay",
+         RenderPart::with("<\"", "\">", ValuePolicy::CssDeclaration), breaking, "<\"\">", "<\"\">"},
+        {"nothing without a first attribute",
+         RenderPart::with("<\"", "\">", ValuePolicy::CssDeclaration), OptionalAttributes{}, "", ""},
+    };
+    for (const Case& c : cases) {
+        std::string out;
+        c.part.render(c.attributes, out);
+        EXPECT_EQ(out, c.render) << c.name;
+        out.clear();
+        c.part.render_with_content(c.attributes, "x y", out);
+        EXPECT_EQ(out, c.with_content) << c.name;
+    }
+    EXPECT_EQ(RenderPart(RenderPart::Attribute{ValuePolicy::CssDeclaration}).debug_text(),
+              "Attribute(CssDeclaration)");
+    EXPECT_EQ(RenderPart::with("a", "b", ValuePolicy::HtmlAttribute).debug_text(),
+              "OptionalAttributeWith(HtmlAttribute) { before: \"a\", after: \"b\" }");
+}
+
 TEST(RenderPart, AttributeValueTexts) {
     struct Case {
         Attribute attribute;

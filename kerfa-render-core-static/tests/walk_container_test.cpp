@@ -150,7 +150,6 @@ struct PreviousAwareBlock final : m::RenderBlock {
     void start(const m::Block&, std::string&) const override {}
     void end(const m::Block&, std::string&) const override {}
     void between_start(const m::Block&, std::string& out) const override { out += "[bs]"; }
-    void between_end(const m::Block&, std::string&) const override {}
     void between_start_after(const m::Block&, const Data& previous,
                              std::string& out) const override {
         if (const auto* container = previous.as_container(); container && container->as_block()) {

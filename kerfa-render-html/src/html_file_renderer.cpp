@@ -3,21 +3,14 @@
 #include <memory>
 #include <optional>
 
+#include "html_render/content_components.hpp"
+#include "html_render/definitions/tables.hpp"
+#include "html_render/line_components.hpp"
+#include "html_render/section_component.hpp"
 #include "kerfa_render_core_static/components/render_noop.hpp"
 #include "kerfa_render_core_static/components/walk_container.hpp"
-#include "kerfa_render_html/html_render/definitions/block.hpp"
-#include "kerfa_render_html/html_render/definitions/property.hpp"
-#include "kerfa_render_html/html_render/render_actual_check.hpp"
-#include "kerfa_render_html/html_render/render_actual_divider_line.hpp"
-#include "kerfa_render_html/html_render/render_actual_heading.hpp"
-#include "kerfa_render_html/html_render/render_actual_html.hpp"
-#include "kerfa_render_html/html_render/render_actual_image.hpp"
-#include "kerfa_render_html/html_render/render_actual_line_break.hpp"
-#include "kerfa_render_html/html_render/render_actual_section.hpp"
-#include "kerfa_render_html/html_render/render_actual_tagline.hpp"
-#include "kerfa_render_html/html_render/render_actual_text.hpp"
-#include "kerfa_render_html/page/page_frame.hpp"
-#include "kerfa_render_html/page/page_size.hpp"
+#include "page/page_frame.hpp"
+#include "page/page_size.hpp"
 
 namespace kerfa_render_html {
 

@@ -1,8 +1,8 @@
 #include "kerfa_render_kerfa/renderer.hpp"
 
+#include "kerfa_render/tables.hpp"
+#include "kerfa_render/utils/metadata.hpp"
 #include "kerfa_render_core_static/components/walk_container.hpp"
-#include "kerfa_render_kerfa/kerfa_render/tables.hpp"
-#include "kerfa_render_kerfa/kerfa_render/utils/metadata.hpp"
 
 namespace kerfa_render_kerfa {
 

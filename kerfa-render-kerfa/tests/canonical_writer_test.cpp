@@ -6,11 +6,11 @@
 
 #include "kerfa_content/modules/renderer/renderer_meter.hpp"
 #include "kerfa_content/modules/renderer/renderer_trace.hpp"
+#include "kerfa_render/tables.hpp"
 #include "kerfa_render_kerfa/configure/renderer_factory.hpp"
-#include "kerfa_render_kerfa/kerfa_render/tables.hpp"
 #include "kerfa_render_kerfa/renderer.hpp"
-#include "kerfa_render_kerfa/utils/attributes.hpp"
 #include "model.hpp"
+#include "utils/attributes.hpp"
 
 namespace kerfa_render_kerfa::testing {
 namespace {

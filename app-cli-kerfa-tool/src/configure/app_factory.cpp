@@ -1,4 +1,4 @@
-#include "kerfa_tool/configure/app_factory.hpp"
+#include "configure/app_factory.hpp"
 
 namespace kerfa_tool::configure {
 

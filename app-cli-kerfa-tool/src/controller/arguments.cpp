@@ -1,9 +1,9 @@
-#include "kerfa_tool/controller/arguments.hpp"
+#include "controller/arguments.hpp"
 
 #include <optional>
 #include <string_view>
 
-#include "kerfa_tool/controller/command_words.hpp"
+#include "controller/command_words.hpp"
 
 namespace kerfa_tool::controller {
 namespace {
@@ -144,8 +144,8 @@ Arguments get_arguments(Argumented reader) {
     arguments.show_info = reader.has_named({"app-info", "app", "info", "i", "version", "ver", "v"});
     arguments.silent = reader.has_named({"silent", "s"});
     arguments.privacy = reader.has_named({"private", "priv", "p", "show-private", "sp"})
-                            ? types::kStripDoubleTags
-                            : types::kRemovePrivate;
+                            ? types::DoubleTagMode::Strip
+                            : types::DoubleTagMode::RemovePrivate;
     return arguments;
 }
 

@@ -1,4 +1,4 @@
-#include "kerfa_tool/controller/command_words.hpp"
+#include "controller/command_words.hpp"
 
 #include <initializer_list>
 #include <string_view>

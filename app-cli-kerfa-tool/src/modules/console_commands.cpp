@@ -1,8 +1,8 @@
-#include "kerfa_tool/configure/app_factory.hpp"
-#include "kerfa_tool/modules/runners.hpp"
-#include "kerfa_tool/ui/console/app_info.hpp"
-#include "kerfa_tool/ui/console/help.hpp"
-#include "kerfa_tool/ui/console/invalid_command.hpp"
+#include "configure/app_factory.hpp"
+#include "modules/runners.hpp"
+#include "ui/console/app_info.hpp"
+#include "ui/console/help.hpp"
+#include "ui/console/invalid_command.hpp"
 
 namespace kerfa_tool::modules {
 

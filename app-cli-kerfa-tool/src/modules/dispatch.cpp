@@ -1,20 +1,16 @@
-#include "kerfa_tool/modules/dispatch.hpp"
+#include "modules/dispatch.hpp"
 
 #include <variant>
 
-#include "kerfa_tool/modules/runners.hpp"
+#include "modules/runners.hpp"
 
 namespace kerfa_tool::modules {
 
 types::CommandResult dispatch(const types::Command& command, const types::Arguments& arguments) {
+    // Every alternative needs its run_command overload: a command without one does not build.
     return std::visit(
         [&arguments](const auto& alternative) -> CommandResult {
-            if constexpr (requires { run_command(alternative, arguments); }) {
-                return run_command(alternative, arguments);
-            } else {
-                // No runner yet: nothing to do, and nothing pretends otherwise.
-                return {};
-            }
+            return run_command(alternative, arguments);
         },
         command.value);
 }

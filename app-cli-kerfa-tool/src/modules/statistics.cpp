@@ -1,13 +1,13 @@
-#include "kerfa_tool/modules/runners.hpp"
-#include "kerfa_tool/ui/console/parse_stats.hpp"
 #include "kerfa_tool/utils_read.hpp"
+#include "modules/runners.hpp"
 #include "shared/utils/files.hpp"
+#include "ui/console/parse_stats.hpp"
 
 namespace kerfa_tool::modules {
 
 // Reads and parses the file, then reports its times and element counts under its file name.
 CommandResult run_command(const Command::Stats& command, const Arguments& arguments) {
-    const auto retrieved = retrieve(command.file, static_cast<DoubleTagMode>(arguments.privacy));
+    const auto retrieved = retrieve(command.file, arguments.privacy);
     if (!retrieved) {
         return std::unexpected(retrieved.error());
     }

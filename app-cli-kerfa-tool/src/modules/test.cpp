@@ -1,14 +1,14 @@
-#include "kerfa_tool/modules/runners.hpp"
-#include "kerfa_tool/ui/console/test_results.hpp"
 #include "kerfa_tool/utils_read.hpp"
+#include "modules/runners.hpp"
 #include "shared/utils/files.hpp"
+#include "ui/console/test_results.hpp"
 
 namespace kerfa_tool::modules {
 
 // Reads and parses the file, then lists its format errors under its file name. A document with
 // errors is still a successful run.
 CommandResult run_command(const Command::Test& command, const Arguments& arguments) {
-    const auto retrieved = retrieve(command.file, static_cast<DoubleTagMode>(arguments.privacy));
+    const auto retrieved = retrieve(command.file, arguments.privacy);
     if (!retrieved) {
         return std::unexpected(retrieved.error());
     }

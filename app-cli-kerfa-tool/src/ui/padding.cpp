@@ -1,4 +1,4 @@
-#include "kerfa_tool/ui/padding.hpp"
+#include "ui/padding.hpp"
 
 #include "shared/utils/utf8.hpp"
 

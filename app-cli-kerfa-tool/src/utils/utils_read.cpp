@@ -36,12 +36,8 @@ std::expected<RetrievedFile, types::ExitError> retrieve(std::string_view path, D
 
 kerfa_content::data::types::Document to_document(
     std::string_view path, kerfa_content::modules::parser::types::ParseData parse) {
-    kerfa_content::data::types::Document document;
-    document.id = 0;
-    document.source = kerfa_content::types::Source::file(std::string(path));
-    document.metadata = std::move(parse.metadata);
-    document.children = std::move(parse.content);
-    return document;
+    return kerfa_content::modules::parser::types::to_document(
+        std::move(parse), kerfa_content::types::Source::file(std::string(path)));
 }
 
 }  // namespace kerfa_tool

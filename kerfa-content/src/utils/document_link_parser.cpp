@@ -1,4 +1,4 @@
-#include "kerfa_content/utils/document_link_parser.hpp"
+#include "utils/document_link_parser.hpp"
 
 #include <array>
 #include <optional>

@@ -3,10 +3,10 @@
 #include <iterator>
 #include <string_view>
 #include <variant>
-#include <vector>
 
 #include "kerfa_content/data/kinds/block_kind.hpp"
 #include "kerfa_content/data/kinds/property_kind.hpp"
+#include "kerfa_content/utils/tree_walk.hpp"
 
 namespace kerfa_content::utils {
 
@@ -66,17 +66,10 @@ void count_item(const Data& item, Count& root) {
 }  // namespace
 
 void add_counts(std::span<const Data> items, Count& root) {
-    // Lists still to walk; a container's children are walked after the rest of its list, which
-    // changes no total since counts do not depend on order.
-    std::vector<std::span<const Data>> pending{items};
-    while (!pending.empty()) {
-        const std::span<const Data> list = pending.back();
-        pending.pop_back();
-        for (const Data& item : list) {
-            count_item(item, root);
-            if (const auto* container = item.as_container()) {
-                pending.emplace_back(container->children());
-            }
+    ItemWalk<> walk(items);
+    while (const auto step = walk.next()) {
+        if (step->event != WalkEvent::Exit) {
+            count_item(*step->node, root);
         }
     }
 }

@@ -1,6 +1,6 @@
 #include "kerfa_document_manager/configure/parser_factory.hpp"
 
-#include "kerfa_document_manager/utils/source.hpp"
+#include "utils/source.hpp"
 
 namespace kerfa_document_manager::configure {
 

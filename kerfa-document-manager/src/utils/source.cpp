@@ -1,4 +1,4 @@
-#include "kerfa_document_manager/utils/source.hpp"
+#include "utils/source.hpp"
 
 #include <string>
 

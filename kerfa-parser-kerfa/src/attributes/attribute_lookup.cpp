@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/attributes/attribute_lookup.hpp"
+#include "attributes/attribute_lookup.hpp"
 
 #include <array>
 #include <cstddef>

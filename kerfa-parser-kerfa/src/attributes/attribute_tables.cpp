@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/attributes/attribute_tables.hpp"
+#include "attributes/attribute_tables.hpp"
 
 #include <array>
 #include <initializer_list>

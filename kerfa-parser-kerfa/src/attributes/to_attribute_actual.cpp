@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/attributes/to_attribute_actual.hpp"
+#include "attributes/to_attribute_actual.hpp"
 
 #include <cstdint>
 #include <limits>

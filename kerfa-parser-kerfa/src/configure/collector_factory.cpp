@@ -1,7 +1,7 @@
-#include "kerfa_parser_kerfa/configure/collector_factory.hpp"
+#include "configure/collector_factory.hpp"
 
-#include "kerfa_parser_kerfa/parser/collector/collector_core.hpp"
-#include "kerfa_parser_kerfa/parser/collector/collector_trace.hpp"
+#include "parser/collector/collector_core.hpp"
+#include "parser/collector/collector_trace.hpp"
 
 namespace kerfa_parser_kerfa::configure {
 

@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/elements/element_lookup.hpp"
+#include "elements/element_lookup.hpp"
 
 #include <initializer_list>
 #include <string>

@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/errors/element_error.hpp"
+#include "errors/element_error.hpp"
 
 #include <fmt/format.h>
 

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "debug_quote.hpp"
+#include "shared/utils/overloaded.hpp"
 
 namespace kerfa_render_core_static::components {
 
@@ -10,10 +11,7 @@ namespace kattr = kerfa_content::data::attributes;
 
 namespace {
 
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
+using shared::utils::Overloaded;
 
 }  // namespace
 
@@ -53,55 +51,105 @@ std::string get_attribute_value(const kattr::Attribute& attribute) {
         static_cast<const kattr::Attribute::variant&>(attribute));
 }
 
+std::optional<std::string_view> first_attribute_text(const OptionalAttributes& attributes,
+                                                     std::string& scratch) {
+    const kattr::Attribute* first = valid_first_attribute(attributes);
+    if (first == nullptr) {
+        return std::nullopt;
+    }
+    if (const auto* text = std::get_if<kattr::Attribute::String>(first)) {
+        return text->text;
+    }
+    scratch = get_attribute_value(*first);
+    return scratch;
+}
+
 void render_attribute(const OptionalAttributes& attributes, std::string& out) {
-    if (const kattr::Attribute* first = valid_first_attribute(attributes)) {
-        out += get_attribute_value(*first);
+    std::string scratch;
+    if (const auto text = first_attribute_text(attributes, scratch)) {
+        out += *text;
     }
 }
 
 void render_optional_attribute_with(const OptionalAttributes& attributes, std::string_view before,
                                     std::string_view after, std::string& out) {
-    if (const kattr::Attribute* first = valid_first_attribute(attributes)) {
+    std::string scratch;
+    if (const auto text = first_attribute_text(attributes, scratch)) {
         out += before;
-        out += get_attribute_value(*first);
+        out += *text;
         out += after;
     }
 }
 
-void RenderPart::render(const OptionalAttributes& attributes, std::string& out) const {
+namespace {
+
+// The interpreter: one part against the attributes; `content` is null for an element that does
+// not stand in for its value with its text.
+void interpret(const RenderPart& part, const OptionalAttributes& attributes,
+               const std::string_view* content, std::string& out) {
+    const auto first_attribute = [&](ValuePolicy policy) {
+        std::string scratch;
+        if (const auto text = first_attribute_text(attributes, scratch)) {
+            append_value(out, *text, policy);
+        }
+    };
     std::visit(Overloaded{
-                   [&](const Static& part) { out += part.text; },
-                   [&](const Attribute&) { render_attribute(attributes, out); },
-                   [&](const AttributeOrContent&) { render_attribute(attributes, out); },
-                   [&](const EndDiv&) { out += "</div>"; },
-                   [&](const EndSpan&) { out += "</span>"; },
-                   [&](const OptionalAttributeWith& part) {
-                       render_optional_attribute_with(attributes, part.before, part.after, out);
+                   [&](const RenderPart::Static& piece) { out += piece.text; },
+                   [&](const RenderPart::Attribute& piece) { first_attribute(piece.policy); },
+                   [&](const RenderPart::AttributeOrContent& piece) {
+                       if (content != nullptr) {
+                           append_value(out, *content, piece.policy);
+                       } else {
+                           first_attribute(piece.policy);
+                       }
+                   },
+                   [&](const RenderPart::EndDiv&) { out += "</div>"; },
+                   [&](const RenderPart::EndSpan&) { out += "</span>"; },
+                   [&](const RenderPart::OptionalAttributeWith& piece) {
+                       std::string scratch;
+                       if (const auto text = first_attribute_text(attributes, scratch)) {
+                           out += piece.before;
+                           append_value(out, *text, piece.policy);
+                           out += piece.after;
+                       }
                    },
                },
-               static_cast<const variant&>(*this));
+               static_cast<const RenderPart::variant&>(part));
+}
+
+// "(Policy)" for a policy other than AsIs.
+std::string policy_suffix(ValuePolicy policy) {
+    if (policy == ValuePolicy::AsIs) {
+        return {};
+    }
+    return fmt::format("({})", policy_name(policy));
+}
+
+}  // namespace
+
+void RenderPart::render(const OptionalAttributes& attributes, std::string& out) const {
+    interpret(*this, attributes, nullptr, out);
 }
 
 void RenderPart::render_with_content(const OptionalAttributes& attributes, std::string_view content,
                                      std::string& out) const {
-    if (std::holds_alternative<AttributeOrContent>(*this)) {
-        out += content;
-        return;
-    }
-    render(attributes, out);
+    interpret(*this, attributes, &content, out);
 }
 
 std::string RenderPart::debug_text() const {
     return std::visit(
         Overloaded{
             [](const Static& part) { return fmt::format("Static({})", debug_quote(part.text)); },
-            [](const Attribute&) { return std::string("Attribute"); },
-            [](const AttributeOrContent&) { return std::string("AttributeOrContent"); },
+            [](const Attribute& part) { return "Attribute" + policy_suffix(part.policy); },
+            [](const AttributeOrContent& part) {
+                return "AttributeOrContent" + policy_suffix(part.policy);
+            },
             [](const EndDiv&) { return std::string("EndDiv"); },
             [](const EndSpan&) { return std::string("EndSpan"); },
             [](const OptionalAttributeWith& part) {
-                return fmt::format("OptionalAttributeWith {{ before: {}, after: {} }}",
-                                   debug_quote(part.before), debug_quote(part.after));
+                return fmt::format("OptionalAttributeWith{} {{ before: {}, after: {} }}",
+                                   policy_suffix(part.policy), debug_quote(part.before),
+                                   debug_quote(part.after));
             },
         },
         static_cast<const variant&>(*this));

@@ -6,6 +6,7 @@
 #include <fmt/format.h>
 
 #include "shared/utils/fault.hpp"
+#include "shared/utils/overloaded.hpp"
 #include "span_contents.hpp"
 
 namespace kerfa_render_core_static::components {
@@ -22,10 +23,7 @@ using kerfa_content::data::types::PropertyElement;
 using kerfa_content::data::types::Section;
 using renders::ComponentSet;
 
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
+using shared::utils::Overloaded;
 
 // A set is filled once by its writer; a hole in it is a broken invariant, not a document problem.
 template <class T>

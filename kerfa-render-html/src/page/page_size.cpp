@@ -1,8 +1,7 @@
-#include "kerfa_render_html/page/page_size.hpp"
+#include "page/page_size.hpp"
 
-#include <vector>
-
-#include "kerfa_render_html/page/page_frame.hpp"
+#include "kerfa_content/utils/tree_walk.hpp"
+#include "page/page_frame.hpp"
 
 namespace kerfa_render_html::page {
 
@@ -29,18 +28,15 @@ std::size_t text_size(const Content& content) {
 std::size_t estimate_page_size(std::span<const Data> items) {
     std::size_t size = kPageHead.size() + kStyleOpen.size() + style_sheet().size() +
                        kStyleClose.size() + kPageEnd.size();
-    std::vector<std::span<const Data>> pending = {items};
-    while (!pending.empty()) {
-        const std::span<const Data> list = pending.back();
-        pending.pop_back();
-        size += list.size() * kMarkupPerItem;
-        for (const Data& item : list) {
-            if (const auto* content = item.as_content()) {
-                const std::size_t text = text_size(*content);
-                size += text + text / 8;
-            } else if (const auto* container = item.as_container()) {
-                pending.push_back(container->children());
-            }
+    kerfa_content::utils::ItemWalk<> walk(items);
+    while (const auto step = walk.next()) {
+        if (step->event == kerfa_content::utils::WalkEvent::Exit) {
+            continue;
+        }
+        size += kMarkupPerItem;
+        if (const auto* content = step->node->as_content()) {
+            const std::size_t text = text_size(*content);
+            size += text + text / 8;
         }
     }
     return size;

@@ -1,4 +1,4 @@
-#include "kerfa_render_html/page/page_frame.hpp"
+#include "page/page_frame.hpp"
 
 namespace kerfa_render_html::page {
 

@@ -26,11 +26,10 @@ std::string convert_to_page(const std::string& text, const fs::path& source) {
     namespace configure = kerfa_document_manager::configure;
     auto parse = configure::ParserFactory::with_setup({}, configure::DoubleTagMode::RemovePrivate)
                      .parse_from(text, Source::file(source.string()));
-    kerfa_content::data::types::Document document;
-    document.source = Source::file(source.string());
-    document.metadata = std::move(parse.metadata);
-    document.children = std::move(parse.content);
-    return kerfa_document_manager::components::convertors::convert(document, 1);
+    const auto document = kerfa_content::modules::parser::types::to_document(
+        std::move(parse), Source::file(source.string()));
+    return kerfa_document_manager::components::convertors::convert(
+        document, kerfa_document_manager::types::ConvertTarget::Html);
 }
 
 std::string read_text(const fs::path& path) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "kerfa_render_html/html_render/render_actual_doc_link.hpp"
+#include "html_render/property_components.hpp"
 #include "support/items.hpp"
 
 namespace html_test {

@@ -14,7 +14,7 @@
 #include "kerfa_content/data/structure/data.hpp"
 #include "kerfa_content/testing/model.hpp"
 #include "kerfa_render_html/html_file_renderer.hpp"
-#include "kerfa_render_html/page/page_frame.hpp"
+#include "page/page_frame.hpp"
 
 namespace html_test {
 

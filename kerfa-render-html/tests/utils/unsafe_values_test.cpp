@@ -1,4 +1,4 @@
-#include "kerfa_render_html/html_render/utils/unsafe_values.hpp"
+#include "html_render/utils/unsafe_values.hpp"
 
 #include <gtest/gtest.h>
 
@@ -36,32 +36,6 @@ TEST(ScriptLink, SchemesThatRunCodeAreFoundAsABrowserReadsThem) {
     };
     for (const auto& [target, expected] : cases) {
         EXPECT_EQ(is_script_link(target), expected) << target;
-    }
-}
-
-TEST(PlainCssValue, RefusesEveryCharacterThatCouldLeaveTheDeclaration) {
-    const std::vector<std::pair<std::string, bool>> cases = {
-        {"Georgia", true},
-        {"'Times New Roman', serif", true},
-        {"12px", true},
-        {"1.5em", true},
-        {"Noto Sans CJK 日本", true},
-        {"", true},
-        {"red; position: fixed", false},
-        {"x} body {display:none", false},
-        {"x{", false},
-        {"\\3c script", false},
-        {"a\"b", false},
-        {"a<b", false},
-        {"a>b", false},
-        {"a\nb", false},
-        {"a\tb", false},
-        {"a\x7f", false},
-        {"a\u0085b", false},
-        {"a\u00a0b", true},
-    };
-    for (const auto& [value, expected] : cases) {
-        EXPECT_EQ(is_plain_css_value(value), expected) << value;
     }
 }
 

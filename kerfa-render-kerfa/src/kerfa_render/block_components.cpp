@@ -1,11 +1,11 @@
-#include "kerfa_render_kerfa/kerfa_render/block_components.hpp"
+#include "kerfa_render/block_components.hpp"
 
 #include <algorithm>
 
 #include <fmt/format.h>
 
 #include "kerfa_content/data/kinds/block_kind.hpp"
-#include "kerfa_render_kerfa/utils/attributes.hpp"
+#include "utils/attributes.hpp"
 
 namespace kerfa_render_kerfa::kerfa_render {
 

@@ -1,6 +1,6 @@
-#include "kerfa_render_kerfa/kerfa_render/content_components.hpp"
+#include "kerfa_render/content_components.hpp"
 
-#include "kerfa_render_kerfa/utils/attributes.hpp"
+#include "utils/attributes.hpp"
 #include "kerfa_render_kerfa/utils/text.hpp"
 
 namespace kerfa_render_kerfa::kerfa_render {

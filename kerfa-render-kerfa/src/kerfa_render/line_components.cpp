@@ -1,4 +1,4 @@
-#include "kerfa_render_kerfa/kerfa_render/line_components.hpp"
+#include "kerfa_render/line_components.hpp"
 
 #include "kerfa_render_kerfa/utils/text.hpp"
 

@@ -1,8 +1,8 @@
-#include "kerfa_render_kerfa/kerfa_render/property_components.hpp"
+#include "kerfa_render/property_components.hpp"
 
 #include <fmt/format.h>
 
-#include "kerfa_render_kerfa/utils/attributes.hpp"
+#include "utils/attributes.hpp"
 
 namespace kerfa_render_kerfa::kerfa_render {
 

@@ -1,6 +1,6 @@
-#include "kerfa_render_kerfa/kerfa_render/section_component.hpp"
+#include "kerfa_render/section_component.hpp"
 
-#include "kerfa_render_kerfa/kerfa_render/utils/metadata.hpp"
+#include "kerfa_render/utils/metadata.hpp"
 #include "kerfa_render_kerfa/utils/text.hpp"
 
 namespace kerfa_render_kerfa::kerfa_render {

@@ -1,14 +1,14 @@
-#include "kerfa_render_kerfa/kerfa_render/tables.hpp"
+#include "kerfa_render/tables.hpp"
 
 #include <string_view>
 
 #include "kerfa_content/data/kinds/property_kind.hpp"
+#include "kerfa_render/block_components.hpp"
+#include "kerfa_render/content_components.hpp"
+#include "kerfa_render/line_components.hpp"
+#include "kerfa_render/property_components.hpp"
+#include "kerfa_render/section_component.hpp"
 #include "kerfa_render_core_static/components/render_noop.hpp"
-#include "kerfa_render_kerfa/kerfa_render/block_components.hpp"
-#include "kerfa_render_kerfa/kerfa_render/content_components.hpp"
-#include "kerfa_render_kerfa/kerfa_render/line_components.hpp"
-#include "kerfa_render_kerfa/kerfa_render/property_components.hpp"
-#include "kerfa_render_kerfa/kerfa_render/section_component.hpp"
 
 namespace kerfa_render_kerfa::kerfa_render {
 

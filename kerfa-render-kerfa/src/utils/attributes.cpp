@@ -1,14 +1,15 @@
-#include "kerfa_render_kerfa/utils/attributes.hpp"
+#include "utils/attributes.hpp"
 
 #include <array>
 
 #include <fmt/format.h>
 
 #include "kerfa_content/data/attributes/attribute.hpp"
-#include "kerfa_render_kerfa/utils/text.hpp"
 #include "shared/utils/fault.hpp"
+#include "shared/utils/overloaded.hpp"
 #include "shared/utils/utf8.hpp"
 #include "shared/utils/white_space.hpp"
+#include "kerfa_render_kerfa/utils/text.hpp"
 
 namespace kerfa_render_kerfa::utils {
 
@@ -16,10 +17,7 @@ namespace kattr = kerfa_content::data::attributes;
 
 namespace {
 
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
+using shared::utils::Overloaded;
 
 // In NamedColor order.
 constexpr std::array<std::string_view, kattr::NAMED_COLOR_COUNT> KERFA_COLOR_NAMES{

@@ -1,10 +1,11 @@
 #include "kerfa_test_tools/ui/console.hpp"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
-#include <utility>
 #include <vector>
 
+#include "kerfa_content/utils/tree_walk.hpp"
 #include "shared/utils/fault.hpp"
 #include "shared/utils/numbers.hpp"
 #include "shared/utils/stdout.hpp"
@@ -13,6 +14,8 @@
 namespace kerfa_test_tools::ui {
 
 using kerfa_content::types::Count;
+using kerfa_content::utils::TreeWalk;
+using kerfa_content::utils::WalkEvent;
 
 namespace {
 
@@ -51,6 +54,21 @@ std::vector<const Count*> children_of(const Count& count) {
     return children;
 }
 
+// A count table as a tree: a counter with children is entered, one without is a leaf.
+struct CountShape {
+    using Node = Count;
+    using List = std::vector<const Count*>;
+
+    static std::size_t size(const List& list) { return list.size(); }
+    static const Count& at(const List& list, std::size_t index) { return *list[index]; }
+    static std::optional<List> children(const Count& count) {
+        if (!count.has_children()) {
+            return std::nullopt;
+        }
+        return children_of(count);
+    }
+};
+
 }  // namespace
 
 void append_count_summary(std::string& out, const Count& count) {
@@ -65,24 +83,22 @@ void append_count_summary(std::string& out, const Count& count) {
 }
 
 void append_item_count(std::string& out, const Count& count, std::size_t depth) {
-    // A null counter stands for the empty line that closes a parent's children.
-    std::vector<std::pair<const Count*, std::size_t>> pending{{&count, depth}};
-    while (!pending.empty()) {
-        const auto [node, level] = pending.back();
-        pending.pop_back();
-        if (node == nullptr) {
-            out.push_back('\n');
-            continue;
-        }
-        append_line(out, level * kIndentPerLevel, node->name, kNameColumns, node->count);
-        if (!node->has_children()) {
-            continue;
-        }
-        out.push_back('\n');
-        pending.emplace_back(nullptr, 0);
-        const std::vector<const Count*> children = children_of(*node);
-        for (auto it = children.rbegin(); it != children.rend(); ++it) {
-            pending.emplace_back(*it, level + 1);
+    TreeWalk<CountShape> walk({&count});
+    while (const auto step = walk.next()) {
+        const Count& node = *step->node;
+        switch (step->event) {
+            case WalkEvent::Leaf:
+                append_line(out, (depth + step->depth) * kIndentPerLevel, node.name, kNameColumns,
+                            node.count);
+                break;
+            case WalkEvent::Enter:
+                append_line(out, (depth + step->depth) * kIndentPerLevel, node.name, kNameColumns,
+                            node.count);
+                out.push_back('\n');
+                break;
+            case WalkEvent::Exit:
+                out.push_back('\n');
+                break;
         }
     }
 }

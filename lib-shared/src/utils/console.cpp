@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shared/colors.hpp"
+#include "colors.hpp"
 #include "shared/utils/stdout.hpp"
 
 namespace shared::utils::console {

@@ -1,9 +1,9 @@
-#include "kerfa_tool/modules/index/index.hpp"
+#include "modules/index/index.hpp"
 
 #include <fmt/format.h>
 
 #include "kerfa_index_file/modules/directory.hpp"
-#include "kerfa_tool/modules/runners.hpp"
+#include "modules/runners.hpp"
 #include "shared/utils/file_io.hpp"
 #include "shared/utils/files.hpp"
 #include "shared/utils/stdout.hpp"

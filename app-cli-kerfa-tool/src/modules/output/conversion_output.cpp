@@ -1,4 +1,4 @@
-#include "kerfa_tool/modules/output/conversion_output.hpp"
+#include "modules/output/conversion_output.hpp"
 
 #include "shared/utils/file_io.hpp"
 #include "shared/utils/stdout.hpp"

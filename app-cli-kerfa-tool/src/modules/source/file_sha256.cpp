@@ -1,4 +1,4 @@
-#include "kerfa_tool/modules/source/file_sha256.hpp"
+#include "modules/source/file_sha256.hpp"
 
 #include <openssl/evp.h>
 

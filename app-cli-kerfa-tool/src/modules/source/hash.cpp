@@ -1,9 +1,9 @@
-#include "kerfa_tool/modules/source/hash.hpp"
+#include "modules/source/hash.hpp"
 
 #include <fmt/format.h>
 
-#include "kerfa_tool/modules/runners.hpp"
-#include "kerfa_tool/modules/source/file_sha256.hpp"
+#include "modules/runners.hpp"
+#include "modules/source/file_sha256.hpp"
 #include "shared/utils/files.hpp"
 #include "shared/utils/stdout.hpp"
 

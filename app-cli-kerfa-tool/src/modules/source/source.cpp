@@ -1,4 +1,4 @@
-#include "kerfa_tool/modules/source/source.hpp"
+#include "modules/source/source.hpp"
 
 #include <unistd.h>
 
@@ -10,13 +10,13 @@
 #include "kerfa_source_map/address/handles.hpp"
 #include "kerfa_source_map/build/builder.hpp"
 #include "kerfa_source_map/elide/elide_private.hpp"
-#include "kerfa_tool/modules/runners.hpp"
-#include "kerfa_tool/types/arguments.hpp"
 #include "kerfa_tool/utils_read.hpp"
+#include "modules/runners.hpp"
 #include "shared/utils/fault.hpp"
 #include "shared/utils/file_io.hpp"
 #include "shared/utils/files.hpp"
 #include "shared/utils/stdout.hpp"
+#include "types/arguments.hpp"
 
 namespace kerfa_tool::modules {
 
@@ -91,7 +91,7 @@ types::CommandResult run_source(std::string_view path, std::optional<std::string
 CommandResult run_command(const Command::PrintSource& command, const Arguments& arguments) {
     const std::optional<std::string_view> selector =
         command.section ? std::optional<std::string_view>(*command.section) : std::nullopt;
-    return source::run_source(command.file, selector, arguments.privacy == types::kStripDoubleTags,
+    return source::run_source(command.file, selector, arguments.privacy == DoubleTagMode::Strip,
                               arguments.silent);
 }
 

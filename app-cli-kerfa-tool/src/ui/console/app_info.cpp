@@ -1,4 +1,4 @@
-#include "kerfa_tool/ui/console/app_info.hpp"
+#include "ui/console/app_info.hpp"
 
 #include <string>
 #include <string_view>

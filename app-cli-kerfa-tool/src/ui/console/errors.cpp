@@ -1,4 +1,4 @@
-#include "kerfa_tool/ui/console/errors.hpp"
+#include "ui/console/errors.hpp"
 
 #include <string>
 

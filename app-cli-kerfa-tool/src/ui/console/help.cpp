@@ -1,10 +1,10 @@
-#include "kerfa_tool/ui/console/help.hpp"
+#include "ui/console/help.hpp"
 
 #include <array>
 
-#include "kerfa_tool/ui/padding.hpp"
 #include "shared/utils/stdout.hpp"
 #include "shared/utils/terminal_color.hpp"
+#include "ui/padding.hpp"
 
 namespace kerfa_tool::ui::console {
 namespace {

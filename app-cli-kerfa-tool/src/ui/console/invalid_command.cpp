@@ -1,4 +1,4 @@
-#include "kerfa_tool/ui/console/invalid_command.hpp"
+#include "ui/console/invalid_command.hpp"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "kerfa_tool/ui/console/parse_stats.hpp"
+#include "ui/console/parse_stats.hpp"
 
 #include <string>
 

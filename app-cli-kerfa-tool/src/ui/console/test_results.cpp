@@ -1,10 +1,10 @@
-#include "kerfa_tool/ui/console/test_results.hpp"
+#include "ui/console/test_results.hpp"
 
 #include <string>
 
-#include "kerfa_tool/ui/console/terminal_safe.hpp"
 #include "shared/utils/console.hpp"
 #include "shared/utils/stdout.hpp"
+#include "ui/console/terminal_safe.hpp"
 
 namespace kerfa_tool::ui::console {
 

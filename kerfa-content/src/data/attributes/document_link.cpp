@@ -1,6 +1,6 @@
 #include "kerfa_content/data/attributes/document_link.hpp"
 
-#include "kerfa_content/utils/document_link_parser.hpp"
+#include "utils/document_link_parser.hpp"
 
 namespace kerfa_content::data::attributes {
 

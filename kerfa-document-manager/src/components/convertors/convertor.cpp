@@ -1,7 +1,5 @@
 #include "kerfa_document_manager/components/convertors/convertor.hpp"
 
-#include <array>
-
 #include <fmt/format.h>
 
 #include "kerfa_render_html/html_file_renderer.hpp"
@@ -24,31 +22,40 @@ std::string html_page(const Document& document) {
     return kerfa_render_html::HtmlFileRenderer::from_document(document).render(document);
 }
 
-// The writer of each output form, by its number. Each writer library adds its own line.
-constexpr std::array<Writer, TARGET_COUNT> WRITERS{
-    nullptr,           // 0 headings list
-    &html_page,        // 1 HTML page
-    nullptr,           // 2 Markdown
-    &canonical_kerfa,  // 3 canonical Kerfa
-    nullptr,           // 4 indented view
-    nullptr,           // 5 minimalist Kerfa
-    nullptr,           // 6 Kerfa V1
-    nullptr,           // 7 structure dump
-    nullptr,           // 8 plain text
-};
+// The writer of each output form. The switch names every form and has no default, so a form
+// added to ConvertTarget does not build until it has an arm; each writer library fills its own.
+Writer writer_of(ConvertTarget target) {
+    switch (target) {
+        case ConvertTarget::Html:
+            return &html_page;
+        case ConvertTarget::Kerfa:
+            return &canonical_kerfa;
+        case ConvertTarget::Headings:
+        case ConvertTarget::Markdown:
+        case ConvertTarget::KerfaIndented:
+        case ConvertTarget::KerfaMin:
+        case ConvertTarget::KerfaV1:
+        case ConvertTarget::Structure:
+        case ConvertTarget::Text:
+            return nullptr;
+    }
+    // A number past the nine forms.
+    return nullptr;
+}
 
 }  // namespace
 
 bool has_writer(ConvertTarget target) {
-    return target < WRITERS.size() && WRITERS[target] != nullptr;
+    return writer_of(target) != nullptr;
 }
 
 std::string convert(const Document& document, ConvertTarget target) {
-    if (!has_writer(target)) {
+    const Writer writer = writer_of(target);
+    if (writer == nullptr) {
         shared::utils::internal_fault(
             fmt::format("No writer for conversion target {}.", static_cast<unsigned>(target)));
     }
-    return WRITERS[target](document);
+    return writer(document);
 }
 
 }  // namespace kerfa_document_manager::components::convertors

@@ -1,9 +1,9 @@
 #include "kerfa_parser_kerfa/components/char_iterator/char_chain.hpp"
 
-#include "kerfa_parser_kerfa/components/char_iterator/position_tracking_char_iterator.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/remove_all_double_tag_char_iterator.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/remove_private_double_tag_char_iterator.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/strip_double_tag_char_iterator.hpp"
+#include "components/char_iterator/position_tracking_char_iterator.hpp"
+#include "components/char_iterator/remove_all_double_tag_char_iterator.hpp"
+#include "components/char_iterator/remove_private_double_tag_char_iterator.hpp"
+#include "components/char_iterator/strip_double_tag_char_iterator.hpp"
 
 namespace kerfa_parser_kerfa::components::char_iterator {
 

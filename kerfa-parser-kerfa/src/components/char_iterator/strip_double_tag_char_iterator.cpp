@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/components/char_iterator/strip_double_tag_char_iterator.hpp"
+#include "components/char_iterator/strip_double_tag_char_iterator.hpp"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/elements/types/element.hpp"
+#include "elements/types/element.hpp"
 
 namespace kerfa_parser_kerfa::elements::types {
 

@@ -1,8 +1,8 @@
-#include "kerfa_parser_kerfa/parser/builders/build_element.hpp"
+#include "parser/builders/build_element.hpp"
 
 #include <utility>
 
-#include "kerfa_parser_kerfa/parser/types/harness.hpp"
+#include "parser/types/harness.hpp"
 
 namespace kerfa_parser_kerfa::parser::builders {
 

@@ -1,10 +1,10 @@
-#include "kerfa_parser_kerfa/parser/builders/element_builder.hpp"
+#include "parser/builders/element_builder.hpp"
 
 #include <utility>
 
-#include "kerfa_parser_kerfa/attributes/to_attribute_actual.hpp"
-#include "kerfa_parser_kerfa/parser/builders/build_element.hpp"
-#include "kerfa_parser_kerfa/parser/types/harness.hpp"
+#include "attributes/to_attribute_actual.hpp"
+#include "parser/builders/build_element.hpp"
+#include "parser/types/harness.hpp"
 
 namespace kerfa_parser_kerfa::parser::builders {
 

@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/parser/collector/collector_core.hpp"
+#include "parser/collector/collector_core.hpp"
 
 #include <string>
 #include <utility>

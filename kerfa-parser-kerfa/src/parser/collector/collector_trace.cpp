@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/parser/collector/collector_trace.hpp"
+#include "parser/collector/collector_trace.hpp"
 
 #include <type_traits>
 #include <utility>

@@ -1,9 +1,9 @@
 #include <utility>
 
-#include "kerfa_parser_kerfa/parser/state/state.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_element.hpp"
-#include "kerfa_parser_kerfa/parser/types/harness.hpp"
-#include "kerfa_parser_kerfa/parser/utils/table_utils.hpp"
+#include "parser/state/state.hpp"
+#include "parser/state/state_element.hpp"
+#include "parser/types/harness.hpp"
+#include "parser/utils/table_utils.hpp"
 
 namespace kerfa_parser_kerfa::parser::state {
 

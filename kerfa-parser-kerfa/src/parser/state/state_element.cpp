@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/parser/state/state_element.hpp"
+#include "parser/state/state_element.hpp"
 
 #include <utility>
 

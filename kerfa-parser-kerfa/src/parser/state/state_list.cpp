@@ -1,8 +1,8 @@
-#include "kerfa_parser_kerfa/parser/state/state_list.hpp"
+#include "parser/state/state_list.hpp"
 
 #include <utility>
 
-#include "kerfa_parser_kerfa/parser/utils/data_utils.hpp"
+#include "parser/utils/data_utils.hpp"
 
 namespace kerfa_parser_kerfa::parser::state {
 

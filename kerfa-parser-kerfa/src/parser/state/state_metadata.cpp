@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/parser/state/state_metadata.hpp"
+#include "parser/state/state_metadata.hpp"
 
 #include "shared/components/configuration.hpp"
 #include "shared/utils/white_space.hpp"

@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/parser/state/state.hpp"
+#include "parser/state/state.hpp"
 
 #include <array>
 

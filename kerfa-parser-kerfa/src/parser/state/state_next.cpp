@@ -1,16 +1,16 @@
 #include <array>
 #include <utility>
 
-#include "kerfa_parser_kerfa/parser/state/state.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_element.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_list.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_metadata.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_post_metadata.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_table.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_table_post_heading.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_table_row.hpp"
-#include "kerfa_parser_kerfa/parser/types/harness.hpp"
-#include "kerfa_parser_kerfa/parser/utils/table_utils.hpp"
+#include "parser/state/state.hpp"
+#include "parser/state/state_element.hpp"
+#include "parser/state/state_list.hpp"
+#include "parser/state/state_metadata.hpp"
+#include "parser/state/state_post_metadata.hpp"
+#include "parser/state/state_table.hpp"
+#include "parser/state/state_table_post_heading.hpp"
+#include "parser/state/state_table_row.hpp"
+#include "parser/types/harness.hpp"
+#include "parser/utils/table_utils.hpp"
 
 // The grammar of one token, as a table of cells indexed by state and token. Tokens that the
 // tokenizer never delivers in a state are reported and leave the state unchanged.
@@ -207,56 +207,80 @@ constexpr std::size_t TOKEN_COUNT = std::variant_size_v<Token::Variant>;
 
 using Row = std::array<Cell, TOKEN_COUNT>;
 
+template <class T>
+constexpr std::size_t token_index = detail::IndexOf<T, Token::Variant>::value;
+
+// The columns, in the token variant's order.
+static_assert(token_index<Token::Element> == 0 && token_index<Token::ElementAttribute> == 1 &&
+              token_index<Token::ElementComplete> == 2 &&
+              token_index<Token::ElementTerminator> == 3 && token_index<Token::Heading> == 4 &&
+              token_index<Token::Newline> == 5 && token_index<Token::Tagline> == 6 &&
+              token_index<Token::Text> == 7 && token_index<Token::OrphanedElementOpen> == 8 &&
+              token_index<Token::UnterminatedElement> == 9 && TOKEN_COUNT == 10);
+
+// A row with the state it belongs to, so that the table's order is checked against the state
+// variant's.
+struct StateRow {
+    std::size_t state;
+    Row cells;
+};
+
+template <class S>
+constexpr StateRow row(Row cells) {
+    return {state_index<S>, cells};
+}
+
 // Columns: Element, ElementAttribute, ElementComplete, ElementTerminator, Heading, Newline,
 // Tagline, Text, OrphanedElementOpen, UnterminatedElement. Rows: the states in index order.
-constexpr std::array<Row, State::COUNT> CELLS{{
-    // Default
-    {element, report, report, terminator, heading, add_line_break, add_tagline, add_text, report,
-     report},
-    // Element
-    {element, element_attribute, element_complete, terminator, heading, report, report, report,
-     report, element_unterminated},
-    // Html
-    {element, report, report, terminator, heading, report, report, html_text, report, report},
-    // List
-    {element, report, report, terminator, heading, list_newline, list_tagline, list_text, report,
-     report},
-    // ImplicitListEntry
-    {element, report, report, terminator, heading, list_entry_newline, report, list_entry_text,
-     report, report},
-    // Metadata
-    {element, report, report, terminator, heading, report, report, metadata_text, report, report},
-    // PostMetadata
-    {element, report, report, terminator, heading, post_metadata_newline, report,
-     post_metadata_text, report, report},
-    // Start
-    {element, report, report, terminator, heading, add_line_break, add_tagline, add_text,
-     start_orphan, report},
-    // Table
-    {element, report, report, terminator, heading, table_newline, table_tagline, table_text, report,
-     report},
-    // ExplicitTableEntry
-    {element, report, report, terminator, heading, report, report, report, report, report},
-    // TableHeadingStandalone
-    {element, report, report, terminator, heading, report, report, report, report, report},
-    // ImplicitTableEntry
-    {element, report, report, terminator, heading, table_entry_newline, report, table_entry_text,
-     report, report},
-    // TablePostHeading
-    {element, report, report, terminator, heading, post_heading_newline, report, post_heading_text,
-     report, report},
-    // TableRow
-    {element, report, report, terminator, heading, row_newline<State::TableRow>, report,
-     row_text<State::TableRow>, report, report},
-    // TableRowAutoEntry
-    {element, report, report, terminator, heading, row_newline<State::TableRowAutoEntry>, report,
-     row_text<State::TableRowAutoEntry>, report, report},
+constexpr std::array<StateRow, State::COUNT> ROWS{{
+    row<State::Default>({element, report, report, terminator, heading, add_line_break, add_tagline,
+                         add_text, report, report}),
+    row<State::Element>({element, element_attribute, element_complete, terminator, heading, report,
+                         report, report, report, element_unterminated}),
+    row<State::Html>(
+        {element, report, report, terminator, heading, report, report, html_text, report, report}),
+    row<State::List>({element, report, report, terminator, heading, list_newline, list_tagline,
+                      list_text, report, report}),
+    row<State::ImplicitListEntry>({element, report, report, terminator, heading, list_entry_newline,
+                                   report, list_entry_text, report, report}),
+    row<State::Metadata>({element, report, report, terminator, heading, report, report,
+                          metadata_text, report, report}),
+    row<State::PostMetadata>({element, report, report, terminator, heading, post_metadata_newline,
+                              report, post_metadata_text, report, report}),
+    row<State::Start>({element, report, report, terminator, heading, add_line_break, add_tagline,
+                       add_text, start_orphan, report}),
+    row<State::Table>({element, report, report, terminator, heading, table_newline, table_tagline,
+                       table_text, report, report}),
+    row<State::ExplicitTableEntry>(
+        {element, report, report, terminator, heading, report, report, report, report, report}),
+    row<State::TableHeadingStandalone>(
+        {element, report, report, terminator, heading, report, report, report, report, report}),
+    row<State::ImplicitTableEntry>({element, report, report, terminator, heading,
+                                    table_entry_newline, report, table_entry_text, report, report}),
+    row<State::TablePostHeading>({element, report, report, terminator, heading,
+                                  post_heading_newline, report, post_heading_text, report, report}),
+    row<State::TableRow>({element, report, report, terminator, heading,
+                          row_newline<State::TableRow>, report, row_text<State::TableRow>, report,
+                          report}),
+    row<State::TableRowAutoEntry>({element, report, report, terminator, heading,
+                                   row_newline<State::TableRowAutoEntry>, report,
+                                   row_text<State::TableRowAutoEntry>, report, report}),
 }};
+
+constexpr bool rows_in_state_order() {
+    for (std::size_t i = 0; i < ROWS.size(); ++i) {
+        if (ROWS[i].state != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rows_in_state_order(), "a row of the grammar table stands for another state");
 
 }  // namespace
 
 State State::next(State state, Harness& harness, Token token) {
-    const Cell cell = CELLS[state.value.index()][token.value.index()];
+    const Cell cell = ROWS[state.value.index()].cells[token.value.index()];
     return cell(state, harness, token);
 }
 

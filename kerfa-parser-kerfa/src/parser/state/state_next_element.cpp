@@ -1,11 +1,11 @@
 #include <utility>
 
-#include "kerfa_parser_kerfa/parser/state/state.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_table.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_table_row.hpp"
-#include "kerfa_parser_kerfa/parser/types/harness.hpp"
-#include "kerfa_parser_kerfa/parser/utils/data_utils.hpp"
-#include "kerfa_parser_kerfa/parser/utils/table_utils.hpp"
+#include "parser/state/state.hpp"
+#include "parser/state/state_table.hpp"
+#include "parser/state/state_table_row.hpp"
+#include "parser/types/harness.hpp"
+#include "parser/utils/data_utils.hpp"
+#include "parser/utils/table_utils.hpp"
 
 namespace kerfa_parser_kerfa::parser::state {
 

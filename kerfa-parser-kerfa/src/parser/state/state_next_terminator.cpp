@@ -1,10 +1,10 @@
 #include <utility>
 
-#include "kerfa_parser_kerfa/parser/state/state.hpp"
-#include "kerfa_parser_kerfa/parser/state/state_post_metadata.hpp"
-#include "kerfa_parser_kerfa/parser/types/harness.hpp"
-#include "kerfa_parser_kerfa/parser/utils/table_utils.hpp"
+#include "parser/state/state.hpp"
+#include "parser/state/state_post_metadata.hpp"
 #include "parser/state/terminator_rule.hpp"
+#include "parser/types/harness.hpp"
+#include "parser/utils/table_utils.hpp"
 
 namespace kerfa_parser_kerfa::parser::state {
 

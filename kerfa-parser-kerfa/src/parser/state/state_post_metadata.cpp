@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/parser/state/state_post_metadata.hpp"
+#include "parser/state/state_post_metadata.hpp"
 
 #include <utility>
 

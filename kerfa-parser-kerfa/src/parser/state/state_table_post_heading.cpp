@@ -1,8 +1,8 @@
-#include "kerfa_parser_kerfa/parser/state/state_table_post_heading.hpp"
+#include "parser/state/state_table_post_heading.hpp"
 
 #include <utility>
 
-#include "kerfa_parser_kerfa/parser/state/state_table.hpp"
+#include "parser/state/state_table.hpp"
 
 namespace kerfa_parser_kerfa::parser::state {
 

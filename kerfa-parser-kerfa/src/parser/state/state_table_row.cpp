@@ -1,9 +1,9 @@
-#include "kerfa_parser_kerfa/parser/state/state_table_row.hpp"
+#include "parser/state/state_table_row.hpp"
 
 #include <utility>
 
-#include "kerfa_parser_kerfa/parser/utils/data_utils.hpp"
-#include "kerfa_parser_kerfa/parser/utils/table_utils.hpp"
+#include "parser/utils/data_utils.hpp"
+#include "parser/utils/table_utils.hpp"
 
 namespace kerfa_parser_kerfa::parser::state {
 

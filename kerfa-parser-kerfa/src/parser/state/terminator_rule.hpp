@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kerfa_parser_kerfa/parser/state/state.hpp"
-#include "kerfa_parser_kerfa/parser/types/harness.hpp"
+#include "parser/state/state.hpp"
+#include "parser/types/harness.hpp"
 
 namespace kerfa_parser_kerfa::parser::state {
 

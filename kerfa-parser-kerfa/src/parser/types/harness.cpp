@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/parser/types/harness.hpp"
+#include "parser/types/harness.hpp"
 
 #include <string>
 #include <variant>

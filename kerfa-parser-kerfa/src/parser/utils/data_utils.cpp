@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/parser/utils/data_utils.hpp"
+#include "parser/utils/data_utils.hpp"
 
 #include <utility>
 

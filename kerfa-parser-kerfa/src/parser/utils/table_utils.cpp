@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/parser/utils/table_utils.hpp"
+#include "parser/utils/table_utils.hpp"
 
 namespace kerfa_parser_kerfa::parser::utils::table_utils {
 

@@ -26,8 +26,10 @@ class RenderBlock {
     virtual std::string debug_text() const = 0;
     virtual void start(const Block& block, std::string& out) const = 0;
     virtual void end(const Block& block, std::string& out) const = 0;
-    virtual void between_start(const Block& block, std::string& out) const = 0;
-    virtual void between_end(const Block& block, std::string& out) const = 0;
+    // Before a block that has an item before it, and after one that has an item after it, in
+    // its list; nothing unless a component writes a separator.
+    virtual void between_start(const Block& /*block*/, std::string& /*out*/) const {}
+    virtual void between_end(const Block& /*block*/, std::string& /*out*/) const {}
     // between_start when the walk knows the item just before the block in its list; a component
     // whose separator depends on that item overrides it.
     virtual void between_start_after(const Block& block,
@@ -56,8 +58,9 @@ class RenderSection {
     virtual ~RenderSection() = default;
     virtual void start(const Section& section, std::string& out) const = 0;
     virtual void end(const Section& section, std::string& out) const = 0;
-    virtual void between_start(const Section& section, std::string& out) const = 0;
-    virtual void between_end(const Section& section, std::string& out) const = 0;
+    // As for blocks: nothing unless a component writes a separator.
+    virtual void between_start(const Section& /*section*/, std::string& /*out*/) const {}
+    virtual void between_end(const Section& /*section*/, std::string& /*out*/) const {}
 };
 
 class RenderHeading {

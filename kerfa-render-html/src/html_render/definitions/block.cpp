@@ -1,15 +1,12 @@
-#include "kerfa_render_html/html_render/definitions/block.hpp"
+#include "html_render/definitions/tables.hpp"
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
+#include "html_render/block_components.hpp"
+#include "html_render/templates.hpp"
 #include "kerfa_content/data/kinds/block_kind.hpp"
-#include "kerfa_render_html/html_render/element_block_factory.hpp"
-#include "kerfa_render_html/html_render/render_actual_bullet.hpp"
-#include "kerfa_render_html/html_render/render_actual_indent.hpp"
-#include "kerfa_render_html/html_render/render_actual_table.hpp"
-#include "kerfa_render_html/html_render/render_actual_table_cells.hpp"
 #include "shared/utils/fault.hpp"
 
 namespace kerfa_render_html::html_render::definitions {

@@ -1,12 +1,12 @@
-#include "kerfa_render_html/html_render/definitions/property.hpp"
+#include "html_render/definitions/tables.hpp"
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
+#include "html_render/property_components.hpp"
+#include "html_render/templates.hpp"
 #include "kerfa_content/data/kinds/property_kind.hpp"
-#include "kerfa_render_html/html_render/element_property_factory.hpp"
-#include "kerfa_render_html/html_render/render_actual_doc_link.hpp"
 #include "shared/utils/fault.hpp"
 
 namespace kerfa_render_html::html_render::definitions {

@@ -1,4 +1,4 @@
-#include "kerfa_render_html/html_render/utils/numbers.hpp"
+#include "html_render/utils/numbers.hpp"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "kerfa_render_html/html_render/utils/unsafe_values.hpp"
+#include "html_render/utils/unsafe_values.hpp"
 
 #include <array>
 
@@ -39,36 +39,6 @@ bool is_script_link(std::string_view target) {
         }
     }
     return false;
-}
-
-bool is_plain_css_value(std::string_view value) {
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const auto c = static_cast<unsigned char>(value[i]);
-        switch (c) {
-            case ';':
-            case '{':
-            case '}':
-            case '\\':
-            case '"':
-            case '<':
-            case '>':
-            case 0x7F:
-                return false;
-            default:
-                break;
-        }
-        if (c < 0x20) {
-            return false;
-        }
-        // U+0080 to U+009F, the C1 controls, are 0xC2 0x80..0x9F in UTF-8.
-        if (c == 0xC2 && i + 1 < value.size()) {
-            const auto next = static_cast<unsigned char>(value[i + 1]);
-            if (next >= 0x80 && next <= 0x9F) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 }  // namespace kerfa_render_html::html_render::utils

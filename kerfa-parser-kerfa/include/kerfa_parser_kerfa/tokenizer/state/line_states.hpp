@@ -63,6 +63,4 @@ struct Start {
     }
 };
 
-using LineBreak = Start;
-
 }  // namespace kerfa_parser_kerfa::tokenizer::state

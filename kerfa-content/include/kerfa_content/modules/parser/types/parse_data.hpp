@@ -7,6 +7,7 @@
 #include "kerfa_content/modules/parser/types/format_error.hpp"
 #include "kerfa_content/modules/parser/types/source_positions.hpp"
 #include "kerfa_content/types/metadata.hpp"
+#include "kerfa_content/types/source.hpp"
 
 namespace kerfa_content::modules::parser::types {
 
@@ -23,5 +24,9 @@ struct ParseData {
         return data;
     }
 };
+
+// The document of a parse: id 0, no name, the given source, the parse's metadata and sections.
+// Format errors and source positions are dropped: a document does not carry them.
+data::types::Document to_document(ParseData parse, kerfa_content::types::Source source);
 
 }  // namespace kerfa_content::modules::parser::types

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "parser/state/state.hpp"
+#include "parser/types/harness.hpp"
+
+namespace kerfa_parser_kerfa::parser::state {
+
+// A table right after its heading part was closed.
+struct StateTablePostHeading {
+    static State next_text(types::Harness& harness, TableKinds kinds, std::string text);
+};
+
+}  // namespace kerfa_parser_kerfa::parser::state
