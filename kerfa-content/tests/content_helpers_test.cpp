@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "kerfa_content/data/structure/data.hpp"
+#include "kerfa_content/testing/model.hpp"
 #include "kerfa_content/utils/block.hpp"
 #include "kerfa_content/utils/data.hpp"
 #include "kerfa_content/utils/section.hpp"
-#include "model_builders.hpp"
 
 namespace {
 

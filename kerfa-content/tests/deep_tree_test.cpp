@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "kerfa_content/data/structure/data.hpp"
+#include "kerfa_content/testing/model.hpp"
 #include "kerfa_content/utils/data.hpp"
 #include "kerfa_content/utils/section.hpp"
-#include "model_builders.hpp"
 
 namespace {
 

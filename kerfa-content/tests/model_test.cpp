@@ -7,10 +7,10 @@
 
 #include "kerfa_content/configure/data_factory.hpp"
 #include "kerfa_content/data/structure/data.hpp"
+#include "kerfa_content/testing/model.hpp"
 #include "kerfa_content/types/count.hpp"
 #include "kerfa_content/types/metadata.hpp"
 #include "kerfa_content/types/source.hpp"
-#include "model_builders.hpp"
 #include "shared/components/configuration.hpp"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "kerfa_content/modules/renderer/renderer.hpp"
 #include "kerfa_content/modules/renderer/renderer_meter.hpp"
 #include "kerfa_content/modules/renderer/renderer_trace.hpp"
-#include "model_builders.hpp"
+#include "kerfa_content/testing/model.hpp"
 #include "shared/components/char_iterator/str_char_iterator.hpp"
 #include "shared/components/metrics.hpp"
 

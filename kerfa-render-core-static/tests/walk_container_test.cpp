@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "kerfa_render_core_static/testing/model.hpp"
+#include "model.hpp"
 #include "recording_set.hpp"
 
 namespace kerfa_render_core_static::testing {

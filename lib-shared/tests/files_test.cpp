@@ -87,4 +87,25 @@ TEST(Files, NotUtf8) {
     EXPECT_EQ(file_extension(path), "md");
 }
 
+TEST(Files, JoinPath) {
+    struct Case {
+        std::string folder;
+        std::string name;
+        std::string path;
+    };
+    const std::vector<Case> cases = {
+        {"notes", "Index.kerfa", "notes/Index.kerfa"},
+        {"notes/", "Index.kerfa", "notes/Index.kerfa"},
+        {"/", "Index.kerfa", "/Index.kerfa"},
+        {"", "Index.kerfa", "Index.kerfa"},
+        {"notes", ".kerfa", "notes/.kerfa"},
+        {"notes", "sub/Index.md", "notes/sub/Index.md"},
+        {"notes", "/tmp/Index.md", "/tmp/Index.md"},
+        {"a b/{}", "c%d.md", "a b/{}/c%d.md"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(join_path(c.folder, c.name), c.path) << c.folder << " + " << c.name;
+    }
+}
+
 }  // namespace

@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "kerfa_content/data/structure/data.hpp"
+#include "kerfa_content/testing/model.hpp"
 
 namespace {
 
+using namespace kerfa_content::testing;
 using kerfa_content::data::structure::Container;
 using kerfa_content::data::structure::Content;
 using kerfa_content::data::structure::Data;
@@ -26,20 +28,6 @@ using kerfa_content::data::types::Section;
 using kerfa_content::data::types::Tagline;
 using kerfa_content::types::Count;
 using kerfa_content::utils::calculate_counts;
-
-Data section(std::vector<Data> children) {
-    Section s;
-    s.children = std::move(children);
-    return Container(std::move(s));
-}
-
-Data block(std::uint16_t kind, std::vector<Data> children) {
-    return Container(Block{kind, std::nullopt, std::move(children)});
-}
-
-Data text(std::string t) {
-    return Content::text_of(std::move(t));
-}
 
 // The counter at the path below the root, or null.
 const Count* at(const Count& root, std::initializer_list<std::string> path) {

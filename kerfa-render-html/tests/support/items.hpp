@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "kerfa_content/data/structure/data.hpp"
+#include "kerfa_content/testing/model.hpp"
 #include "kerfa_render_html/html_file_renderer.hpp"
 #include "kerfa_render_html/page/page_frame.hpp"
 
@@ -20,6 +21,7 @@ namespace html_test {
 namespace attributes = kerfa_content::data::attributes;
 namespace structure = kerfa_content::data::structure;
 namespace types = kerfa_content::data::types;
+namespace model = kerfa_content::testing;
 
 using attributes::Attribute;
 using attributes::BulletStyle;
@@ -31,70 +33,39 @@ using structure::Data;
 using Items = std::vector<Data>;
 using Attrs = std::optional<types::Attributes>;
 
-inline Attribute text(std::string value) {
-    return Attribute::string(std::move(value));
-}
-inline Attribute color(NamedColor value) {
-    return Attribute::Color{value};
-}
-inline Attribute hex(std::string digits) {
-    return Attribute::color(std::move(digits));
-}
-inline Attribute integer(std::int64_t value) {
-    return Attribute::Integer{value};
-}
-inline Attribute bullet(BulletStyle style) {
-    return Attribute::Bullet{style};
-}
-inline Attribute invalid(std::string value) {
-    return Attribute::invalid(std::move(value));
-}
-inline Attribute boolean(bool value) {
-    return Attribute::Boolean{value};
-}
-inline Attribute doc_link(std::optional<std::string> document, std::optional<std::string> filter,
-                          std::optional<std::string> select) {
-    return DocumentLink{std::move(document), std::move(filter), std::move(select)};
-}
+// This writer's tests name attribute values bare and items by role; both forward to the shared
+// builders.
+using model::heading;
+using model::line_break;
+using model::list;
+using model::tagline;
+using model::attr::boolean;
+using model::attr::bullet;
+using model::attr::color;
+using model::attr::doc_link;
+using model::attr::hex;
+using model::attr::integer;
+using model::attr::invalid;
+using model::attr::text;
 
 inline Data text_item(std::string value) {
-    return Content(Content::Text{std::move(value)});
-}
-inline Data line_break(bool carriage_return = false) {
-    return types::LineBreak{carriage_return};
-}
-inline Data heading(std::uint8_t level) {
-    return types::LineProperty(types::Heading{level});
-}
-inline Data tagline() {
-    return types::LineProperty(types::Tagline{});
+    return model::text(std::move(value));
 }
 inline Data terminator() {
-    return types::PropertyTerminator{};
+    return model::close();
 }
 inline Data property(std::uint16_t id, const Attrs& attrs = std::nullopt,
                      bool needs_content = false) {
-    return types::Property(types::PropertyElement{id, attrs, needs_content});
+    return model::open(id, attrs, needs_content);
 }
 inline Data invalid_element(std::string name) {
-    return types::Property(types::InvalidElement{std::move(name), std::nullopt});
+    return model::open_invalid(std::move(name));
 }
 inline Data block(std::uint16_t id, const Attrs& attrs, Items children = {}) {
-    return Container(types::Block{id, attrs, std::move(children)});
+    return model::block(id, std::move(children), attrs);
 }
 inline Data section(std::size_t id, Items children = {}) {
-    types::Section record;
-    record.id = id;
-    record.children = std::move(children);
-    return Container(std::move(record));
-}
-
-// Builds a list from items given one by one (Data is move-only).
-template <typename... Item>
-Items list(Item&&... item) {
-    Items result;
-    (result.push_back(std::forward<Item>(item)), ...);
-    return result;
+    return model::section_with_id(id, std::move(children));
 }
 
 // What a page holds between "<body>\n" and "\n\t</body>"; fails the test when the frame around

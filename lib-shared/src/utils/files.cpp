@@ -74,4 +74,18 @@ std::optional<std::string> file_extension(std::string_view path) {
     return utf8_lossy(component->substr(dot + 1));
 }
 
+std::string join_path(std::string_view folder, std::string_view name) {
+    if (folder.empty() || name.starts_with('/')) {
+        return std::string(name);
+    }
+    std::string path;
+    path.reserve(folder.size() + 1 + name.size());
+    path.append(folder);
+    if (!folder.ends_with('/')) {
+        path.push_back('/');
+    }
+    path.append(name);
+    return path;
+}
+
 }  // namespace shared::utils

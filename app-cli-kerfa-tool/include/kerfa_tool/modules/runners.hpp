@@ -21,6 +21,7 @@ CommandResult run_command(const Command::Test& command, const Arguments& argumen
 CommandResult run_command(const Command::Convert& command, const Arguments& arguments);
 CommandResult run_command(const Command::PrintSource& command, const Arguments& arguments);
 CommandResult run_command(const Command::Hash& command, const Arguments& arguments);
+CommandResult run_command(const Command::Index& command, const Arguments& arguments);
 CommandResult run_command(const Command::InvalidCommand& command, const Arguments& arguments);
 
 }  // namespace kerfa_tool::modules

@@ -23,4 +23,8 @@ std::optional<std::string_view> file_name(std::string_view path);
 std::optional<std::string> file_stem(std::string_view path);
 std::optional<std::string> file_extension(std::string_view path);
 
+// The path of `name` inside `folder`: one "/" between them unless the folder already ends in one
+// or is empty; an absolute name replaces the folder.
+std::string join_path(std::string_view folder, std::string_view name);
+
 }  // namespace shared::utils
