@@ -6,11 +6,17 @@
 #include <gtest/gtest.h>
 
 #include "events/event.hpp"
-#include "model_text.hpp"
+#include "kerfa_content/testing/dump.hpp"
 #include "parser/import_events.hpp"
 
 namespace kerfa_parser_markdown::testing {
 namespace {
+
+using kerfa_content::testing::dump_items;
+
+std::vector<std::string> messages(const kerfa_content::modules::parser::types::ParseData& data) {
+    return data.error ? data.error->messages : std::vector<std::string>{};
+}
 
 using events::Event;
 using events::EventKind;

@@ -9,11 +9,17 @@
 #include "kerfa_content/modules/parser/parser_trace.hpp"
 #include "kerfa_parser_markdown/configure/parser_factory.hpp"
 #include "kerfa_parser_markdown/parser/parser.hpp"
-#include "model_text.hpp"
+#include "kerfa_content/testing/dump.hpp"
 #include "shared/components/char_iterator/str_char_iterator.hpp"
 
 namespace kerfa_parser_markdown::testing {
 namespace {
+
+using kerfa_content::testing::dump_items;
+
+std::vector<std::string> messages(const kerfa_content::modules::parser::types::ParseData& data) {
+    return data.error ? data.error->messages : std::vector<std::string>{};
+}
 
 using kerfa_content::modules::parser::types::ParseData;
 

@@ -10,10 +10,12 @@
 #include "kerfa_parser_text/configure/parser_factory.hpp"
 #include "kerfa_parser_text/parser/parser.hpp"
 #include "shared/components/char_iterator/str_char_iterator.hpp"
-#include "text_model.hpp"
+#include "kerfa_content/testing/model.hpp"
 
-namespace kerfa_parser_text::testing {
+namespace kerfa_parser_text {
 namespace {
+
+using namespace kerfa_content::testing;
 
 using kerfa_content::modules::parser::types::ParseData;
 using parser::Parser;
@@ -33,7 +35,7 @@ std::vector<Data> sections_of(const std::vector<std::string>& lines) {
             items.push_back(text(lines[i]));
             items.push_back(close());
         }
-        out.push_back(section(i, std::move(items)));
+        out.push_back(section_with_id(i, std::move(items)));
     }
     return out;
 }
@@ -107,4 +109,4 @@ TEST(TextParser, FactoryWrapsAsTheSetupAsks) {
 }
 
 }  // namespace
-}  // namespace kerfa_parser_text::testing
+}  // namespace kerfa_parser_text
