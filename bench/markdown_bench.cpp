@@ -143,8 +143,8 @@ std::string family(int which, std::size_t bytes) {
         case 3:
         case 4: {  // many columns, one-cell rows (with short delimiter cells: repaired first)
             const std::string cell = which == 3 ? "|---" : "|-";
-            std::string table = repeat_to("|a", bytes / 8) + "|\n" + repeat_to(cell, bytes / 4) +
-                                "|\n";
+            std::string table =
+                repeat_to("|a", bytes / 8) + "|\n" + repeat_to(cell, bytes / 4) + "|\n";
             return table + repeat_to("|x\n", bytes - table.size());
         }
         default: {  // a long definition used in every paragraph
@@ -155,8 +155,8 @@ std::string family(int which, std::size_t bytes) {
 }
 
 void BM_MarkdownGuardedFamily(benchmark::State& state) {
-    const std::string text =
-        family(static_cast<int>(state.range(0)), static_cast<std::size_t>(state.range(1)) * kMegabyte);
+    const std::string text = family(static_cast<int>(state.range(0)),
+                                    static_cast<std::size_t>(state.range(1)) * kMegabyte);
     for (auto _ : state) {
         benchmark::DoNotOptimize(import_size(text));
     }

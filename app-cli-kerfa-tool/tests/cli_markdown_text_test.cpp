@@ -72,8 +72,7 @@ TEST(CliMarkdownText, PlainTextFile) {
     const std::string path = dir.write("notes.txt", kText).string();
 
     const e2e::Run kerfa = e2e::run_tool({"kerfa", path});
-    EXPECT_EQ(kerfa.out,
-              "<fixed>first line<><fixed>\\<b>not markup\\</b><><fixed>last<>\n");
+    EXPECT_EQ(kerfa.out, "<fixed>first line<><fixed>\\<b>not markup\\</b><><fixed>last<>\n");
     const e2e::Run html = e2e::run_tool({"html", path});
     EXPECT_NE(html.out.find("&lt;b&gt;not markup&lt;/b&gt;"), std::string::npos) << html.out;
     EXPECT_EQ(e2e::run_tool({"test", path}).out,

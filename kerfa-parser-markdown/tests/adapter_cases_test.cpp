@@ -47,7 +47,8 @@ TEST(AdapterEvents, HeadingsStartAtTheirLine) {
     expect_events({
         {"x\n\n   ## Title ##\n",
          R"(Start(Paragraph) Text("x") End(Paragraph) Start(Heading(2), r=3) Text("Title") End(Heading))"},
-        {"Foo\nbar\n===\n", R"(Start(Heading(1), r=0) Text("Foo") SoftBreak Text("bar") End(Heading))"},
+        {"Foo\nbar\n===\n",
+         R"(Start(Heading(1), r=0) Text("Foo") SoftBreak Text("bar") End(Heading))"},
         {"[r]: /u\nFoo\n---\n", R"(Start(Heading(2), r=8) Text("Foo") End(Heading))"},
         {"a\r\n\r\n# H\r\n",
          R"(Start(Paragraph) Text("a") End(Paragraph) Start(Heading(1), r=5) Text("H") End(Heading))"},
@@ -55,7 +56,8 @@ TEST(AdapterEvents, HeadingsStartAtTheirLine) {
         {"> # In quote\n",
          R"(Start(BlockQuote) Start(Heading(1), r=0) Text("In quote") End(Heading) End(BlockQuote))"},
         {"\xEF\xBB\xBF# Title\n", R"(Start(Heading(1), r=0) Text("Title") End(Heading))"},
-        {"\xEF\xBB\xBF" "a\n# T\n",
+        {"\xEF\xBB\xBF"
+         "a\n# T\n",
          R"(Start(Paragraph) Text("a") End(Paragraph) Start(Heading(1), r=5) Text("T") End(Heading))"},
         {"a\n\n# ![](i.png)\n",
          R"(Start(Paragraph) Text("a") End(Paragraph) Start(Heading(1), r=3) Start(Image "i.png") End(Image) End(Heading))"},
@@ -123,7 +125,8 @@ TEST(AdapterEvents, HtmlBlocksOneEventPerLine) {
     expect_events({
         {"<div>\n*a*\n</div>\n",
          R"(Start(HtmlBlock) Html("<div>\n") Html("*a*\n") Html("</div>\n") End(HtmlBlock))"},
-        {"  <div>\n  x\n", R"(Start(HtmlBlock) Text("  ") Html("<div>\n") Html("  x\n") End(HtmlBlock))"},
+        {"  <div>\n  x\n",
+         R"(Start(HtmlBlock) Text("  ") Html("<div>\n") Html("  x\n") End(HtmlBlock))"},
         {"<div>\r\nx\r\n</div>\r\n",
          R"(Start(HtmlBlock) Html("<div>") Html("\n") Html("x") Html("\n") Html("</div>") Html("\n") End(HtmlBlock))"},
         {"a\n\n<!-- c -->",

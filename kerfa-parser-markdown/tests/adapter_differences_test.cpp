@@ -34,7 +34,9 @@ TEST(AdapterDifferences, ByChoice) {
         {"d\t \ne", R"(Start(Paragraph) Text("d") SoftBreak Text("e") End(Paragraph))"},
         {"a <span\r\nclass=\"x\">",
          R"(Start(Paragraph) Text("a ") InlineHtml("<span\nclass=\"x\">") End(Paragraph))"},
-        {std::string("a\0b", 3), "Start(Paragraph) Text(\"a\xEF\xBF\xBD" "b\") End(Paragraph)"},
+        {std::string("a\0b", 3),
+         "Start(Paragraph) Text(\"a\xEF\xBF\xBD"
+         "b\") End(Paragraph)"},
     });
 }
 
@@ -92,8 +94,7 @@ TEST(AdapterDifferences, EngineBehaviour) {
 // What another reader does and we do not.
 TEST(AdapterDifferences, NotReproduced) {
     expect_rows({
-        {"x `a\n   b` y",
-         R"(Start(Paragraph) Text("x ") Code("a b") Text(" y") End(Paragraph))"},
+        {"x `a\n   b` y", R"(Start(Paragraph) Text("x ") Code("a b") Text(" y") End(Paragraph))"},
         {"a <span\n   class=\"x\">",
          R"(Start(Paragraph) Text("a ") InlineHtml("<span\nclass=\"x\">") End(Paragraph))"},
         {"* <foo>\n\t<bar>",

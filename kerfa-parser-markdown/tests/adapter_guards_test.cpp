@@ -65,7 +65,8 @@ TEST(AdapterGuards, DeepBracketsWithADefinition) {
     EXPECT_TRUE(guards::too_deep_brackets(repeat("[", 33) + repeat("]", 33) + definition));
     EXPECT_FALSE(guards::too_deep_brackets(repeat("[", 33) + repeat("]", 33) + "\n"));
     // A blank line starts the count again.
-    EXPECT_FALSE(guards::too_deep_brackets(repeat("[", 20) + "\n\n" + repeat("[", 20) + definition));
+    EXPECT_FALSE(
+        guards::too_deep_brackets(repeat("[", 20) + "\n\n" + repeat("[", 20) + definition));
     expect_literal(repeat("[", 33) + repeat("]", 33) + definition);
 }
 
@@ -87,8 +88,8 @@ TEST(AdapterGuards, CellsOfOneTable) {
 // together are held to 16 per byte of text (at least 2^16).
 TEST(AdapterGuards, CellsOfAllTables) {
     auto tables = [](std::size_t count, std::size_t rows) {
-        const std::string one = repeat("|a", 1024) + "|\n" + repeat("|---", 1024) + "|\n" +
-                                repeat("|x\n", rows) + "\n";
+        const std::string one =
+            repeat("|a", 1024) + "|\n" + repeat("|---", 1024) + "|\n" + repeat("|x\n", rows) + "\n";
         return repeat(one, count);
     };
     // The largest row count that stays within the budget for two tables.
@@ -127,10 +128,14 @@ TEST(AdapterGuards, DestinationBytes) {
 // The literal reading: one paragraph, line ends made LF, U+0000 made U+FFFD, no byte-order mark.
 TEST(AdapterGuards, LiteralText) {
     const std::string tail = "\n" + repeat("- ", 257) + "x";
-    const EventList list =
-        events::read_events(std::string("\xEF\xBB\xBF" "a\r\nb\rc\0d", 11) + tail);
+    const EventList list = events::read_events(std::string("\xEF\xBB\xBF"
+                                                           "a\r\nb\rc\0d",
+                                                           11) +
+                                               tail);
     ASSERT_EQ(list.events.size(), 3u);
-    EXPECT_EQ(std::string(list.events[1].text).substr(0, 10), "a\nb\nc\xEF\xBF\xBD" "d\n");
+    EXPECT_EQ(std::string(list.events[1].text).substr(0, 10),
+              "a\nb\nc\xEF\xBF\xBD"
+              "d\n");
     const EventList empty = guards::literal_events("");
     EXPECT_EQ(events_text(empty), "Start(Paragraph) End(Paragraph)");
 }

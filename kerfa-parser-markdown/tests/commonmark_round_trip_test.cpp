@@ -44,8 +44,8 @@ std::vector<Example> examples() {
         for (std::size_t tab; (tab = markdown.find("\xE2\x86\x92")) != std::string::npos;) {
             markdown.replace(tab, 3, "\t");
         }
-        out.push_back({static_cast<std::size_t>(std::count(corpus.begin(), corpus.begin() +
-                                                            static_cast<std::ptrdiff_t>(p), '\n')) +
+        out.push_back({static_cast<std::size_t>(std::count(
+                           corpus.begin(), corpus.begin() + static_cast<std::ptrdiff_t>(p), '\n')) +
                            1,
                        std::move(markdown)});
         p = corpus.find(fence + "\n", start);

@@ -42,49 +42,86 @@ inline std::string quoted(std::string_view text) {
 
 inline std::string event_text(const Event& e) {
     switch (e.kind) {
-        case EventKind::StartParagraph: return "Start(Paragraph)";
-        case EventKind::EndParagraph: return "End(Paragraph)";
-        case EventKind::StartBlockQuote: return "Start(BlockQuote)";
-        case EventKind::EndBlockQuote: return "End(BlockQuote)";
-        case EventKind::StartCodeBlock: return "Start(CodeBlock)";
-        case EventKind::EndCodeBlock: return "End(CodeBlock)";
-        case EventKind::StartHtmlBlock: return "Start(HtmlBlock)";
-        case EventKind::EndHtmlBlock: return "End(HtmlBlock)";
+        case EventKind::StartParagraph:
+            return "Start(Paragraph)";
+        case EventKind::EndParagraph:
+            return "End(Paragraph)";
+        case EventKind::StartBlockQuote:
+            return "Start(BlockQuote)";
+        case EventKind::EndBlockQuote:
+            return "End(BlockQuote)";
+        case EventKind::StartCodeBlock:
+            return "Start(CodeBlock)";
+        case EventKind::EndCodeBlock:
+            return "End(CodeBlock)";
+        case EventKind::StartHtmlBlock:
+            return "Start(HtmlBlock)";
+        case EventKind::EndHtmlBlock:
+            return "End(HtmlBlock)";
         case EventKind::StartList:
             return e.flag ? "Start(List(Some(" + std::to_string(e.value) + ")))"
                           : "Start(List(None))";
-        case EventKind::EndList: return "End(List)";
-        case EventKind::StartItem: return "Start(Item)";
-        case EventKind::EndItem: return "End(Item)";
-        case EventKind::StartTable: return "Start(Table)";
-        case EventKind::EndTable: return "End(Table)";
-        case EventKind::StartTableHead: return "Start(TableHead)";
-        case EventKind::EndTableHead: return "End(TableHead)";
-        case EventKind::StartTableRow: return "Start(TableRow)";
-        case EventKind::EndTableRow: return "End(TableRow)";
-        case EventKind::StartTableCell: return "Start(TableCell)";
-        case EventKind::EndTableCell: return "End(TableCell)";
-        case EventKind::StartEmphasis: return "Start(Emphasis)";
-        case EventKind::EndEmphasis: return "End(Emphasis)";
-        case EventKind::StartStrong: return "Start(Strong)";
-        case EventKind::EndStrong: return "End(Strong)";
-        case EventKind::StartStrikethrough: return "Start(Strikethrough)";
-        case EventKind::EndStrikethrough: return "End(Strikethrough)";
+        case EventKind::EndList:
+            return "End(List)";
+        case EventKind::StartItem:
+            return "Start(Item)";
+        case EventKind::EndItem:
+            return "End(Item)";
+        case EventKind::StartTable:
+            return "Start(Table)";
+        case EventKind::EndTable:
+            return "End(Table)";
+        case EventKind::StartTableHead:
+            return "Start(TableHead)";
+        case EventKind::EndTableHead:
+            return "End(TableHead)";
+        case EventKind::StartTableRow:
+            return "Start(TableRow)";
+        case EventKind::EndTableRow:
+            return "End(TableRow)";
+        case EventKind::StartTableCell:
+            return "Start(TableCell)";
+        case EventKind::EndTableCell:
+            return "End(TableCell)";
+        case EventKind::StartEmphasis:
+            return "Start(Emphasis)";
+        case EventKind::EndEmphasis:
+            return "End(Emphasis)";
+        case EventKind::StartStrong:
+            return "Start(Strong)";
+        case EventKind::EndStrong:
+            return "End(Strong)";
+        case EventKind::StartStrikethrough:
+            return "Start(Strikethrough)";
+        case EventKind::EndStrikethrough:
+            return "End(Strikethrough)";
         case EventKind::StartHeading:
             return "Start(Heading(" + std::to_string(e.level) + "), r=" + std::to_string(e.value) +
                    ")";
-        case EventKind::EndHeading: return "End(Heading)";
-        case EventKind::StartLink: return "Start(Link " + quoted(e.text) + ")";
-        case EventKind::EndLink: return "End(Link)";
-        case EventKind::StartImage: return "Start(Image " + quoted(e.text) + ")";
-        case EventKind::EndImage: return "End(Image)";
-        case EventKind::Text: return "Text(" + quoted(e.text) + ")";
-        case EventKind::Code: return "Code(" + quoted(e.text) + ")";
-        case EventKind::Html: return "Html(" + quoted(e.text) + ")";
-        case EventKind::InlineHtml: return "InlineHtml(" + quoted(e.text) + ")";
-        case EventKind::SoftBreak: return "SoftBreak";
-        case EventKind::HardBreak: return "HardBreak";
-        case EventKind::Rule: return "Rule";
+        case EventKind::EndHeading:
+            return "End(Heading)";
+        case EventKind::StartLink:
+            return "Start(Link " + quoted(e.text) + ")";
+        case EventKind::EndLink:
+            return "End(Link)";
+        case EventKind::StartImage:
+            return "Start(Image " + quoted(e.text) + ")";
+        case EventKind::EndImage:
+            return "End(Image)";
+        case EventKind::Text:
+            return "Text(" + quoted(e.text) + ")";
+        case EventKind::Code:
+            return "Code(" + quoted(e.text) + ")";
+        case EventKind::Html:
+            return "Html(" + quoted(e.text) + ")";
+        case EventKind::InlineHtml:
+            return "InlineHtml(" + quoted(e.text) + ")";
+        case EventKind::SoftBreak:
+            return "SoftBreak";
+        case EventKind::HardBreak:
+            return "HardBreak";
+        case EventKind::Rule:
+            return "Rule";
         case EventKind::TaskListMarker:
             return std::string("TaskListMarker(") + (e.flag ? "true" : "false") + ")";
     }

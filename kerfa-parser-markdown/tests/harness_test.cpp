@@ -61,10 +61,10 @@ TEST(Harness, PendingBreaksAreWrittenOnlyBeforeTheNextItem) {
                       k(StartStrong), t(Text, "b"), k(EndStrong), k(EndParagraph)}),
               "S0['a' / / +bold 'b' -]");
     // A block's breaks go into its parent when it closes; the block's own are dropped.
-    EXPECT_EQ(import({k(StartParagraph), t(Text, "a"), k(EndParagraph), k(StartBlockQuote),
-                      k(StartParagraph), t(Text, "q"), k(EndParagraph), k(EndBlockQuote),
-                      t(Text, "z")}),
-              "S0['a' / / block-quote['q'] / / 'z']");
+    EXPECT_EQ(
+        import({k(StartParagraph), t(Text, "a"), k(EndParagraph), k(StartBlockQuote),
+                k(StartParagraph), t(Text, "q"), k(EndParagraph), k(EndBlockQuote), t(Text, "z")}),
+        "S0['a' / / block-quote['q'] / / 'z']");
 }
 
 TEST(Harness, TextsSplitAtLineFeeds) {
@@ -91,8 +91,8 @@ TEST(Harness, InlineItems) {
 TEST(Harness, ImageDescriptionsAreDropped) {
     EXPECT_EQ(import({t(StartImage, "i%20j.png"), t(Text, "a "), k(StartEmphasis), t(Text, "b"),
                       k(EndEmphasis), t(Code, "c"), t(InlineHtml, "<b>"), k(SoftBreak),
-                      t(StartImage, "n.png"), t(Text, "n"), k(EndImage), t(Text, "d"),
-                      k(EndImage), t(Text, "after")}),
+                      t(StartImage, "n.png"), t(Text, "n"), k(EndImage), t(Text, "d"), k(EndImage),
+                      t(Text, "after")}),
               "S0[img'i j.png' 'after']");
 }
 
@@ -106,13 +106,12 @@ TEST(Harness, Tables) {
 
 TEST(Harness, HeadingsCutSections) {
     // Text before the first heading is section 0; the heading's section starts at its line.
-    EXPECT_EQ(import({t(Text, "a"), k(EndParagraph), heading(1, 3), t(Text, "T"),
-                      k(EndHeading), t(Text, "b")}),
+    EXPECT_EQ(import({t(Text, "a"), k(EndParagraph), heading(1, 3), t(Text, "T"), k(EndHeading),
+                      t(Text, "b")}),
               "S0['a' / /] S1\"T\"[#0 'T' / / 'b']");
     // A text that starts with a heading has no implicit section; names are untrimmed and set
     // even when empty; a section closed by the next heading keeps its pending breaks.
-    EXPECT_EQ(import({heading(2, 0), t(Text, " T "), k(EndHeading), heading(1, 5),
-                      k(EndHeading)}),
+    EXPECT_EQ(import({heading(2, 0), t(Text, " T "), k(EndHeading), heading(1, 5), k(EndHeading)}),
               "S0:1\" T \"[#1 ' T ' / /] S1\"\"[#0]");
     // Inside a quote: a heading line, no section, and a break after it.
     EXPECT_EQ(import({k(StartBlockQuote), heading(1, 0), t(Text, "T"), k(EndHeading),
@@ -123,8 +122,8 @@ TEST(Harness, HeadingsCutSections) {
 TEST(Harness, SectionStartsMoveBackToTheirLine) {
     const std::string text = "a\n\n  # T\r\n# U";
     EventList events;
-    events.events = {t(Text, "a"), heading(1, 5), t(Text, "T"), k(EndHeading), heading(1, 11),
-                     t(Text, "U"), k(EndHeading)};
+    events.events = {t(Text, "a"),   heading(1, 5), t(Text, "T"), k(EndHeading),
+                     heading(1, 11), t(Text, "U"),  k(EndHeading)};
     const auto data = parser::import_events(events, text);
     EXPECT_EQ(data.positions->section_starts, (std::vector<std::size_t>{0, 3, 10}));
     // Lone CRs are no line feeds: everything moves back to 0.
@@ -145,8 +144,8 @@ TEST(Harness, EmptyInputGivesOneEmptySection) {
 TEST(Harness, NestedListsAreFlattened) {
     auto nested = [](std::optional<std::uint32_t> start) {
         return import({list(start), k(StartItem), t(Text, "a"), list(std::nullopt), k(StartItem),
-                       t(Text, "b"), k(EndItem), k(EndList), k(EndItem), k(StartItem),
-                       t(Text, "c"), k(EndItem), k(EndList)});
+                       t(Text, "b"), k(EndItem), k(EndList), k(EndItem), k(StartItem), t(Text, "c"),
+                       k(EndItem), k(EndList)});
     };
     EXPECT_EQ(nested(1),
               "S0[bullet(decimal)[bullet-entry['a']] indent(2)[bullet[bullet-entry['b']]] "
@@ -164,8 +163,8 @@ TEST(Harness, NestedListsAreFlattened) {
     // after the closed indents.
     EXPECT_EQ(import({list(std::nullopt), k(StartItem), k(StartParagraph), t(Text, "a"),
                       k(EndParagraph), list(std::nullopt), k(StartItem), t(Text, "b"), k(EndItem),
-                      k(EndList), k(StartParagraph), t(Text, "after"), k(EndParagraph),
-                      k(EndItem), k(StartItem), t(Text, "c"), k(EndItem), k(EndList)}),
+                      k(EndList), k(StartParagraph), t(Text, "after"), k(EndParagraph), k(EndItem),
+                      k(StartItem), t(Text, "c"), k(EndItem), k(EndList)}),
               "S0[bullet[bullet-entry['a' / /]] indent(2)[bullet[bullet-entry['b']]] "
               "'after' / / bullet[bullet-entry['c']]]");
 }
@@ -198,8 +197,9 @@ TEST(Harness, NestingStopsAt256Levels) {
     }
     expected += "'deep'" + std::string(257, ']');
     EXPECT_EQ(dump_items(data.content), expected);
-    EXPECT_EQ(messages(data), (std::vector<std::string>{
-                                  "Nesting depth exceeded 256 levels; deeper content was flattened."}));
+    EXPECT_EQ(messages(data),
+              (std::vector<std::string>{
+                  "Nesting depth exceeded 256 levels; deeper content was flattened."}));
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 
 #include "kerfa_content/modules/parser/parser_meter.hpp"
 #include "kerfa_content/modules/parser/parser_trace.hpp"
+#include "kerfa_content/testing/dump.hpp"
 #include "kerfa_parser_markdown/configure/parser_factory.hpp"
 #include "kerfa_parser_markdown/parser/parser.hpp"
-#include "kerfa_content/testing/dump.hpp"
 #include "shared/components/char_iterator/str_char_iterator.hpp"
 
 namespace kerfa_parser_markdown::testing {
@@ -47,8 +47,7 @@ TEST(Importer, ParagraphsHeadingsAndBreaks) {
     expect_imports({
         {"", "S0['']"},
         {"a\n\nb\n", "S0['a' / / 'b']"},
-        {"text\n\n  # Title\nmore\n", "S0['text' / /] S1\"Title\"[#0 'Title' / / 'more']",
-         {0, 6}},
+        {"text\n\n  # Title\nmore\n", "S0['text' / /] S1\"Title\"[#0 'Title' / / 'more']", {0, 6}},
         {"## A *b* c\n", "S0:1\"A b c\"[#1 'A ' +italic 'b' - ' c']"},
         {"# T\n\n## U\n", "S0\"T\"[#0 'T' / /] S1:1\"U\"[#1 'U']", {0, 5}},
         {"#\n", "S0\"\"[#0]"},
@@ -102,7 +101,8 @@ TEST(Importer, TablesLinksAndImages) {
 TEST(Importer, CrLfLineEnds) {
     expect_imports({
         {"a\r\n\r\n# T\r\n```\r\nx\r\ny\r\n```\r\n",
-         "S0['a' / /] S1\"T\"[#0 'T' / / codebox['x' / 'y']]", {0, 5}},
+         "S0['a' / /] S1\"T\"[#0 'T' / / codebox['x' / 'y']]",
+         {0, 5}},
         {"\xEF\xBB\xBF# T\r\nb\r\n", "S0\"T\"[#0 'T' / / 'b']"},
     });
 }
@@ -124,9 +124,9 @@ TEST(Importer, NestingLimitAndMessages) {
     }
     both += "[r]: /" + std::string(999, 'u') + "\n";
     const ParseData literal = parse(both);
-    EXPECT_EQ(messages(literal),
-              (std::vector<std::string>{
-                  "Markdown too complex to read in full: read as plain text."}));
+    EXPECT_EQ(
+        messages(literal),
+        (std::vector<std::string>{"Markdown too complex to read in full: read as plain text."}));
 }
 
 // No input is too deep: 100,000 nested quotes stop at 256 levels, 100,000 nested list items
@@ -139,8 +139,9 @@ TEST(Importer, DeepInputs) {
         items += "- ";
     }
     const ParseData lists = parse(items + "x\n");
-    EXPECT_EQ(messages(lists), (std::vector<std::string>{
-                                   "Markdown too complex to read in full: read as plain text."}));
+    EXPECT_EQ(
+        messages(lists),
+        (std::vector<std::string>{"Markdown too complex to read in full: read as plain text."}));
     EXPECT_EQ(lists.content.size(), 1u);
 }
 
@@ -158,10 +159,11 @@ TEST(Importer, FactoryAndEntryPoints) {
     ASSERT_NE(meter, nullptr);
     EXPECT_NE(dynamic_cast<const parser::Parser*>(&meter->inner()), nullptr);
     EXPECT_EQ(dump_items(wrapped->parse_str(text).content), expected);
-    EXPECT_EQ(dump_items(wrapped->parse_chars(
-                             shared::components::char_iterator::StrCharIterator::boxed(text))
-                             .content),
-              expected);
+    EXPECT_EQ(
+        dump_items(
+            wrapped->parse_chars(shared::components::char_iterator::StrCharIterator::boxed(text))
+                .content),
+        expected);
     EXPECT_EQ(dump_items(factory.parse_from(text).content), expected);
     EXPECT_NE(dynamic_cast<const parser::Parser*>(configure::ParserFactory{}.new_parser().get()),
               nullptr);

@@ -7,10 +7,10 @@
 
 #include "kerfa_content/modules/parser/parser_meter.hpp"
 #include "kerfa_content/modules/parser/parser_trace.hpp"
+#include "kerfa_content/testing/model.hpp"
 #include "kerfa_parser_text/configure/parser_factory.hpp"
 #include "kerfa_parser_text/parser/parser.hpp"
 #include "shared/components/char_iterator/str_char_iterator.hpp"
-#include "kerfa_content/testing/model.hpp"
 
 namespace kerfa_parser_text {
 namespace {
@@ -98,8 +98,8 @@ TEST(TextParser, FactoryWrapsAsTheSetupAsks) {
     EXPECT_NE(dynamic_cast<const Parser*>(plain.get()), nullptr);
     kerfa_content::modules::FactorySetup both{shared::components::new_metrics_arc(), true};
     const auto wrapped = configure::ParserFactory{both}.new_parser();
-    const auto* trace = dynamic_cast<const kerfa_content::modules::parser::ParserTrace*>(
-        wrapped.get());
+    const auto* trace =
+        dynamic_cast<const kerfa_content::modules::parser::ParserTrace*>(wrapped.get());
     ASSERT_NE(trace, nullptr);
     const auto* meter =
         dynamic_cast<const kerfa_content::modules::parser::ParserMeter*>(&trace->inner());

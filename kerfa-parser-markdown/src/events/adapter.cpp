@@ -19,12 +19,12 @@ bool repairs_hold(std::string_view text, const RunResult& first, const RunResult
     for (const repair::Site& site : first.sites) {
         if (site.separator) {
             ++separator_sites;
-            const bool seen = std::any_of(
-                second.separators.begin(), second.separators.end(),
-                [&](const SeparatorRecord& separator) {
-                    return separator.original_offset == site.header_line &&
-                           separator.depth == site.depth && separator.table_follows;
-                });
+            const bool seen =
+                std::any_of(second.separators.begin(), second.separators.end(),
+                            [&](const SeparatorRecord& separator) {
+                                return separator.original_offset == site.header_line &&
+                                       separator.depth == site.depth && separator.table_follows;
+                            });
             if (!seen) {
                 return false;
             }
@@ -46,8 +46,8 @@ bool repairs_hold(std::string_view text, const RunResult& first, const RunResult
         if (before.cut_line == SIZE_MAX) {
             continue;
         }
-        const bool cut = std::any_of(
-            second.tables.begin(), second.tables.end(), [&](const TableRecord& after) {
+        const bool cut =
+            std::any_of(second.tables.begin(), second.tables.end(), [&](const TableRecord& after) {
                 return after.first_piece == before.first_piece &&
                        after.body_rows == before.rows_before_cut;
             });

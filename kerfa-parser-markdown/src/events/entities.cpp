@@ -38,8 +38,7 @@ char32_t numeric_value(std::string_view digits, unsigned base) {
 void append_entity(std::string& out, std::string_view entity) {
     if (entity.size() >= 4 && entity[1] == '#') {
         const bool hex = entity[2] == 'x' || entity[2] == 'X';
-        const std::string_view digits =
-            entity.substr(hex ? 3 : 2, entity.size() - (hex ? 4 : 3));
+        const std::string_view digits = entity.substr(hex ? 3 : 2, entity.size() - (hex ? 4 : 3));
         const char32_t value = numeric_value(digits, hex ? 16 : 10);
         const bool invalid = value == 0 || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF;
         shared::utils::append_utf8(out, invalid ? shared::utils::REPLACEMENT_CHARACTER : value);

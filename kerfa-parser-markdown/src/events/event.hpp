@@ -55,8 +55,8 @@ enum class EventKind : std::uint8_t {
 
 struct Event {
     EventKind kind;
-    std::uint8_t level = 0;  // of a heading
-    bool flag = false;       // an ordered list; a checked task
+    std::uint8_t level = 0;   // of a heading
+    bool flag = false;        // an ordered list; a checked task
     std::uint32_t value = 0;  // a list's start number; a heading's line offset
     std::string_view text;    // into the input or into the owning list's storage
 
@@ -75,9 +75,7 @@ struct EventList {
     std::optional<std::string> message;
 
     // Keeps a text and gives a view of it that lives as long as the list.
-    std::string_view keep(std::string text) {
-        return storage.emplace_back(std::move(text));
-    }
+    std::string_view keep(std::string text) { return storage.emplace_back(std::move(text)); }
 };
 
 }  // namespace kerfa_parser_markdown::events

@@ -52,7 +52,8 @@ bool is_fence(std::string_view text, std::size_t p) {
 }
 
 bool is_definition_start(std::string_view text, std::size_t p, std::size_t end) {
-    return p < end && text[p] == '[' && text.substr(p, end - p).find("]:") != std::string_view::npos;
+    return p < end && text[p] == '[' &&
+           text.substr(p, end - p).find("]:") != std::string_view::npos;
 }
 
 }  // namespace

@@ -231,8 +231,8 @@ class Walker {
                 break;
             case MD_BLOCK_H: {
                 const auto* h = static_cast<const MD_BLOCK_H_DETAIL*>(detail);
-                heading_event_ = emit(Event{EventKind::StartHeading,
-                                            static_cast<std::uint8_t>(h->level), false, 0, {}});
+                heading_event_ = emit(Event{
+                    EventKind::StartHeading, static_cast<std::uint8_t>(h->level), false, 0, {}});
                 heading_needs_line_ = true;
                 break;
             }
@@ -384,8 +384,7 @@ class Walker {
 
     void leave_code_block() {
         std::string_view literal = code_.take(result_.list);
-        const bool text_ends_with_line_end =
-            !text_.empty() && lines::is_line_end(text_.back());
+        const bool text_ends_with_line_end = !text_.empty() && lines::is_line_end(text_.back());
         if (!literal.empty() && literal.back() == '\n' && !text_ends_with_line_end &&
             code_last_piece_end_ == text_.size()) {
             literal.remove_suffix(1);
@@ -485,9 +484,9 @@ class Walker {
         }
         std::string out;
         for (std::size_t i = 0; attribute.substr_offsets[i] < attribute.size; ++i) {
-            const std::string_view piece = whole.substr(
-                attribute.substr_offsets[i],
-                attribute.substr_offsets[i + 1] - attribute.substr_offsets[i]);
+            const std::string_view piece =
+                whole.substr(attribute.substr_offsets[i],
+                             attribute.substr_offsets[i + 1] - attribute.substr_offsets[i]);
             switch (attribute.substr_types[i]) {
                 case MD_TEXT_ENTITY:
                     append_entity(out, piece);

@@ -20,8 +20,8 @@ enum class RunStatus : std::uint8_t {
 
 struct RunSettings {
     bool tables = true;
-    bool find_repairs = false;  // collect the table repairs of a first run
-    std::size_t bom = 0;        // bytes before the parsed text in the whole text
+    bool find_repairs = false;                 // collect the table repairs of a first run
+    std::size_t bom = 0;                       // bytes before the parsed text in the whole text
     const repair::PositionMap* map = nullptr;  // of an edited text: where its offsets come from
 };
 

@@ -76,8 +76,8 @@ std::size_t column(std::string_view text, std::size_t start, std::size_t p) {
 }
 
 struct Stripped {
-    std::size_t content;   // where the content starts
-    bool removed_marker;   // a list marker was passed over
+    std::size_t content;  // where the content starts
+    bool removed_marker;  // a list marker was passed over
 };
 
 // The content of the line at `start`: past spaces, tabs and '>', and also list markers when
@@ -216,8 +216,8 @@ bool starts_block(std::string_view text, std::size_t p) {
             ++hashes;
         }
         const std::size_t after = p + hashes;
-        return hashes <= 6 && (after >= text.size() || is_blank_char(text[after]) ||
-                               is_line_end(text[after]));
+        return hashes <= 6 &&
+               (after >= text.size() || is_blank_char(text[after]) || is_line_end(text[after]));
     }
     if (c == '`' || c == '~') {
         return p + 2 < text.size() && text[p + 1] == c && text[p + 2] == c;
@@ -272,9 +272,10 @@ std::string PositionMap::apply(std::string_view text, std::vector<Edit> edits, P
 }
 
 const PositionMap::Insertion* PositionMap::insertion_at_or_before(std::size_t p) const {
-    auto it = std::upper_bound(
-        insertions_.begin(), insertions_.end(), p,
-        [](std::size_t value, const Insertion& insertion) { return value < insertion.edited_start; });
+    auto it = std::upper_bound(insertions_.begin(), insertions_.end(), p,
+                               [](std::size_t value, const Insertion& insertion) {
+                                   return value < insertion.edited_start;
+                               });
     if (it == insertions_.begin()) {
         return nullptr;
     }

@@ -38,8 +38,8 @@ void append_terminators(Container& container, std::size_t count) {
 
 bool is_list_entry_or_indent(const ContainerInFlight& record) {
     const auto block = record.block_kind();
-    return block && (*block == kind::BULLET || *block == kind::BULLET_ENTRY ||
-                     *block == kind::INDENT);
+    return block &&
+           (*block == kind::BULLET || *block == kind::BULLET_ENTRY || *block == kind::INDENT);
 }
 
 // The first attribute of an ordered list: its numbered bullet style.
@@ -292,9 +292,10 @@ std::vector<ContainerInFlight> Harness::copies_of_open_lists() const {
             continue;
         }
         Block copy = block->clone_state();
-        if (const Attribute* bullet = block->id == kind::BULLET ? numbered_bullet(*block) : nullptr) {
-            const std::int64_t next =
-                kerfa_content::utils::bullet_start(*block).value_or(1) + completed_entries(*block) + 1;
+        if (const Attribute* bullet =
+                block->id == kind::BULLET ? numbered_bullet(*block) : nullptr) {
+            const std::int64_t next = kerfa_content::utils::bullet_start(*block).value_or(1) +
+                                      completed_entries(*block) + 1;
             Attributes attributes{*bullet};
             if (next != 1) {
                 attributes.push_back(Attribute::Integer{next});
