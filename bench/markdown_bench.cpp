@@ -83,9 +83,9 @@ void BM_MarkdownCorpusToHtml(benchmark::State& state) {
     const std::string& text = corpus();
     const kerfa_bench::TempInputFile file("kerfa-markdown-bench", text, ".md");
     kerfa_bench::report_peak(state, text.size(),
-                             [&] { kerfa_bench::convert_file(file.path().string(), 1); });
+                             [&] { kerfa_bench::convert_file(file.path().string(), kerfa_bench::ConvertTarget::Html); });
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kerfa_bench::convert_file(file.path().string(), 1));
+        benchmark::DoNotOptimize(kerfa_bench::convert_file(file.path().string(), kerfa_bench::ConvertTarget::Html));
     }
     set_bytes(state, text.size());
 }
