@@ -16,7 +16,6 @@ namespace kerfa_render_html {
 
 namespace renders = kerfa_render_core_static::renders;
 namespace components = kerfa_render_core_static::components;
-namespace html_render = kerfa_render_html::html_render;
 using kerfa_content::data::structure::Container;
 using kerfa_content::data::structure::Data;
 using kerfa_content::data::types::Document;
