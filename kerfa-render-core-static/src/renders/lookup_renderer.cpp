@@ -1,6 +1,6 @@
 #include "kerfa_render_core_static/renders/lookup_renderer.hpp"
 
-#include "kerfa_render_core_static/components/walk_container.hpp"
+#include "components/walk_container.hpp"
 
 namespace kerfa_render_core_static::renders {
 
