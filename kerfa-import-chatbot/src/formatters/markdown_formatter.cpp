@@ -1,0 +1,68 @@
+#include "formatters/markdown_formatter.hpp"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+
+#include "formatters/shared.hpp"
+
+namespace import_chatbot::formatters::markdown_formatter {
+
+std::string MarkdownFormatter::format_conversation(const model::Conversation& conversation,
+                                                   std::string_view user_name,
+                                                   std::string_view assistant_name,
+                                                   std::string_view image_folder) const {
+    std::string out = "# ";
+    // A line end would end the heading and leave the rest of the title as a paragraph.
+    const std::size_t title_start = out.size();
+    out += conversation.title;
+    std::replace_if(
+        out.begin() + static_cast<std::ptrdiff_t>(title_start), out.end(),
+        [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    out += '\n';
+    out += shared::document_date(conversation.created);
+    out += '\n';
+    for (const model::Message& message : conversation.messages) {
+        if (!message.has_something_to_show()) {
+            continue;
+        }
+        out += '\n';
+        out += shared::get_section_header(message, user_name, assistant_name);
+        out += "\n\n";
+        shared::append_non_empty(shared::format_body(message),
+                                 shared::format_images_markdown(message.images, image_folder), out);
+        out += '\n';
+    }
+    return out;
+}
+
+std::string MarkdownFormatter::format_collection(std::string_view title,
+                                                 const model::MemoryCollection& collection) const {
+    std::string out = fmt::format("# {}\n{}\n", title, collection.date);
+    for (const model::MemoryEntry& entry : collection.entries) {
+        out += "\n## ";
+        out += entry.title;
+        out += "\n\n";
+        out += entry.content;
+        out += '\n';
+    }
+    return out;
+}
+
+std::string MarkdownFormatter::format_memories(const model::MemoryCollection& collection) const {
+    return format_collection("Memories", collection);
+}
+
+std::string MarkdownFormatter::format_projects(const model::MemoryCollection& collection) const {
+    return format_collection("Projects", collection);
+}
+
+std::string MarkdownFormatter::memory_filename(const model::MemoryCollection& collection) const {
+    return fmt::format("\u00b7 Memories - {}.md", collection.date);
+}
+
+std::string MarkdownFormatter::project_filename(const model::MemoryCollection& collection) const {
+    return fmt::format("\u00b7 Projects - {}.md", collection.date);
+}
+
+}  // namespace import_chatbot::formatters::markdown_formatter
