@@ -16,13 +16,13 @@ namespace import_chatbot::pipeline {
 // What the command asks of an import besides the export folder.
 struct ImportRequest {
     // The --index value.
-    std::optional<std::string> index_name;
+    std::optional<std::string> index_name = {};
     // Markdown when asked for; an index name's extension overrides it.
     formatters::OutputFormat format = formatters::OutputFormat::Kerfa;
     // 0 Claude, 1 ChatGPT, provider::DETECT_PROVIDER to decide from the folder.
     std::uint8_t provider = provider::DETECT_PROVIDER;
     // The output folder operand.
-    std::optional<std::string> output_folder;
+    std::optional<std::string> output_folder = {};
 };
 
 // Reads the export folder and plans every document, image copy and the index. In order, the
