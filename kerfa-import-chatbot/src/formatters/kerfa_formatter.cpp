@@ -1,7 +1,5 @@
 #include "formatters/kerfa_formatter.hpp"
 
-#include <fmt/format.h>
-
 #include "formatters/shared.hpp"
 #include "kerfa_render_kerfa/configure/renderer_factory.hpp"
 #include "kerfa_render_kerfa/utils/text.hpp"
@@ -110,11 +108,11 @@ std::string KerfaFormatter::format_projects(const model::MemoryCollection& colle
 }
 
 std::string KerfaFormatter::memory_filename(const model::MemoryCollection& collection) const {
-    return fmt::format("\u00b7 Memories - {}.kerfa", collection.date);
+    return shared::collection_filename("Memories", collection.date, file_extension());
 }
 
 std::string KerfaFormatter::project_filename(const model::MemoryCollection& collection) const {
-    return fmt::format("\u00b7 Projects - {}.kerfa", collection.date);
+    return shared::collection_filename("Projects", collection.date, file_extension());
 }
 
 }  // namespace import_chatbot::formatters::kerfa_formatter

@@ -58,11 +58,11 @@ std::string MarkdownFormatter::format_projects(const model::MemoryCollection& co
 }
 
 std::string MarkdownFormatter::memory_filename(const model::MemoryCollection& collection) const {
-    return fmt::format("\u00b7 Memories - {}.md", collection.date);
+    return shared::collection_filename("Memories", collection.date, file_extension());
 }
 
 std::string MarkdownFormatter::project_filename(const model::MemoryCollection& collection) const {
-    return fmt::format("\u00b7 Projects - {}.md", collection.date);
+    return shared::collection_filename("Projects", collection.date, file_extension());
 }
 
 }  // namespace import_chatbot::formatters::markdown_formatter

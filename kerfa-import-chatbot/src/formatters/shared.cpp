@@ -99,6 +99,13 @@ std::string_view document_date(std::string_view created) {
     return created.substr(0, utils::floor_char_boundary(created, DATE_BYTES));
 }
 
+std::string collection_filename(std::string_view title, std::string_view date,
+                                std::string_view extension) {
+    std::string name = "\u00b7 ";
+    name.append(title).append(" - ").append(date).append(extension);
+    return name;
+}
+
 void append_non_empty(std::string_view first, std::string_view second, std::string& out) {
     out += first;
     if (!first.empty() && !second.empty()) {

@@ -34,6 +34,11 @@ std::string format_images_markdown(std::span<const model::ImageReference> images
 // tenth would split a character), or the whole of a shorter text.
 std::string_view document_date(std::string_view created);
 
+// The file name of a memory document: "· {title} - {date}{extension}", the middle dot (U+00B7)
+// sorting it after the conversations, whose names begin with ASCII.
+std::string collection_filename(std::string_view title, std::string_view date,
+                                std::string_view extension);
+
 // Appends the parts that are not empty, with a blank line between them when both are.
 void append_non_empty(std::string_view first, std::string_view second, std::string& out);
 
