@@ -23,10 +23,21 @@ class Formatter {
                                             std::string_view user_name,
                                             std::string_view assistant_name,
                                             std::string_view image_folder) const = 0;
-    virtual std::string format_memories(const model::MemoryCollection& collection) const = 0;
-    virtual std::string format_projects(const model::MemoryCollection& collection) const = 0;
-    virtual std::string memory_filename(const model::MemoryCollection& collection) const = 0;
-    virtual std::string project_filename(const model::MemoryCollection& collection) const = 0;
+    // The documents of the general and the project memories, "Memories" and "Projects".
+    virtual std::string format_memories(const model::MemoryCollection& collection) const {
+        return format_collection("Memories", collection);
+    }
+    virtual std::string format_projects(const model::MemoryCollection& collection) const {
+        return format_collection("Projects", collection);
+    }
+    // "· Memories - {date}" and "· Projects - {date}" with the extension.
+    virtual std::string memory_filename(const model::MemoryCollection& collection) const;
+    virtual std::string project_filename(const model::MemoryCollection& collection) const;
+
+    // The document of a memory collection under the title: its entries' contents are not
+    // heading-shifted, and blank ones are kept.
+    virtual std::string format_collection(std::string_view title,
+                                          const model::MemoryCollection& collection) const = 0;
 };
 
 // The formatter of the form, made once for a whole import.

@@ -99,20 +99,4 @@ std::string KerfaFormatter::format_collection(std::string_view title,
     return out;
 }
 
-std::string KerfaFormatter::format_memories(const model::MemoryCollection& collection) const {
-    return format_collection("Memories", collection);
-}
-
-std::string KerfaFormatter::format_projects(const model::MemoryCollection& collection) const {
-    return format_collection("Projects", collection);
-}
-
-std::string KerfaFormatter::memory_filename(const model::MemoryCollection& collection) const {
-    return shared::collection_filename("Memories", collection.date, file_extension());
-}
-
-std::string KerfaFormatter::project_filename(const model::MemoryCollection& collection) const {
-    return shared::collection_filename("Projects", collection.date, file_extension());
-}
-
 }  // namespace import_chatbot::formatters::kerfa_formatter

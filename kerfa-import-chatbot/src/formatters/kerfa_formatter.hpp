@@ -22,17 +22,12 @@ class KerfaFormatter final : public Formatter {
     std::string format_conversation(const model::Conversation& conversation,
                                     std::string_view user_name, std::string_view assistant_name,
                                     std::string_view image_folder) const override;
-    std::string format_memories(const model::MemoryCollection& collection) const override;
-    std::string format_projects(const model::MemoryCollection& collection) const override;
-    std::string memory_filename(const model::MemoryCollection& collection) const override;
-    std::string project_filename(const model::MemoryCollection& collection) const override;
 
     // The Markdown text as canonical Kerfa; a blank text comes back unchanged.
     std::string convert_to_kerfa(std::string_view markdown) const;
 
-    // The document of a memory collection under the title.
     std::string format_collection(std::string_view title,
-                                  const model::MemoryCollection& collection) const;
+                                  const model::MemoryCollection& collection) const override;
 
   private:
     std::unique_ptr<kerfa_content::modules::renderer::Renderer> renderer_;

@@ -49,20 +49,4 @@ std::string MarkdownFormatter::format_collection(std::string_view title,
     return out;
 }
 
-std::string MarkdownFormatter::format_memories(const model::MemoryCollection& collection) const {
-    return format_collection("Memories", collection);
-}
-
-std::string MarkdownFormatter::format_projects(const model::MemoryCollection& collection) const {
-    return format_collection("Projects", collection);
-}
-
-std::string MarkdownFormatter::memory_filename(const model::MemoryCollection& collection) const {
-    return shared::collection_filename("Memories", collection.date, file_extension());
-}
-
-std::string MarkdownFormatter::project_filename(const model::MemoryCollection& collection) const {
-    return shared::collection_filename("Projects", collection.date, file_extension());
-}
-
 }  // namespace import_chatbot::formatters::markdown_formatter

@@ -14,14 +14,8 @@ class MarkdownFormatter final : public Formatter {
     std::string format_conversation(const model::Conversation& conversation,
                                     std::string_view user_name, std::string_view assistant_name,
                                     std::string_view image_folder) const override;
-    std::string format_memories(const model::MemoryCollection& collection) const override;
-    std::string format_projects(const model::MemoryCollection& collection) const override;
-    std::string memory_filename(const model::MemoryCollection& collection) const override;
-    std::string project_filename(const model::MemoryCollection& collection) const override;
-
-    // The document of a memory collection under the title.
     std::string format_collection(std::string_view title,
-                                  const model::MemoryCollection& collection) const;
+                                  const model::MemoryCollection& collection) const override;
 };
 
 }  // namespace import_chatbot::formatters::markdown_formatter
