@@ -161,6 +161,26 @@ TEST(AiChats, SecondRunOverTheDefaultFolder) {
     expect_same_tree(after, sources, "export after two runs");
 }
 
+// Written into the export folder itself, the second run matches the first run's copies and
+// copies each onto itself: the copy is skipped, and no image is truncated.
+TEST(AiChats, SecondRunIntoTheExportFolderItself) {
+    e2e::TempDir dir;
+    const fs::path export_folder = copy_export(dir, "chatgpt");
+    const Tree expected = read_tree(kData / "chatgpt" / "kerfa" / "output");
+    for (int run_number = 1; run_number <= 2; ++run_number) {
+        const e2e::Run run = run_ai_chats({export_folder.string(), export_folder.string(), "-s"});
+        EXPECT_EQ(run.out, "") << run_number;
+        EXPECT_EQ(run.status, 0) << run_number;
+        Tree written = read_tree(export_folder);
+        std::erase_if(written, [&expected](const auto& entry) {
+            return !expected.contains(entry.first);
+        });
+        expect_same_tree(written, expected, "run " + std::to_string(run_number));
+    }
+    expect_same_tree(read_tree(export_folder / "dalle-generations"),
+                     read_tree(kData / "chatgpt" / "export" / "dalle-generations"), "sources");
+}
+
 // A Claude export of one conversation, written by the test.
 fs::path small_export(const e2e::TempDir& dir,
                       std::string_view conversations =
