@@ -172,9 +172,8 @@ TEST(AiChats, SecondRunIntoTheExportFolderItself) {
         EXPECT_EQ(run.out, "") << run_number;
         EXPECT_EQ(run.status, 0) << run_number;
         Tree written = read_tree(export_folder);
-        std::erase_if(written, [&expected](const auto& entry) {
-            return !expected.contains(entry.first);
-        });
+        std::erase_if(written,
+                      [&expected](const auto& entry) { return !expected.contains(entry.first); });
         expect_same_tree(written, expected, "run " + std::to_string(run_number));
     }
     expect_same_tree(read_tree(export_folder / "dalle-generations"),
