@@ -205,11 +205,7 @@ TEST(IndentedView, ANestedListsTerminatorMayCloseAnOuterSpan) {
 
 TEST(IndentedView, DoesNotRecurseOverDepth) {
     constexpr std::size_t depth = 5000;
-    Data nested = text("x");
-    for (std::size_t i = 0; i < depth; ++i) {
-        nested = block(bk::INDENT, list(std::move(nested)));
-    }
-    const auto items = list(section(list(std::move(nested), open(pk::BOLD))));
+    const auto items = list(section(list(nested(bk::INDENT, depth, text("x")), open(pk::BOLD))));
     std::string out;
     run_on_small_stack([&] { out = StructureRenderer().render_all(items); });
     // Indentation stops growing at 256 levels; every block has an opening and a closing line.

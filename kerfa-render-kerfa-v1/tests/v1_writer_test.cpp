@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "kerfa_content/testing/model.hpp"
+#include "kerfa_content/testing/writer_cases.hpp"
 #include "kerfa_render/tables.hpp"
 #include "kerfa_render_kerfa_v1/renderer.hpp"
 
@@ -17,17 +18,8 @@ namespace bk = kerfa_content::data::kinds::block_kind;
 namespace pk = kerfa_content::data::kinds::property_kind;
 using kerfa_content::types::Source;
 
-struct Case {
-    const char* name;
-    std::function<std::vector<Data>()> items;
-    std::string expected;
-};
-
-void expect_written(const std::vector<Case>& cases) {
-    const kerfa_render_kerfa_v1::Renderer writer;
-    for (const Case& c : cases) {
-        EXPECT_EQ(writer.render_all(c.items()), c.expected) << c.name;
-    }
+void expect_written(const std::vector<WriterCase>& cases) {
+    kerfa_content::testing::expect_written(kerfa_render_kerfa_v1::Renderer(), cases);
 }
 
 Data entry(std::vector<Data> children) {
@@ -242,6 +234,31 @@ TEST(V1Writer, NoMetadataAndNoSectionSeparators) {
     EXPECT_EQ(kerfa_render::new_default_renderer().name, "Default");
 }
 
+TEST(V1Writer, ComponentTables) {
+    std::vector<std::string> blocks;
+    for (const auto& component : kerfa_render::all_blocks()) {
+        blocks.push_back(component->debug_text());
+    }
+    EXPECT_EQ(
+        blocks,
+        (std::vector<std::string>{
+            "RenderActualBlock { name: \"block\" }", "RenderActualBlock { name: \"blockquote\" }",
+            "RenderActualBlock { name: \"*\" }", "RenderActualBulletEntry",
+            "RenderActualBlock { name: \"card\" }", "RenderActualBlock { name: \"cb\" }",
+            "RenderActualIndent", "RenderActualBlock { name: \"table\" }", "RenderActualTableRow",
+            "RenderActualTableEntry", "RenderActualTableHeading", "RenderActualTableHeadingRow",
+            "RenderActualTableHeadingEntry", "RenderActualBlock { name: \"table\" }"}));
+    const auto properties = kerfa_render::all_properties();
+    EXPECT_EQ(properties[pk::ADDRESS]->debug_text(),
+              "RenderActualPropertyNoAttributes { name: \"address\" }");
+    EXPECT_EQ(properties[pk::COORDINATES]->debug_text(), "RenderNoopProperty");
+    EXPECT_EQ(properties[pk::DOCUMENT]->debug_text(), "RenderActualDocLink");
+    EXPECT_EQ(properties[pk::DOCUMENT_FILTER]->debug_text(),
+              "RenderActualDocLinkPartial { prefix: \"?q=\" }");
+    EXPECT_EQ(properties[pk::TELEPHONE]->debug_text(), "RenderActualProperty { name: \"tel\" }");
+    EXPECT_EQ(properties[pk::FIXED]->debug_text(), "RenderNoopProperty");
+}
+
 // Only the document links read a span's text, so spans that take their value from their text
 // cost nothing more, however deeply they nest.
 TEST(V1Writer, OnlyDocumentLinksReadTheirText) {
@@ -263,22 +280,10 @@ TEST(V1Writer, OnlyDocumentLinksReadTheirText) {
 
 TEST(V1Writer, WritesVeryDeepDocuments) {
     constexpr std::size_t depth = 200000;
-    Data nested = text("x");
-    for (std::size_t i = 0; i < depth; ++i) {
-        nested = block(bk::CODEBOX, list(std::move(nested)));
-    }
     types::Document document;
-    document.children = list(section(list(std::move(nested))));
-    const std::string out = kerfa_render_kerfa_v1::Renderer().render(document);
-    std::string expected;
-    for (std::size_t i = 0; i < depth; ++i) {
-        expected += "<cb>";
-    }
-    expected += "x";
-    for (std::size_t i = 0; i < depth; ++i) {
-        expected += "<>";
-    }
-    EXPECT_EQ(out, expected);
+    document.children = list(section(list(nested(bk::CODEBOX, depth, text("x")))));
+    EXPECT_EQ(kerfa_render_kerfa_v1::Renderer().render(document),
+              repeated("<cb>", depth) + "x" + repeated("<>", depth));
 }
 
 }  // namespace

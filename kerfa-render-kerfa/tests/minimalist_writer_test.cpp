@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "kerfa_content/testing/writer_cases.hpp"
 #include "kerfa_render_kerfa/minimalist_renderer.hpp"
 #include "minimalist_render/tables.hpp"
 #include "model.hpp"
@@ -15,17 +16,8 @@ namespace kattr = kerfa_content::data::attributes;
 namespace bk = kerfa_content::data::kinds::block_kind;
 namespace pk = kerfa_content::data::kinds::property_kind;
 
-struct Case {
-    const char* name;
-    std::function<std::vector<Data>()> items;
-    std::string expected;
-};
-
-void expect_written(const std::vector<Case>& cases) {
-    const MinimalistRenderer writer;
-    for (const Case& c : cases) {
-        EXPECT_EQ(writer.render_all(c.items()), c.expected) << c.name;
-    }
+void expect_written(const std::vector<WriterCase>& cases) {
+    kerfa_content::testing::expect_written(MinimalistRenderer(), cases);
 }
 
 types::Document document_with(std::vector<std::pair<std::string, std::string>> metadata,
@@ -248,22 +240,10 @@ TEST(MinimalistWriter, MetadataBlocks) {
 
 TEST(MinimalistWriter, WritesVeryDeepDocuments) {
     constexpr std::size_t depth = 200000;
-    Data nested = text("x");
-    for (std::size_t i = 0; i < depth; ++i) {
-        nested = block(bk::INDENT, list(std::move(nested)));
-    }
     types::Document document;
-    document.children = list(section(list(std::move(nested))));
-    const std::string out = MinimalistRenderer().render(document);
-    std::string expected;
-    for (std::size_t i = 0; i < depth; ++i) {
-        expected += "<in>";
-    }
-    expected += "x";
-    for (std::size_t i = 0; i < depth; ++i) {
-        expected += "<>";
-    }
-    EXPECT_EQ(out, expected);
+    document.children = list(section(list(nested(bk::INDENT, depth, text("x")))));
+    EXPECT_EQ(MinimalistRenderer().render(document),
+              repeated("<in>", depth) + "x" + repeated("<>", depth));
 }
 
 }  // namespace

@@ -138,11 +138,11 @@ TEST(StructureDump, InterfaceOperationsStartAtTheLeftMargin) {
     EXPECT_EQ(writer.render_all(items), "\"t\"\n[Block : indent Integer 2 ]\n    \"x\"\n");
     EXPECT_EQ(writer.render_container(*items[1].as_container()),
               "[Block : indent Integer 2 ]\n    \"x\"\n");
-    const Data nested = document(list(section()));
+    const Data inner_document = document(list(section()));
     EXPECT_EQ(
         writer.render_children(list(text("a"), section_with(1, list(text("b"))))),
         (std::vector<std::string>{"[Section : id: 0, level: 1, name: \"None\"]\n    \"b\"\n"}));
-    EXPECT_EQ(writer.render_container(*nested.as_container()),
+    EXPECT_EQ(writer.render_container(*inner_document.as_container()),
               "[Document : id: 0, name: \"\"]\n    [Section : id: 0, level: 0, name: \"None\"]\n");
 }
 
@@ -150,12 +150,8 @@ TEST(StructureDump, InterfaceOperationsStartAtTheLeftMargin) {
 // recursive one would overflow the small stack.
 TEST(StructureDump, DoesNotRecurseOverDepth) {
     constexpr std::size_t depth = 5000;
-    Data nested = text("x");
-    for (std::size_t i = 0; i < depth; ++i) {
-        nested = block(bk::INDENT, list(std::move(nested)));
-    }
     types::Document document;
-    document.children = list(section(list(std::move(nested))));
+    document.children = list(section(list(nested(bk::INDENT, depth, text("x")))));
     std::string out;
     run_on_small_stack([&] { out = StructureRenderer().render(document); });
     const std::string block_line = "[Block : indent ]\n";

@@ -16,48 +16,30 @@ using components::ValuePolicy;
 using kerfa_content::data::attributes::Attribute;
 using kerfa_content::data::attributes::DocumentLink;
 
-void element_start(std::string_view name, const PropertyElement* element, std::string& out) {
+}  // namespace
+
+std::string RenderActualProperty::debug_text() const {
+    return fmt::format(
+        "{} {{ name: \"{}\" }}",
+        values_ == Values::Written ? "RenderActualProperty" : "RenderActualPropertyNoAttributes",
+        name_);
+}
+
+void RenderActualProperty::start(const PropertyElement& element, std::string& out) const {
     out += '<';
-    out += name;
-    if (element != nullptr && element->attributes) {
-        utils::append_attributes(*element->attributes, out);
+    out += name_;
+    if (values_ == Values::Written && element.attributes) {
+        utils::append_attributes(*element.attributes, out);
     }
     out += '>';
 }
 
-}  // namespace
-
-std::string RenderActualProperty::debug_text() const {
-    return fmt::format("RenderActualProperty {{ name: \"{}\" }}", name_);
-}
-
-void RenderActualProperty::start(const PropertyElement& element, std::string& out) const {
-    element_start(name_, &element, out);
-}
-
 void RenderActualProperty::start_with_content(const PropertyElement& element, std::string_view,
                                               std::string& out) const {
-    element_start(name_, &element, out);
+    start(element, out);
 }
 
 void RenderActualProperty::end(const PropertyElement&, std::string& out) const {
-    out += "<>";
-}
-
-std::string RenderActualPropertyNoAttributes::debug_text() const {
-    return fmt::format("RenderActualPropertyNoAttributes {{ name: \"{}\" }}", name_);
-}
-
-void RenderActualPropertyNoAttributes::start(const PropertyElement&, std::string& out) const {
-    element_start(name_, nullptr, out);
-}
-
-void RenderActualPropertyNoAttributes::start_with_content(const PropertyElement&, std::string_view,
-                                                          std::string& out) const {
-    element_start(name_, nullptr, out);
-}
-
-void RenderActualPropertyNoAttributes::end(const PropertyElement&, std::string& out) const {
     out += "<>";
 }
 

@@ -15,10 +15,13 @@ namespace kerfa_render_kerfa_v1::kerfa_render {
 using kerfa_render_core_static::modules::PropertyElement;
 using kerfa_render_core_static::modules::RenderProperty;
 
-// "<" name, the attributes when present, ">" ... "<>".
+// "<" name, the attributes when present, ">" ... "<>"; some spans never write their attributes.
 class RenderActualProperty final : public RenderProperty {
   public:
-    explicit RenderActualProperty(std::string name) : name_(std::move(name)) {}
+    enum class Values : bool { Written, Dropped };
+
+    explicit RenderActualProperty(std::string name, Values values = Values::Written)
+        : name_(std::move(name)), values_(values) {}
 
     std::string debug_text() const override;
     void start(const PropertyElement& element, std::string& out) const override;
@@ -29,22 +32,7 @@ class RenderActualProperty final : public RenderProperty {
 
   private:
     std::string name_;
-};
-
-// "<" name ">" ... "<>": the attributes are never written.
-class RenderActualPropertyNoAttributes final : public RenderProperty {
-  public:
-    explicit RenderActualPropertyNoAttributes(std::string name) : name_(std::move(name)) {}
-
-    std::string debug_text() const override;
-    void start(const PropertyElement& element, std::string& out) const override;
-    void start_with_content(const PropertyElement& element, std::string_view content,
-                            std::string& out) const override;
-    void end(const PropertyElement& element, std::string& out) const override;
-    bool uses_content() const override { return false; }
-
-  private:
-    std::string name_;
+    Values values_;
 };
 
 // A link to another document: "<link "DOC?q=FILTER#SELECT">" ... "<>", each part

@@ -55,7 +55,9 @@ std::vector<std::unique_ptr<RenderProperty>> all_properties() {
           "v",    "warning", "tag",  "background", "badge",     "color"}) {
         properties.push_back(property<RenderActualProperty>(name));
     }
-    properties.push_back(property<RenderActualPropertyNoAttributes>("address"));
+    // An address keeps its name and loses its values.
+    properties.push_back(
+        property<RenderActualProperty>("address", RenderActualProperty::Values::Dropped));
     properties.push_back(RenderNoopProperty::boxed());  // coordinates: the text alone
     properties.push_back(property<RenderActualDocLink>());
     properties.push_back(property<RenderActualDocLinkPartial>("?q="));

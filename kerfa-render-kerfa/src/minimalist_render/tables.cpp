@@ -6,10 +6,9 @@
 #include "kerfa_content/data/kinds/property_kind.hpp"
 #include "kerfa_render/block_components.hpp"
 #include "kerfa_render/content_components.hpp"
-#include "kerfa_render/line_components.hpp"
 #include "kerfa_render/property_components.hpp"
 #include "kerfa_render/section_component.hpp"
-#include "kerfa_render_core_static/components/render_noop.hpp"
+#include "kerfa_render/tables.hpp"
 #include "minimalist_render/color_component.hpp"
 #include "minimalist_render/utils/metadata.hpp"
 
@@ -72,20 +71,13 @@ std::vector<std::unique_ptr<RenderProperty>> all_properties() {
 }
 
 kerfa_render_core_static::renders::ComponentSet new_renders_lookup() {
-    kerfa_render_core_static::renders::ComponentSet set;
-    set.name = "Default";
+    // Lines, texts, raw HTML and images are the canonical writer's.
+    kerfa_render_core_static::renders::ComponentSet set = kr::new_renders_lookup();
     set.blocks = all_blocks();
     set.properties = all_properties();
     set.check = std::make_unique<kr::RenderActualCheck>("check");
     set.divider_line = std::make_unique<kr::RenderActualDividerLine>("<--->");
-    set.heading = std::make_unique<kr::RenderActualHeading>();
-    set.html = std::make_unique<kr::RenderActualHtml>();
-    set.image = std::make_unique<kr::RenderActualImage>();
-    set.invalid_element = kerfa_render_core_static::components::RenderInvalidPropertyNoop::boxed();
-    set.line_break = std::make_unique<kr::RenderActualLineBreak>();
     set.section = std::make_unique<kr::RenderActualSection>(&utils::append_metadata);
-    set.tagline = std::make_unique<kr::RenderActualTagline>();
-    set.text = std::make_unique<kr::RenderActualText>();
     return set;
 }
 
