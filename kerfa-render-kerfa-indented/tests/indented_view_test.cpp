@@ -161,6 +161,16 @@ TEST(IndentedView, SectionsAndMetadata) {
     EXPECT_EQ(StructureRenderer().render(plain), "# A\n\n# B\n");
 }
 
+TEST(IndentedView, OneContainerAlone) {
+    const Data card = block(bk::CARD, list(open(pk::BOLD), text("x")));
+    EXPECT_EQ(StructureRenderer().render_container(*card.as_container()),
+              "<card>\n"
+              "    <bold>\n"
+              "        \"x\"\n" +
+                  noted("    ", WARN + " <bold> (L2) never closed - auto-closed here") +
+                  noted("<>", "closes <card> (L1)"));
+}
+
 TEST(IndentedView, NotesSpansNeverClosedStrayTerminatorsAndInvalidElements) {
     // Parsed Kerfa always closes its spans; these come from hand-built documents.
     EXPECT_EQ(
