@@ -5,7 +5,7 @@
 namespace kerfa_render_kerfa_v1 {
 
 Renderer::Renderer()
-    : StaticWriter(kerfa_render_core_static::renders::RendererLookup::create(
+    : LookupRenderer(kerfa_render_core_static::renders::RendererLookup::create(
           kerfa_render::new_default_renderer(), {}, {})) {}
 
 }  // namespace kerfa_render_kerfa_v1

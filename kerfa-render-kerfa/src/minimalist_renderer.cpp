@@ -6,10 +6,10 @@
 namespace kerfa_render_kerfa {
 
 MinimalistRenderer::MinimalistRenderer()
-    : StaticWriter(kerfa_render_core_static::renders::RendererLookup::create(
+    : LookupRenderer(kerfa_render_core_static::renders::RendererLookup::create(
           minimalist_render::new_renders_lookup(), {}, {})) {}
 
-void MinimalistRenderer::write_preamble(const kerfa_content::data::types::Document& document,
+void MinimalistRenderer::document_start(const kerfa_content::data::types::Document& document,
                                         std::string& out) const {
     minimalist_render::utils::append_metadata(document.metadata, out);
 }

@@ -6,10 +6,10 @@
 namespace kerfa_render_kerfa {
 
 Renderer::Renderer()
-    : StaticWriter(kerfa_render_core_static::renders::RendererLookup::create(
+    : LookupRenderer(kerfa_render_core_static::renders::RendererLookup::create(
           kerfa_render::new_renders_lookup(), {}, {})) {}
 
-void Renderer::write_preamble(const kerfa_content::data::types::Document& document,
+void Renderer::document_start(const kerfa_content::data::types::Document& document,
                               std::string& out) const {
     kerfa_render::utils::append_metadata(document.metadata, out);
 }

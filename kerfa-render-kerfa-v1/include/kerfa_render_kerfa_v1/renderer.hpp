@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kerfa_render_core_static/renders/static_writer.hpp"
+#include "kerfa_render_core_static/renders/lookup_renderer.hpp"
 
 namespace kerfa_render_kerfa_v1 {
 
@@ -8,7 +8,7 @@ namespace kerfa_render_kerfa_v1 {
 // a quoted, percent-encoded target, raw HTML folded into the text. Lossy by design: no metadata,
 // no section separators, attribute texts unescaped, coordinates and fixed spans without markup;
 // what it writes does not read back as the same document.
-class Renderer final : public kerfa_render_core_static::renders::StaticWriter {
+class Renderer final : public kerfa_render_core_static::renders::LookupRenderer {
   public:
     Renderer();
 };

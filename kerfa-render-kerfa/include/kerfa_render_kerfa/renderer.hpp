@@ -2,20 +2,20 @@
 
 #include <string>
 
-#include "kerfa_render_core_static/renders/static_writer.hpp"
+#include "kerfa_render_core_static/renders/lookup_renderer.hpp"
 
 namespace kerfa_render_kerfa {
 
 // The canonical Kerfa writer: every element under its full name, "<>" after each, values quoted
 // and escaped so that the text reads back as the same document. Holds no state that a rendering
-// changes; one writer may write any number of documents.
-class Renderer final : public kerfa_render_core_static::renders::StaticWriter {
+// changes; one writer may write any number of documents. A document's metadata block comes
+// before its items; its id, name and source are not written.
+class Renderer final : public kerfa_render_core_static::renders::LookupRenderer {
   public:
     Renderer();
 
   protected:
-    // The document's metadata block comes first.
-    void write_preamble(const kerfa_content::data::types::Document& document,
+    void document_start(const kerfa_content::data::types::Document& document,
                         std::string& out) const override;
 };
 

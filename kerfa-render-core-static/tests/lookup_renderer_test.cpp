@@ -1,4 +1,4 @@
-#include "kerfa_render_core_static/renders/static_writer.hpp"
+#include "kerfa_render_core_static/renders/lookup_renderer.hpp"
 
 #include <string>
 #include <vector>
@@ -11,28 +11,28 @@
 namespace kerfa_render_core_static::testing {
 namespace {
 
+using renders::LookupRenderer;
 using renders::RendererLookup;
-using renders::StaticWriter;
 
 // A writer that puts its document's name before the items.
-class NamingWriter final : public StaticWriter {
+class NamingWriter final : public LookupRenderer {
   public:
-    NamingWriter() : StaticWriter(RendererLookup::create(recording_set("D"), {}, {})) {}
+    NamingWriter() : LookupRenderer(RendererLookup::create(recording_set("D"), {}, {})) {}
 
   protected:
-    void write_preamble(const types::Document& document, std::string& out) const override {
+    void document_start(const types::Document& document, std::string& out) const override {
         out += "[" + document.name + "]";
     }
 };
 
-TEST(StaticWriter, WritesThePreambleThenWalksTheItems) {
+TEST(LookupRenderer, WritesTheDocumentStartThenWalksTheItems) {
     types::Document document;
     document.name = "n";
     document.children = list(section(list(text("a"))), block(2));
     EXPECT_EQ(NamingWriter().render(document),
               "[n]D:s.start;D:t[a];D:s.end;D:s.be;D:b2.bs;D:b2.start;D:b2.end;");
 
-    const StaticWriter plain(RendererLookup::create(recording_set("P"), {}, {}));
+    const LookupRenderer plain(RendererLookup::create(recording_set("P"), {}, {}));
     EXPECT_EQ(plain.render(document),
               "P:s.start;P:t[a];P:s.end;P:s.be;P:b2.bs;P:b2.start;P:b2.end;");
     // One container alone has no neighbours; render_children gives one text per container.
