@@ -23,12 +23,6 @@ using kerfa_content::data::types::Section;
     shared::utils::internal_fault(message);
 }
 
-void close_spans(kerfa_content::data::structure::Container& container, std::size_t open) {
-    for (; open > 0; --open) {
-        container.append(PropertyTerminator{});
-    }
-}
-
 }  // namespace
 
 CollectorCore::CollectorCore(std::vector<Data>& content, kerfa_content::types::Metadata& metadata,
@@ -58,13 +52,34 @@ const Collector::ContainerInFlight& CollectorCore::top(const char* operation) co
 }
 
 void CollectorCore::append(Data item, const char* operation) {
-    top(operation).container.append(std::move(item));
+    top(operation);
+    scratch_.push_back(std::move(item));
+}
+
+void CollectorCore::push(Container container, State state) {
+    stack_.push_back(ContainerInFlight{std::move(container), std::move(state), 0, scratch_.size()});
 }
 
 void CollectorCore::push_section() {
     Section section;
     section.id = take_id();
-    stack_.push_back(ContainerInFlight{Container(std::move(section)), State::Default{}, 0});
+    push(Container(std::move(section)), State::Default{});
+}
+
+Collector::ContainerInFlight CollectorCore::pop_closed() {
+    ContainerInFlight closed = std::move(stack_.back());
+    stack_.pop_back();
+    for (; closed.open_properties > 0; --closed.open_properties) {
+        scratch_.emplace_back(PropertyTerminator{});
+    }
+    auto& children = closed.container.children();
+    const auto first = scratch_.begin() + static_cast<std::ptrdiff_t>(closed.first_child);
+    children.reserve(children.size() + static_cast<std::size_t>(scratch_.end() - first));
+    for (auto it = first; it != scratch_.end(); ++it) {
+        children.push_back(std::move(*it));
+    }
+    scratch_.erase(first, scratch_.end());
+    return closed;
 }
 
 void CollectorCore::add(Data item) {
@@ -80,11 +95,11 @@ void CollectorCore::add(Data item) {
         }
         --current.open_properties;
     }
-    current.container.append(std::move(item));
+    scratch_.push_back(std::move(item));
 }
 
 void CollectorCore::add_block(Block block, State state) {
-    stack_.push_back(ContainerInFlight{Container(std::move(block)), std::move(state), 0});
+    push(Container(std::move(block)), std::move(state));
 }
 
 void CollectorCore::add_block_with_id(std::uint16_t kind, State state) {
@@ -95,7 +110,7 @@ void CollectorCore::add_container(Container container, State state) {
     if (container.as_section() != nullptr) {
         broken("add_container", "sections are opened by the collector itself");
     }
-    stack_.push_back(ContainerInFlight{std::move(container), std::move(state), 0});
+    push(std::move(container), std::move(state));
 }
 
 void CollectorCore::add_content(Content content) {
@@ -112,7 +127,7 @@ void CollectorCore::add_html(std::string text) {
 
 void CollectorCore::add_invalid_element(InvalidElement element) {
     ContainerInFlight& current = top("add_invalid_element");
-    current.container.append(Property(std::move(element)));
+    scratch_.emplace_back(Property(std::move(element)));
     ++current.open_properties;
 }
 
@@ -122,7 +137,7 @@ void CollectorCore::add_line_break(bool carriage_return) {
 
 void CollectorCore::add_property(Property property) {
     ContainerInFlight& current = top("add_property");
-    current.container.append(std::move(property));
+    scratch_.emplace_back(std::move(property));
     ++current.open_properties;
 }
 
@@ -131,7 +146,7 @@ void CollectorCore::add_property_terminator() {
     if (current.open_properties == 0) {
         broken("add_property_terminator", "no open span");
     }
-    current.container.append(PropertyTerminator{});
+    scratch_.emplace_back(PropertyTerminator{});
     --current.open_properties;
 }
 
@@ -172,10 +187,8 @@ void CollectorCore::complete_current_container() {
     if (stack_.size() < 2) {
         broken("complete_current_container", "only the section is open");
     }
-    ContainerInFlight closed = std::move(stack_.back());
-    stack_.pop_back();
-    close_spans(closed.container, closed.open_properties);
-    stack_.back().container.append(std::move(closed.container));
+    ContainerInFlight closed = pop_closed();
+    scratch_.emplace_back(std::move(closed.container));
 }
 
 void CollectorCore::complete_section() {
@@ -185,9 +198,7 @@ void CollectorCore::complete_section() {
     while (stack_.size() > 1) {
         complete_current_container();
     }
-    ContainerInFlight closed = std::move(stack_.back());
-    stack_.pop_back();
-    close_spans(closed.container, closed.open_properties);
+    ContainerInFlight closed = pop_closed();
     Section* section = closed.container.as_section();
     if (section == nullptr) {
         broken("complete_section", "the bottom container is not a section");
@@ -216,16 +227,19 @@ Collector::State CollectorCore::current_state() const {
 
 void CollectorCore::delete_last() {
     if (!stack_.empty()) {
+        scratch_.resize(stack_.back().first_child);
         stack_.pop_back();
     }
 }
 
 bool CollectorCore::is_current_empty() const {
-    return top("is_current_empty").container.is_empty();
+    const ContainerInFlight& current = top("is_current_empty");
+    return scratch_.size() == current.first_child && current.container.is_empty();
 }
 
 bool CollectorCore::is_very_first() const {
-    return stack_.size() == 1 && content_.empty() && stack_.back().container.is_empty();
+    return stack_.size() == 1 && content_.empty() && scratch_.empty() &&
+           stack_.back().container.is_empty();
 }
 
 void CollectorCore::replace_current_state(State state) {

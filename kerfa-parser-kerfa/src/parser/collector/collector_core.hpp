@@ -66,10 +66,16 @@ class CollectorCore final : public Collector {
     ContainerInFlight& top(const char* operation);
     const ContainerInFlight& top(const char* operation) const;
     void append(Data item, const char* operation);
+    void push(Container container, State state);
     void push_section();
+    // Takes the top record off the stack with its children (and the terminators of the spans
+    // still open in it) moved from the scratch list into its container.
+    ContainerInFlight pop_closed();
     std::size_t take_id() { return static_cast<std::size_t>(next_id_.fetch_add(1)); }
 
     std::vector<ContainerInFlight> stack_;
+    // The children of every open container, the innermost last: one list for the whole parse.
+    std::vector<Data> scratch_;
     std::vector<Data>& content_;
     std::vector<ElementError>& errors_;
     kerfa_content::types::Metadata& metadata_;
