@@ -2,7 +2,7 @@
 
 #include <fmt/format.h>
 
-#include "debug_quote.hpp"
+#include "kerfa_render_core_static/components/debug_quote.hpp"
 #include "shared/utils/overloaded.hpp"
 
 namespace kerfa_render_core_static::components {
