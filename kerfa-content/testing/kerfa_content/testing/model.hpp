@@ -148,6 +148,14 @@ inline Data section_with(std::uint8_t level, std::vector<Data> children,
     }
     return Container(std::move(record));
 }
+// A section named by its heading, as parsers leave one.
+inline Data named_section(std::uint8_t level, std::string name, std::vector<Data> children = {}) {
+    types::Section record;
+    record.level = level;
+    record.name = std::move(name);
+    record.children = std::move(children);
+    return Container(std::move(record));
+}
 inline Data document(std::vector<Data> children = {}) {
     types::Document record;
     record.children = std::move(children);
