@@ -101,8 +101,8 @@ std::unique_ptr<modules::RenderBlock> ActualRenderFactory::block(const model::Bl
 // The label, after the whole prefix when the entry begins a fresh line.
 std::unique_ptr<modules::RenderBlock> ActualRenderFactory::bullet_entry() {
     std::string label;
-    if (std::exchange(at_line_start_, false) && !prefixes_.empty()) {
-        label = prefixes_.back();
+    if (std::exchange(at_line_start_, false)) {
+        label = spaces(static_cast<std::int64_t>(prefix_steps()));
     }
     label += bullets_.empty() ? std::string("\u2022") : bullets_.back().next();
     return std::make_unique<component::RenderActualBulletEntry>(std::move(label));
@@ -121,7 +121,6 @@ std::unique_ptr<modules::RenderBlock> ActualRenderFactory::indent(const model::B
     const bool fresh_line = std::exchange(at_line_start_, false);
     const std::int64_t absolute = steps(enclosing, own);
     indents_.push_back(absolute);
-    prefixes_.push_back(spaces(absolute));
     return std::make_unique<component::RenderActualIndent>(
         spaces(steps(own, fresh_line ? enclosing : 0)));
 }
@@ -143,7 +142,6 @@ void ActualRenderFactory::block_exit(const model::Block& block) {
         case bk::INDENT:
             if (!indents_.empty()) {
                 indents_.pop_back();
-                prefixes_.pop_back();
             }
             at_line_start_ = false;
             return;
@@ -162,6 +160,10 @@ void ActualRenderFactory::block_exit(const model::Block& block) {
             report_missing(block);
             return;
     }
+}
+
+std::size_t ActualRenderFactory::prefix_steps() const {
+    return indents_.empty() ? 0 : static_cast<std::size_t>(indents_.back());
 }
 
 component::RenderActualCheck ActualRenderFactory::check(bool checked) {
@@ -193,8 +195,7 @@ component::RenderActualImage ActualRenderFactory::image(
 component::RenderActualLineBreak ActualRenderFactory::line_break(
     const model::LineBreak& line_break) {
     at_line_start_ = false;
-    return component::RenderActualLineBreak(
-        prefixes_.empty() ? std::string_view() : std::string_view(prefixes_.back()), line_break);
+    return component::RenderActualLineBreak(prefix_steps(), line_break);
 }
 
 RenderNoopProperty ActualRenderFactory::property(const model::PropertyElement&) {

@@ -20,10 +20,10 @@ namespace modules = kerfa_render_core_dynamic::modules;
 // The most two-space steps an indent may reach; wider requests are cut to it, negative ones to 0.
 inline constexpr std::int64_t kMaxIndentSteps = 1024;
 
-// The plain-text writer's factory: one per rendering. It keeps the open indents (their steps and
-// prefixes), the open lists' label makers, and whether the output stands at a fresh line whose
-// indentation prefix is still missing (bullet entries and indents read that, to write the full
-// prefix there).
+// The plain-text writer's factory: one per rendering. It keeps the open indents (each one's
+// absolute steps; its prefix is two spaces per step), the open lists' label makers, and whether
+// the output stands at a fresh line whose indentation prefix is still missing (bullet entries and
+// indents read that, to write the full prefix there).
 class ActualRenderFactory {
   public:
     std::unique_ptr<modules::RenderBlock> block(const model::Block& block);
@@ -46,8 +46,10 @@ class ActualRenderFactory {
     std::unique_ptr<modules::RenderBlock> bullet_entry();
     std::unique_ptr<modules::RenderBlock> indent(const model::Block& block);
 
+    // The innermost indent's steps: what its prefix is made of.
+    std::size_t prefix_steps() const;
+
     std::vector<std::int64_t> indents_;
-    std::vector<std::string> prefixes_;
     std::vector<types::NextBullet> bullets_;
     bool at_line_start_ = false;
 };

@@ -42,15 +42,16 @@ struct RenderActualDividerLine final : modules::Render {
     void render(std::string& out) const override { out.append(40, '-'); }
 };
 
-// A line break, then the prefix of the innermost indent.
+// A line break, then the prefix of the innermost indent: two spaces per step.
 struct RenderActualLineBreak final : modules::Render {
-    std::string_view prefix;
+    std::size_t prefix_steps;
     kerfa_content::data::types::LineBreak line_break;
-    RenderActualLineBreak(std::string_view prefix, kerfa_content::data::types::LineBreak line_break)
-        : prefix(prefix), line_break(line_break) {}
+    RenderActualLineBreak(std::size_t prefix_steps,
+                          kerfa_content::data::types::LineBreak line_break)
+        : prefix_steps(prefix_steps), line_break(line_break) {}
     void render(std::string& out) const override {
         out += line_break.carriage_return ? "\r\n" : "\n";
-        out += prefix;
+        out.append(prefix_steps * 2, ' ');
     }
 };
 
