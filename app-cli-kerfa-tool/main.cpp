@@ -2,10 +2,12 @@
 #include <vector>
 
 #include "kerfa_tool/main.hpp"
+#include "shared/components/trace/trace_log.hpp"
 #include "shared/utils/stdout.hpp"
 
 int main(int argc, char** argv) {
     shared::utils::ignore_sigpipe();
+    shared::components::trace::silence_default_logger();
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) {
         arguments.emplace_back(argv[i]);

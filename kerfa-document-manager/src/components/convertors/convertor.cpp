@@ -4,6 +4,9 @@
 
 #include "kerfa_render_html/html_file_renderer.hpp"
 #include "kerfa_render_kerfa/renderer.hpp"
+#include "kerfa_render_markdown/markdown_renderer.hpp"
+#include "kerfa_render_text/heading_renderer.hpp"
+#include "kerfa_render_text/text_renderer.hpp"
 #include "shared/utils/fault.hpp"
 
 namespace kerfa_document_manager::components::convertors {
@@ -15,6 +18,18 @@ using Writer = std::string (*)(const Document&);
 
 std::string canonical_kerfa(const Document& document) {
     return kerfa_render_kerfa::CanonicalRenderer().render(document);
+}
+
+std::string headings_list(const Document& document) {
+    return kerfa_render_text::HeadingRenderer().render(document);
+}
+
+std::string markdown(const Document& document) {
+    return kerfa_render_markdown::MarkdownRenderer().render(document);
+}
+
+std::string plain_text(const Document& document) {
+    return kerfa_render_text::TextRenderer().render(document);
 }
 
 // Images relative to the page are looked for in a folder named after the document.
@@ -31,12 +46,15 @@ Writer writer_of(ConvertTarget target) {
         case ConvertTarget::Kerfa:
             return &canonical_kerfa;
         case ConvertTarget::Headings:
+            return &headings_list;
         case ConvertTarget::Markdown:
+            return &markdown;
+        case ConvertTarget::Text:
+            return &plain_text;
         case ConvertTarget::KerfaIndented:
         case ConvertTarget::KerfaMin:
         case ConvertTarget::KerfaV1:
         case ConvertTarget::Structure:
-        case ConvertTarget::Text:
             return nullptr;
     }
     // A number past the nine forms.
