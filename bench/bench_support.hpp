@@ -24,9 +24,10 @@ namespace kerfa_bench {
 // A text written once to a file of its own, removed when the benchmark ends.
 class TempInputFile {
   public:
-    TempInputFile(std::string_view stem, const std::string& text)
+    TempInputFile(std::string_view stem, const std::string& text,
+                  std::string_view extension = ".kerfa")
         : path_(std::filesystem::temp_directory_path() /
-                (std::string(stem) + "-" + std::to_string(::getpid()) + ".kerfa")) {
+                (std::string(stem) + "-" + std::to_string(::getpid()) + std::string(extension))) {
         std::ofstream(path_, std::ios::binary) << text;
     }
     ~TempInputFile() { std::filesystem::remove(path_); }

@@ -3,9 +3,6 @@
 // cmark-gfm turning the same number of bytes of Markdown into HTML, the reference rate.
 
 #include <benchmark/benchmark.h>
-#include <cmark-gfm-core-extensions.h>
-#include <cmark-gfm-extension_api.h>
-#include <cmark-gfm.h>
 #include <malloc.h>
 
 #include <unistd.h>
@@ -27,6 +24,7 @@
 #include "kerfa_tool/utils_read.hpp"
 
 #include "bench_support.hpp"
+#include "cmark_peer.hpp"
 
 namespace {
 
@@ -71,6 +69,7 @@ const std::string& kerfa_input() {
     return text;
 }
 
+#if KERFA_HAVE_CMARK_GFM
 // The same kinds of content in Markdown, GitHub style.
 const std::string& markdown_input() {
     static const std::string text = [] {
@@ -95,6 +94,7 @@ const std::string& markdown_input() {
     }();
     return text;
 }
+#endif
 
 kerfa_content::data::types::Document parse_kerfa(const std::string& text) {
     const auto parser =
@@ -132,37 +132,19 @@ void BM_HtmlWriteOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_HtmlWriteOnly)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-std::size_t cmark_to_html(const std::string& text) {
-    cmark_gfm_core_extensions_ensure_registered();
-    cmark_mem* mem = cmark_get_default_mem_allocator();
-    cmark_parser* parser = cmark_parser_new_with_mem(CMARK_OPT_DEFAULT, mem);
-    for (const char* name : {"table", "strikethrough", "autolink", "tasklist"}) {
-        if (cmark_syntax_extension* extension = cmark_find_syntax_extension(name)) {
-            cmark_parser_attach_syntax_extension(parser, extension);
-        }
-    }
-    cmark_parser_feed(parser, text.data(), text.size());
-    cmark_node* document = cmark_parser_finish(parser);
-    char* html = cmark_render_html_with_mem(document, CMARK_OPT_DEFAULT | CMARK_OPT_UNSAFE,
-                                            cmark_parser_get_syntax_extensions(parser), mem);
-    const std::size_t size = std::char_traits<char>::length(html);
-    mem->free(html);
-    cmark_node_free(document);
-    cmark_parser_free(parser);
-    return size;
-}
-
+#if KERFA_HAVE_CMARK_GFM
 // The reference: GitHub-flavoured Markdown to HTML with cmark-gfm, on as many bytes.
 void BM_CmarkGfmToHtml(benchmark::State& state) {
     const std::string& text = markdown_input();
     kerfa_bench::report_peak(state, text.size(),
-                             [&] { benchmark::DoNotOptimize(cmark_to_html(text)); });
+                             [&] { benchmark::DoNotOptimize(kerfa_bench::cmark_to_html(text)); });
     for (auto _ : state) {
-        benchmark::DoNotOptimize(cmark_to_html(text));
+        benchmark::DoNotOptimize(kerfa_bench::cmark_to_html(text));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_CmarkGfmToHtml)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+#endif
 
 }  // namespace

@@ -1,28 +1,118 @@
-// Any bytes through the Kerfa parser in every double-tag mode: no crash, no sanitizer report,
-// and every invariant of a parse result holds.
+// Any bytes through the tool's road: the Kerfa parser in every double-tag mode (every invariant
+// of a parse result holds), then, for text the tool would read (UTF-8), every writer the
+// converter has, the canonical Kerfa round trip and the source map of `source`. A failed check
+// prints what broke and aborts, which libFuzzer reports with the input.
+//
+// Writers join by themselves: every conversion target the converter has a writer for is run on
+// every input. A writer with a property worth checking (a round trip) adds its check below.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
+#include "kerfa_content/modules/parser/types/parse_data.hpp"
+#include "kerfa_document_manager/components/convertors/convertor.hpp"
+#include "kerfa_document_manager/configure/parser_factory.hpp"
 #include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
 #include "kerfa_parser_kerfa/configure/parser_factory.hpp"
+#include "kerfa_source_map/address/handles.hpp"
+#include "kerfa_source_map/build/builder.hpp"
+#include "kerfa_source_map/elide/elide_private.hpp"
 #include "parse_invariants.hpp"
 #include "shared/components/char_iterator/str_char_iterator.hpp"
 #include "shared/utils/utf8.hpp"
 
 namespace {
 
+using kerfa_content::modules::parser::types::ParseData;
+using kerfa_document_manager::types::ConvertTarget;
 using kerfa_parser_kerfa::components::char_iterator::DoubleTagMode;
 
-void check(const kerfa_content::modules::parser::types::ParseData& data, std::size_t size,
-           DoubleTagMode mode) {
+[[noreturn]] void fail(const char* what, const std::string& detail = {}) {
+    std::fprintf(stderr, "broken: %s %s\n", what, detail.c_str());
+    std::abort();
+}
+
+void check_parse(const ParseData& data, std::size_t size, DoubleTagMode mode) {
     if (auto broken = kerfa_parser_kerfa::testing::broken_invariant(data, size)) {
-        std::fprintf(stderr, "broken invariant in mode %d: %s\n", static_cast<int>(mode),
-                     broken->c_str());
-        std::abort();
+        fail("parse invariant",
+             "in mode " + std::to_string(static_cast<int>(mode)) + ": " + *broken);
+    }
+}
+
+// The parser choice, double-tag mode and document of a conversion on the command line.
+ParseData parse_as_tool(std::string_view text) {
+    return kerfa_document_manager::configure::ParserFactory::with_setup(
+               {}, DoubleTagMode::RemovePrivate)
+        .parse_from(text, kerfa_content::types::Source::file("fuzz.kerfa"));
+}
+
+std::string convert(std::string_view text, ConvertTarget target) {
+    const auto document = kerfa_content::modules::parser::types::to_document(
+        parse_as_tool(text), kerfa_content::types::Source::file("fuzz.kerfa"));
+    return kerfa_document_manager::components::convertors::convert(document, target);
+}
+
+// Every writer: no crash, and output that grows with the input, never with its square.
+void check_writers(std::string_view text) {
+    for (unsigned number = 0; number <= static_cast<unsigned>(ConvertTarget::Text); ++number) {
+        const auto target = static_cast<ConvertTarget>(number);
+        if (!kerfa_document_manager::components::convertors::has_writer(target)) {
+            continue;
+        }
+        const std::string out = convert(text, target);
+        if (out.size() > 64 * text.size() + 64 * 1024) {
+            fail("output out of proportion to the input", "target " + std::to_string(number));
+        }
+    }
+}
+
+// Canonical Kerfa reads back as what it says: from its second writing on, parsing and writing
+// again gives the same bytes.
+void check_canonical_round_trip(std::string_view text) {
+    const std::string first = convert(text, ConvertTarget::Kerfa);
+    const std::string second = convert(first, ConvertTarget::Kerfa);
+    const std::string third = convert(second, ConvertTarget::Kerfa);
+    if (third != second) {
+        fail("canonical Kerfa is not stable",
+             "\n--- second:\n" + second + "\n--- third:\n" + third);
+    }
+}
+
+// The source map as `source` uses it: sections follow one another to the end of the text (what
+// comes before the first, a document metadata block, belongs to none), each is selected by its
+// outline id, and eliding private regions section by section gives the elision of all of them.
+void check_source(std::string_view text) {
+    const ParseData parse = parse_as_tool(text);
+    const auto map = kerfa_source_map::build::build_source_map(text, parse);
+    const auto handles = kerfa_source_map::address::section_handles(parse);
+    const std::size_t first = map.sections.empty() ? text.size() : map.sections.front().start;
+    std::size_t covered = first;
+    std::string pieces;
+    for (std::size_t i = 0; i < map.sections.size(); ++i) {
+        const auto range = map.section_range(i);
+        if (!range || range->first != covered || range->second < range->first ||
+            range->second > text.size()) {
+            fail("sections follow one another");
+        }
+        covered = range->second;
+        if (i < handles.size() && kerfa_source_map::address::select_section(
+                                      handles, std::to_string(handles[i].id)) != i) {
+            fail("a section is selected by its outline id");
+        }
+        pieces += kerfa_source_map::elide::elide_private(text, range->first, range->second,
+                                                         map.private_spans)
+                      .text;
+    }
+    if (covered != text.size()) {
+        fail("sections run to the end of the text");
+    }
+    if (pieces !=
+        kerfa_source_map::elide::elide_private(text, first, text.size(), map.private_spans).text) {
+        fail("eliding by section gives the elision of all sections");
     }
 }
 
@@ -35,14 +125,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     for (DoubleTagMode mode : {DoubleTagMode::Off, DoubleTagMode::Strip, DoubleTagMode::RemoveAll,
                                DoubleTagMode::RemovePrivate}) {
         const auto parser = kerfa_parser_kerfa::configure::ParserFactory{{}, mode}.new_parser();
-        check(parser->parse_str(text), size, mode);
+        check_parse(parser->parse_str(text), size, mode);
         if (mode == DoubleTagMode::RemovePrivate && valid) {
             // The boxed source reads the same characters as the direct one; it sees characters,
             // not bytes, so only valid text has byte positions there.
-            check(parser->parse_chars(
-                      shared::components::char_iterator::StrCharIterator::boxed(text)),
-                  size, mode);
+            check_parse(parser->parse_chars(
+                            shared::components::char_iterator::StrCharIterator::boxed(text)),
+                        size, mode);
         }
     }
+    // The tool reads only UTF-8 files.
+    if (!valid) {
+        return 0;
+    }
+    check_writers(text);
+    check_canonical_round_trip(text);
+    check_source(text);
     return 0;
 }

@@ -71,3 +71,24 @@ TEST(CliHtml, PagesHoldOnlyWhatTheDocumentWrote) {
 }
 
 }  // namespace
+
+// Links that take their address from their text, nested without terminators: each text counts
+// for the innermost link only, so the page grows with the input, not with its square.
+TEST(CliHtml, NestedLinksGiveAPageInProportionToTheInput) {
+    std::string text;
+    while (text.size() < 1024 * 1024) {
+        text += "<link>ab ";
+    }
+    e2e::TempDir dir;
+    const fs::path input = dir.write("links.kerfa", text);
+    const fs::path page = dir.path() / "links.html";
+    const e2e::Run run = e2e::run_tool({"html", input.string(), page.string()});
+    EXPECT_EQ(run.out, "Done.\n");
+    EXPECT_EQ(run.status, 0);
+    const std::uintmax_t size = fs::file_size(page);
+    EXPECT_GT(size, text.size());
+    EXPECT_LT(size, 5 * text.size());
+    // The innermost link's address is its own text alone.
+    const std::string written = e2e::read_file(page);
+    EXPECT_NE(written.find("<a class=\"link\" href=\"ab \">ab </a></a>"), std::string::npos);
+}

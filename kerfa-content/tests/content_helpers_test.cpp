@@ -49,6 +49,20 @@ TEST(SpanText, StopsAtTheTerminatorMetWithNoInnerSpanOpen) {
                           block(block_kind::BLOCK, list(text("in"), line_break(), text("side"))),
                           divider(), close()),
                      1, "<b>in\nside"});
+    cases.push_back({"a nested span that takes its value from its text keeps that text",
+                     list(open_content(kind::LINK), text("a "), open_content(kind::EMAIL),
+                          text("b"), close(), text(" c"), close()),
+                     1, "a  c"});
+    cases.push_back(
+        {"spans inside such a span give nothing either",
+         list(open_content(kind::LINK), text("a"), open_content(kind::EMAIL), open(kind::BOLD),
+              text("b"), close(), text("c"), close(), text("d"), close()),
+         1, "ad"});
+    cases.push_back(
+        {"a nested span with a value of its own gives its text",
+         list(open_content(kind::LINK), text("a"), open(kind::LINK, attrs({attr::text("x.org")})),
+              text("b"), close(), close()),
+         1, "ab"});
     for (const auto& c : cases) {
         EXPECT_EQ(get_content_starting_with(c.items, c.position), c.text) << c.what;
     }

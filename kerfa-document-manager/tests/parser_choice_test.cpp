@@ -7,6 +7,8 @@
 #include "kerfa_content/modules/parser/parser_trace.hpp"
 #include "kerfa_document_manager/configure/parser_factory.hpp"
 #include "kerfa_parser_kerfa/parser/parser.hpp"
+#include "kerfa_parser_markdown/parser/parser.hpp"
+#include "kerfa_parser_text/parser/parser.hpp"
 #include "shared/components/metrics.hpp"
 #include "utils/source.hpp"
 
@@ -105,6 +107,34 @@ TEST(ParserChoice, ParseFromReadsTheTextWithTheChosenParser) {
     EXPECT_EQ(parse.content[0].as_container()->as_section()->name, "A");
     ASSERT_TRUE(parse.positions.has_value());
     EXPECT_EQ(parse.positions->private_spans.size(), 1u);
+}
+
+// Each document type gets its own parser: "NOTES.MD" is Markdown, a file without an extension
+// (".bashrc") or with an empty one ("notes.") plain text.
+TEST(ParserChoice, EachTypeHasItsOwnParser) {
+    const ParserFactory factory = ParserFactory::with_setup({}, DoubleTagMode::RemovePrivate);
+    auto is_markdown = [&](const Source& source) {
+        return dynamic_cast<const kerfa_parser_markdown::parser::Parser*>(
+                   factory.new_parser(source).get()) != nullptr;
+    };
+    auto is_text = [&](const Source& source) {
+        return dynamic_cast<const kerfa_parser_text::parser::Parser*>(
+                   factory.new_parser(source).get()) != nullptr;
+    };
+    EXPECT_TRUE(is_markdown(Source::file("NOTES.MD")));
+    EXPECT_TRUE(is_markdown(Source::file("a.markdown")));
+    EXPECT_TRUE(is_text(Source::file("notes.txt")));
+    EXPECT_TRUE(is_text(Source::file(".bashrc")));
+    EXPECT_TRUE(is_text(Source::file("notes.")));
+    EXPECT_TRUE(is_text(Source{}));
+    EXPECT_NE(dynamic_cast<const kerfa_parser_kerfa::parser::Parser*>(
+                  factory.new_parser(Source::file("notes.KFA")).get()),
+              nullptr);
+
+    const auto markdown = factory.parse_from("# A\ntext\n", Source::file("a.md"));
+    EXPECT_EQ(markdown.content[0].as_container()->as_section()->name, "A");
+    const auto text = factory.parse_from("# A\ntext\n", Source::file("a.txt"));
+    EXPECT_EQ(text.content.size(), 3u);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "parse_dump.hpp"
 #include "parse_invariants.hpp"
+#include "shared/components/char_iterator/str_char_iterator.hpp"
 
 namespace kerfa_parser_kerfa::testing {
 namespace {
@@ -421,6 +422,51 @@ TEST(PipelineTest, InvalidBytesKeepPositionsInsideTheInput) {
         EXPECT_EQ(data.positions->section_starts, c.starts);
         EXPECT_EQ(data.positions->private_spans, c.spans);
         EXPECT_EQ(broken_invariant(data, c.input.size()), std::nullopt);
+    }
+}
+
+// Some editors begin a file with a byte-order mark: it is no text, so a heading right after it
+// is a heading, and offsets still count its three bytes.
+TEST(PipelineTest, ALeadingByteOrderMarkIsNoText) {
+    struct BomCase {
+        const char* name;
+        std::string input;
+        Mode mode;
+        std::string dump;
+        std::vector<std::size_t> starts;
+        std::vector<std::pair<std::size_t, std::size_t>> spans;
+    };
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::vector<BomCase> cases = {
+        {"a heading after it",
+         bom + "# Title\nx\n# Two",
+         Mode::Off,
+         "S0\"Title\"[#0 'Title' / 'x' /] S1\"Two\"[#0 'Two']",
+         {0, 13},
+         {}},
+        {"alone", bom, Mode::Off, "S0[]", {0}, {}},
+        {"only the first one", bom + bom + "# T", Mode::Off, "S0['" + bom + "# T']", {0}, {}},
+        {"not inside the text", "a" + bom, Mode::Off, "S0['a" + bom + "']", {0}, {}},
+        {"before a private region",
+         bom + "<<p>>x<<>>y",
+         Mode::RemovePrivate,
+         "S0['y']",
+         {0},
+         {{3, 13}}},
+    };
+    for (const BomCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const bool boxed : {false, true}) {
+            const auto parser = configure::ParserFactory{{}, c.mode}.new_parser();
+            const ParseData data =
+                boxed ? parser->parse_chars(
+                            shared::components::char_iterator::StrCharIterator::boxed(c.input))
+                      : parser->parse_str(c.input);
+            EXPECT_EQ(dump_items(data.content), c.dump);
+            ASSERT_TRUE(data.positions.has_value());
+            EXPECT_EQ(data.positions->section_starts, c.starts);
+            EXPECT_EQ(data.positions->private_spans, c.spans);
+        }
     }
 }
 

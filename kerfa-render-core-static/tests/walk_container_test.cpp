@@ -1,4 +1,4 @@
-#include "kerfa_render_core_static/components/walk_container.hpp"
+#include "components/walk_container.hpp"
 
 #include <functional>
 #include <string>
@@ -87,16 +87,16 @@ TEST(WalkContainer, GivesSpanTextOnlyToComponentsThatReadIt) {
          },
          "D:p28.content[ab\nc\nd];D:t[a];D:p0.start;D:t[b];D:p0.end;D:lf;D:b0.bs;D:b0.start;D:t[c];"
          "D:lf;D:t[d];D:b0.end;D:b0.be;D:p28.end;D:t[e];"},
-        {"nested reading spans each get their own text",
+        {"nested reading spans each get their own text, without the text of the inner ones",
          [] {
              return list(open_content(28), text("a"), open_content(22), text("b"), close(),
                          text("c"), close(), open_content(22), close());
          },
-         "D:p28.content[abc];D:t[a];D:p22.content[b];D:t[b];D:p22.end;D:t[c];D:p28.end;"
+         "D:p28.content[ac];D:t[a];D:p22.content[b];D:t[b];D:p22.end;D:t[c];D:p28.end;"
          "D:p22.content[];D:p22.end;"},
         {"a span left open takes the rest of the list",
          [] { return list(open_content(28), text("a"), open_content(22), text("b")); },
-         "D:p28.content[ab];D:t[a];D:p22.content[b];D:t[b];"},
+         "D:p28.content[a];D:t[a];D:p22.content[b];D:t[b];"},
         {"invalid elements count as spans",
          [] {
              return list(open_content(22), open_invalid("q"), text("a"), close(), close(),
@@ -234,7 +234,7 @@ TEST(WalkContainer, WalksVeryDeepDocumentsWithoutRecursion) {
                               std::string("D:t[x];").size());
     EXPECT_EQ(out.substr(0, start.size()), start);
 
-    // Deeply nested reading spans: each gets the one text, computed in one pass.
+    // Deeply nested reading spans: the text is the innermost one's alone, found in one pass.
     std::vector<Data> spans;
     for (int i = 0; i < depth; ++i) {
         spans.push_back(open_content(28));
@@ -245,9 +245,10 @@ TEST(WalkContainer, WalksVeryDeepDocumentsWithoutRecursion) {
     }
     out.clear();
     WalkContainer(lookup).render_children(spans, out);
-    EXPECT_EQ(out.size(),
-              depth * (std::string("D:p28.content[y];").size() + std::string("D:p28.end;").size()) +
-                  std::string("D:t[y];").size());
+    EXPECT_EQ(out.size(), (depth - 1) * std::string("D:p28.content[];").size() +
+                              std::string("D:p28.content[y];").size() +
+                              depth * std::string("D:p28.end;").size() +
+                              std::string("D:t[y];").size());
 }
 
 }  // namespace

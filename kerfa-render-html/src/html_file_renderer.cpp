@@ -8,7 +8,6 @@
 #include "html_render/line_components.hpp"
 #include "html_render/section_component.hpp"
 #include "kerfa_render_core_static/components/render_noop.hpp"
-#include "kerfa_render_core_static/components/walk_container.hpp"
 #include "page/page_frame.hpp"
 #include "page/page_size.hpp"
 
@@ -16,24 +15,7 @@ namespace kerfa_render_html {
 
 namespace renders = kerfa_render_core_static::renders;
 namespace components = kerfa_render_core_static::components;
-namespace html_render = kerfa_render_html::html_render;
-using kerfa_content::data::structure::Container;
-using kerfa_content::data::structure::Data;
 using kerfa_content::data::types::Document;
-
-namespace {
-
-void append_page_start(std::string& out) {
-    const std::string_view sheet = page::style_sheet();
-    out.reserve(out.size() + page::kPageHead.size() + page::kStyleOpen.size() + sheet.size() +
-                page::kStyleClose.size() + page::kPageEnd.size());
-    out += page::kPageHead;
-    out += page::kStyleOpen;
-    out += sheet;
-    out += page::kStyleClose;
-}
-
-}  // namespace
 
 renders::RendererLookup new_renders_lookup(std::string image_path_prefix) {
     renders::ComponentSet set;
@@ -58,7 +40,7 @@ renders::RendererLookup new_renders_lookup(std::string image_path_prefix) {
 }
 
 HtmlFileRenderer::HtmlFileRenderer(std::string image_path_prefix)
-    : lookup_(new_renders_lookup(std::move(image_path_prefix))) {}
+    : LookupRenderer(new_renders_lookup(std::move(image_path_prefix))) {}
 
 HtmlFileRenderer HtmlFileRenderer::from_document(const Document& document) {
     std::optional<std::string> stem = document.source.name();
@@ -69,25 +51,22 @@ HtmlFileRenderer HtmlFileRenderer::from_document(const Document& document) {
     return HtmlFileRenderer(std::move(*stem));
 }
 
-std::string HtmlFileRenderer::render(const Document& document) const {
-    std::string out;
-    out.reserve(page::estimate_page_size(document.children));
-    render_all_to(document.children, out);
-    return out;
+void HtmlFileRenderer::around_start(std::string& out) const {
+    const std::string_view sheet = page::style_sheet();
+    out.reserve(out.size() + page::kPageHead.size() + page::kStyleOpen.size() + sheet.size() +
+                page::kStyleClose.size() + page::kPageEnd.size());
+    out += page::kPageHead;
+    out += page::kStyleOpen;
+    out += sheet;
+    out += page::kStyleClose;
 }
 
-void HtmlFileRenderer::render_all_to(std::span<const Data> items, std::string& out) const {
-    append_page_start(out);
-    components::WalkContainer walker(lookup_);
-    walker.render_children(items, out);
+void HtmlFileRenderer::around_end(std::string& out) const {
     out += page::kPageEnd;
 }
 
-void HtmlFileRenderer::render_container_to(const Container& container, std::string& out) const {
-    append_page_start(out);
-    components::WalkContainer walker(lookup_);
-    walker.render(container, out, false, false);
-    out += page::kPageEnd;
+std::size_t HtmlFileRenderer::size_hint(const Document& document) const {
+    return page::estimate_page_size(document.children);
 }
 
 }  // namespace kerfa_render_html

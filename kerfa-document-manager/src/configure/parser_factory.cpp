@@ -4,33 +4,13 @@
 
 namespace kerfa_document_manager::configure {
 
-namespace {
-
 using kerfa_content::modules::parser::Parser;
-
-// One arm per document type. The Markdown importer and the plain-text parser are not part of the
-// tool yet: until their arms are filled in, Markdown falls back to the plain-text arm and that one
-// to the Kerfa parser, the one parser there is.
-std::unique_ptr<Parser> markdown_parser(const ParserFactory& factory);
-std::unique_ptr<Parser> text_parser(const ParserFactory& factory);
-
-std::unique_ptr<Parser> kerfa_parser(const ParserFactory& factory) {
-    return factory.kerfa.new_parser();
-}
-
-std::unique_ptr<Parser> markdown_parser(const ParserFactory& factory) {
-    return text_parser(factory);
-}
-
-std::unique_ptr<Parser> text_parser(const ParserFactory& factory) {
-    return kerfa_parser(factory);
-}
-
-}  // namespace
 
 ParserFactory ParserFactory::with_setup(const kerfa_content::modules::FactorySetup& setup,
                                         DoubleTagMode mode) {
-    return ParserFactory{setup, kerfa_parser_kerfa::configure::ParserFactory{setup, mode}};
+    return ParserFactory{setup, kerfa_parser_kerfa::configure::ParserFactory{setup, mode},
+                         kerfa_parser_markdown::configure::ParserFactory{setup},
+                         kerfa_parser_text::configure::ParserFactory{setup}};
 }
 
 types::DocumentType ParserFactory::document_type(const kerfa_content::types::Source& source) {
@@ -46,13 +26,13 @@ std::unique_ptr<Parser> ParserFactory::new_parser(
     std::unique_ptr<Parser> parser;
     switch (document_type(source)) {
         case types::DocumentType::Markdown:
-            parser = markdown_parser(*this);
+            parser = markdown.new_parser();
             break;
         case types::DocumentType::Kerfa:
-            parser = kerfa_parser(*this);
+            parser = kerfa.new_parser();
             break;
         case types::DocumentType::Text:
-            parser = text_parser(*this);
+            parser = text.new_parser();
             break;
     }
     return setup.wrap(std::move(parser));

@@ -22,42 +22,47 @@ bool collects(const Data& item, const renders::ComponentSet& set) {
            set.properties[element->id]->uses_content();
 }
 
+// Whether the opener takes its value from its text.
+bool takes_own_value(const Data& item) {
+    const auto* property = item.as_property();
+    const auto* element = property != nullptr ? property->as_element() : nullptr;
+    return element != nullptr && element->needs_content;
+}
+
 }  // namespace
 
 SpanContents SpanContents::compute(std::span<const Data> items, std::size_t first,
                                    const renders::ComponentSet& set) {
     SpanContents result;
     auto& texts = result.texts_;
-    std::vector<std::optional<std::size_t>> open;  // per open span: its text slot, if collected
-    std::vector<std::size_t> collecting;           // slots of the open collected spans
-
-    const auto close_innermost = [&] {
-        const std::optional<std::size_t> slot = open.back();
-        open.pop_back();
-        if (slot) {
-            collecting.pop_back();
-            if (!collecting.empty()) {
-                texts[collecting.back()].second += texts[*slot].second;
-            }
-        }
-    };
+    // Per open span: whether it takes its value from its text.
+    std::vector<bool> open;
+    // Per open span that takes its value from its text: its text slot, when its text is read.
+    std::vector<std::optional<std::size_t>> values;
 
     for (std::size_t j = first; j < items.size(); ++j) {
         const Data& item = items[j];
         if (item.as_property() != nullptr) {
-            std::optional<std::size_t> slot;
-            if (collects(item, set)) {
-                slot = texts.size();
-                texts.emplace_back(j, std::string());
-                collecting.push_back(*slot);
+            const bool own_value = takes_own_value(item);
+            open.push_back(own_value);
+            if (own_value) {
+                std::optional<std::size_t> slot;
+                if (collects(item, set)) {
+                    slot = texts.size();
+                    texts.emplace_back(j, std::string());
+                }
+                values.push_back(slot);
             }
-            open.push_back(slot);
         } else if (item.is_terminator()) {
             if (!open.empty()) {
-                close_innermost();
+                if (open.back()) {
+                    values.pop_back();
+                }
+                open.pop_back();
             }
-        } else if (!collecting.empty()) {
-            std::string& text = texts[collecting.back()].second;
+        } else if (!values.empty() && values.back()) {
+            // A text belongs to the value of the innermost span that takes one from its text.
+            std::string& text = texts[*values.back()].second;
             if (const auto* container = item.as_container()) {
                 container->text_append(text);
             } else if (const auto* content = item.as_content()) {
@@ -66,9 +71,6 @@ SpanContents SpanContents::compute(std::span<const Data> items, std::size_t firs
                 text += '\n';
             }
         }
-    }
-    while (!open.empty()) {
-        close_innermost();
     }
     return result;
 }

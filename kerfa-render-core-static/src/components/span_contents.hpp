@@ -13,9 +13,9 @@
 namespace kerfa_render_core_static::components {
 
 // The spanned texts of the spans of one item list whose components read them, computed in one
-// pass over the list: each text goes to the innermost such span, and a closed span's text is
-// added to the one around it. Gives what the span text helper gives for each span, without
-// walking the list again per span.
+// pass over the list: each text goes to the innermost span that takes its value from its text,
+// and to no other. Gives what the span text helper gives for each span, without walking the list
+// again per span: work and text grow with the list, however deep the spans nest.
 class SpanContents {
   public:
     // From `first` (a span opener) to the end of the list.

@@ -1,4 +1,4 @@
-#include "kerfa_render_core_static/components/walk_container.hpp"
+#include "components/walk_container.hpp"
 
 #include <memory>
 #include <utility>

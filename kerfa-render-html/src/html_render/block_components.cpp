@@ -101,7 +101,7 @@ void RenderActualIndent::end(const modules::Block&, std::string& out) const {
 }
 
 void RenderTableOpening::start(const modules::Block& block, std::string& out) const {
-    out += tags_.opening;
+    out += tags().opening;
     if (!block.attributes) {
         out += '>';
         return;
@@ -126,8 +126,8 @@ void RenderTableOpening::start(const modules::Block& block, std::string& out) co
             out, utils::to_color_value(*color),
             kerfa_render_core_static::components::ValuePolicy::CssDeclaration);
         out += ";\"";
-        if (!has_class && !tags_.coloured_class.empty()) {
-            classes = tags_.coloured_class;
+        if (!has_class && !tags().coloured_class.empty()) {
+            classes = tags().coloured_class;
             has_class = true;
         }
     }
@@ -140,7 +140,7 @@ void RenderTableOpening::start(const modules::Block& block, std::string& out) co
 }
 
 void RenderTableOpening::end(const modules::Block&, std::string& out) const {
-    out += tags_.closing;
+    out += tags().closing;
 }
 
 RenderActualTable::RenderActualTable()
@@ -154,11 +154,11 @@ RenderActualStandaloneHeading::RenderActualStandaloneHeading()
           {"RenderActualStandaloneHeading", "<table><thead", "</thead></table>", "pad-t1"}) {}
 
 void RenderTableCell::start(const modules::Block& block, std::string& out) const {
-    out += block.children.empty() ? tags_.start_empty : tags_.start;
+    out += block.children.empty() ? tags().start_empty : tags().start;
 }
 
 void RenderTableCell::end(const modules::Block&, std::string& out) const {
-    out += tags_.end;
+    out += tags().end;
 }
 
 RenderActualTableRow::RenderActualTableRow()

@@ -31,30 +31,41 @@ class RenderActualIndent final : public kerfa_render_core_static::modules::Rende
              std::string& out) const override;
 };
 
+// A block component written with fixed tags (Tags holds them and the type's name, its debug
+// text), for families of components that differ only in their tags.
+template <class Tags>
+class RenderWithTags : public kerfa_render_core_static::modules::RenderBlock {
+  public:
+    std::string debug_text() const override { return std::string(tags_.type_name); }
+
+  protected:
+    explicit RenderWithTags(const Tags& tags) : tags_(tags) {}
+    const Tags& tags() const { return tags_; }
+
+  private:
+    Tags tags_;
+};
+
+struct TableTags {
+    std::string_view type_name;
+    std::string_view opening;  // without its ">"
+    std::string_view closing;
+    // The class a coloured block gets when it has no text attribute, or empty.
+    std::string_view coloured_class;
+};
+
 // Tables, table headings and standalone headings: their opening carries the block's colour (the
 // last colour attribute) as a background style and its text attributes, joined by blanks, as the
 // class; the style always comes before the class.
-class RenderTableOpening : public kerfa_render_core_static::modules::RenderBlock {
+class RenderTableOpening : public RenderWithTags<TableTags> {
   public:
-    struct Tags {
-        std::string_view type_name;
-        std::string_view opening;  // without its ">"
-        std::string_view closing;
-        // The class a coloured block gets when it has no text attribute, or empty.
-        std::string_view coloured_class;
-    };
-
-    std::string debug_text() const override { return std::string(tags_.type_name); }
     void start(const kerfa_render_core_static::modules::Block& block,
                std::string& out) const override;
     void end(const kerfa_render_core_static::modules::Block& block,
              std::string& out) const override;
 
   protected:
-    explicit RenderTableOpening(const Tags& tags) : tags_(tags) {}
-
-  private:
-    Tags tags_;
+    using RenderWithTags::RenderWithTags;
 };
 
 // "<table ...>" ... "</table>"; a coloured table without class gets "pad-t1".
@@ -76,28 +87,24 @@ class RenderActualStandaloneHeading final : public RenderTableOpening {
     RenderActualStandaloneHeading();
 };
 
+struct CellTags {
+    std::string_view type_name;
+    std::string_view start;
+    std::string_view start_empty;  // for a block without children
+    std::string_view end;
+};
+
 // Rows and entries of tables and table headings. An entry without children still holds a line
 // feed, and a row without children gets one such entry, so empty cells keep their height.
-class RenderTableCell : public kerfa_render_core_static::modules::RenderBlock {
+class RenderTableCell : public RenderWithTags<CellTags> {
   public:
-    struct Tags {
-        std::string_view type_name;
-        std::string_view start;
-        std::string_view start_empty;  // for a block without children
-        std::string_view end;
-    };
-
-    std::string debug_text() const override { return std::string(tags_.type_name); }
     void start(const kerfa_render_core_static::modules::Block& block,
                std::string& out) const override;
     void end(const kerfa_render_core_static::modules::Block& block,
              std::string& out) const override;
 
   protected:
-    explicit RenderTableCell(const Tags& tags) : tags_(tags) {}
-
-  private:
-    Tags tags_;
+    using RenderWithTags::RenderWithTags;
 };
 
 // "<tr>", or "<tr><td>\n</td>" without children ... "</tr>".

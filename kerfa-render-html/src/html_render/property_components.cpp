@@ -35,10 +35,6 @@ void RenderActualLink::start_with_content(const modules::PropertyElement&, std::
     append_anchor(out, content);
 }
 
-void RenderActualLink::end(const modules::PropertyElement&, std::string& out) const {
-    out += "</a>";
-}
-
 namespace {
 
 void append_link_anchor(std::string& out, const DocumentLink& link) {
@@ -79,10 +75,6 @@ void RenderActualDocLink::start_with_content(const modules::PropertyElement&,
     append_link_anchor(out, DocumentLink::from_string(content));
 }
 
-void RenderActualDocLink::end(const modules::PropertyElement&, std::string& out) const {
-    out += "</a>";
-}
-
 std::string RenderActualDocLinkPartial::debug_text() const {
     return "RenderActualDocLinkPartial { prefix: \"" + prefix_ + "\" }";
 }
@@ -107,10 +99,6 @@ void RenderActualDocLinkPartial::start_with_content(const modules::PropertyEleme
                                                     std::string_view content,
                                                     std::string& out) const {
     append_anchor(out, content);
-}
-
-void RenderActualDocLinkPartial::end(const modules::PropertyElement&, std::string& out) const {
-    out += "</a>";
 }
 
 }  // namespace kerfa_render_html::html_render

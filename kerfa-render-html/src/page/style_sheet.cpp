@@ -620,10 +620,10 @@ section th {
 .striped th:last-child {
   padding: 0.25em 0.5em;
 }
-.striped tr:nth-child(odd) {
+.striped tbody tr:nth-child(odd) {
   background-color: var(--kerfa-stripe-background);
 }
-.striped tr:nth-child(even) {
+.striped tbody tr:nth-child(even) {
   background-color: var(--kerfa-background);
 }
 .striped thead tr,
@@ -631,12 +631,12 @@ thead.striped tr {
   background-color: transparent;
 }
 
-.card .striped tr:nth-child(odd),
-.codebox .striped tr:nth-child(odd) {
+.card .striped tbody tr:nth-child(odd),
+.codebox .striped tbody tr:nth-child(odd) {
   background-color: var(--kerfa-stripe-in-box-background);
 }
-.card .striped tr:nth-child(even),
-.codebox .striped tr:nth-child(even) {
+.card .striped tbody tr:nth-child(even),
+.codebox .striped tbody tr:nth-child(even) {
   background-color: var(--kerfa-stripe-background);
 }
 .card .striped thead tr,

@@ -264,5 +264,37 @@ TEST_F(BrowserDom, InjectionAttemptsStayData) {
     EXPECT_EQ(values(own, "id"), std::vector<std::string>{"own-markup"});
 }
 
+// Striped tables shade every other body row, starting with the first; the heading row is not
+// shaded like a body row, in a card neither. The browser computes the backgrounds: the page gets
+// a script of the test's own that writes each row's computed background into the row.
+TEST_F(BrowserDom, StripedTablesShadeBodyRowsOnly) {
+    const std::string text =
+        "<table striped><th>H1<|>H2<>\na<|>b\nc<|>d\ne<|>f<>\n"
+        "<card><table striped><th>H<>\na\nb\nc<><>\n";
+    std::string page = convert_to_page(text, folder_ / "striped.kerfa");
+    const std::string script =
+        "<script>for (const row of document.querySelectorAll('tr')) "
+        "row.setAttribute('data-bg', getComputedStyle(row).backgroundColor);</script>";
+    const std::size_t end = page.rfind("</body>");
+    ASSERT_NE(end, std::string::npos);
+    page.insert(end, script);
+    const Dom dom = load(page, "striped.html");
+    const std::vector<std::string> backgrounds = values(dom.select("tr"), "data-bg");
+    ASSERT_EQ(backgrounds.size(), 8u);
+
+    // The plain table: a heading row, then shaded, plain, shaded.
+    const std::string transparent = "rgba(0, 0, 0, 0)";
+    EXPECT_EQ(backgrounds[0], transparent);
+    EXPECT_NE(backgrounds[1], transparent);
+    EXPECT_NE(backgrounds[1], backgrounds[2]);
+    EXPECT_EQ(backgrounds[1], backgrounds[3]);
+
+    // In a card the heading row takes the box's colour, apart from both kinds of body row.
+    EXPECT_NE(backgrounds[4], backgrounds[5]);
+    EXPECT_NE(backgrounds[4], backgrounds[6]);
+    EXPECT_NE(backgrounds[5], backgrounds[6]);
+    EXPECT_EQ(backgrounds[5], backgrounds[7]);
+}
+
 }  // namespace
 }  // namespace html_test

@@ -9,6 +9,8 @@
 #include "kerfa_content/types/source.hpp"
 #include "kerfa_document_manager/types/document_type.hpp"
 #include "kerfa_parser_kerfa/configure/parser_factory.hpp"
+#include "kerfa_parser_markdown/configure/parser_factory.hpp"
+#include "kerfa_parser_text/configure/parser_factory.hpp"
 
 namespace kerfa_document_manager::configure {
 
@@ -19,6 +21,8 @@ using kerfa_parser_kerfa::components::char_iterator::DoubleTagMode;
 struct ParserFactory {
     kerfa_content::modules::FactorySetup setup;
     kerfa_parser_kerfa::configure::ParserFactory kerfa;
+    kerfa_parser_markdown::configure::ParserFactory markdown;
+    kerfa_parser_text::configure::ParserFactory text;
 
     static ParserFactory with_setup(const kerfa_content::modules::FactorySetup& setup,
                                     DoubleTagMode mode);

@@ -10,7 +10,9 @@ namespace kerfa_parser_kerfa::components::char_iterator {
 
 // Bottom layer of the chain: counts the bytes and lines of every character it passes up. A line
 // feed right after a carriage return belongs to the same line end, and the line number moves
-// only when the next line's first character is read.
+// only when the next line's first character is read. A byte-order mark that begins the input
+// (some editors write one) is no text: it is counted and not passed up, so offsets still cover
+// its bytes.
 template <CharSource Inner>
 class PositionTracker {
   public:
@@ -18,7 +20,14 @@ class PositionTracker {
         : inner_(std::move(inner)), position_(std::move(position)) {}
 
     [[gnu::always_inline]] char32_t next() {
-        const char32_t c = inner_.next();
+        char32_t c = inner_.next();
+        if (at_start_) [[unlikely]] {
+            at_start_ = false;
+            if (c == kByteOrderMark) {
+                position_.counters().offset += consumed_length(c);
+                c = inner_.next();
+            }
+        }
         if (c == kEndOfInput) {
             return c;
         }
@@ -59,8 +68,11 @@ class PositionTracker {
         }
     }
 
+    static constexpr char32_t kByteOrderMark = U'\uFEFF';
+
     Inner inner_;
     SharedPosition position_;
+    bool at_start_ = true;
     bool line_ended_ = false;
     bool after_cr_ = false;
 };

@@ -1,0 +1,170 @@
+// Markdown to HTML as `kerfa-tool html notes.md` does it (the importer, then the page writer),
+// beside cmark-gfm turning the same text into HTML (BM_CmarkGfmMarkdownCorpus, when installed),
+// with the peak memory of one conversion; then the importer's time per byte on growing inputs
+// and on every input family that a guard covers, which must stay flat from 1 MB to 10 MB.
+//
+// The corpus is real Markdown: the file named by KERFA_MARKDOWN_CORPUS, or else every *.md file
+// under /usr/share/doc and /usr/lib/node_modules (in path order, up to 20 MB) gathered when the
+// benchmark starts. Nothing is kept in the repository.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kerfa_parser_markdown/parser/parser.hpp"
+
+#include "bench_support.hpp"
+#include "cmark_peer.hpp"
+
+namespace {
+
+constexpr std::size_t kCorpusLimit = 20 * 1024 * 1024;
+constexpr std::size_t kMegabyte = 1024 * 1024;
+
+std::string read_whole(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+std::string gather_corpus() {
+    if (const char* named = std::getenv("KERFA_MARKDOWN_CORPUS")) {
+        return read_whole(named);
+    }
+    std::vector<std::filesystem::path> files;
+    for (const char* root : {"/usr/share/doc", "/usr/lib/node_modules"}) {
+        std::error_code error;
+        for (auto it = std::filesystem::recursive_directory_iterator(
+                 root, std::filesystem::directory_options::skip_permission_denied, error);
+             !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+            if (it->is_regular_file(error) && it->path().extension() == ".md") {
+                files.push_back(it->path());
+            }
+        }
+    }
+    std::sort(files.begin(), files.end());
+    std::string corpus;
+    for (const auto& file : files) {
+        if (corpus.size() >= kCorpusLimit) {
+            break;
+        }
+        corpus += read_whole(file);
+        corpus += "\n\n";
+    }
+    return corpus;
+}
+
+const std::string& corpus() {
+    static const std::string text = gather_corpus();
+    return text;
+}
+
+std::size_t import_size(const std::string& text) {
+    return kerfa_parser_markdown::parser::Parser::parse(text).content.size();
+}
+
+void set_bytes(benchmark::State& state, std::size_t bytes) {
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes));
+    state.counters["MB"] = static_cast<double>(bytes) / kMegabyte;
+}
+
+// The command line's whole conversion of the corpus, file read included.
+void BM_MarkdownCorpusToHtml(benchmark::State& state) {
+    const std::string& text = corpus();
+    const kerfa_bench::TempInputFile file("kerfa-markdown-bench", text, ".md");
+    kerfa_bench::report_peak(state, text.size(),
+                             [&] { kerfa_bench::convert_file(file.path().string(), kerfa_bench::ConvertTarget::Html); });
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kerfa_bench::convert_file(file.path().string(), kerfa_bench::ConvertTarget::Html));
+    }
+    set_bytes(state, text.size());
+}
+BENCHMARK(BM_MarkdownCorpusToHtml)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+#if KERFA_HAVE_CMARK_GFM
+void BM_CmarkGfmMarkdownCorpus(benchmark::State& state) {
+    const std::string& text = corpus();
+    kerfa_bench::report_peak(state, text.size(),
+                             [&] { benchmark::DoNotOptimize(kerfa_bench::cmark_to_html(text)); });
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kerfa_bench::cmark_to_html(text));
+    }
+    set_bytes(state, text.size());
+}
+BENCHMARK(BM_CmarkGfmMarkdownCorpus)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+#endif
+
+// The first megabyte of the corpus repeated 1, 10 and 100 times.
+void BM_MarkdownImportRepeated(benchmark::State& state) {
+    const std::string slice = corpus().substr(0, std::min(corpus().size(), kMegabyte));
+    std::string text;
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        text += slice;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(import_size(text));
+    }
+    set_bytes(state, text.size());
+}
+BENCHMARK(BM_MarkdownImportRepeated)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+std::string repeat_to(std::string_view part, std::size_t bytes) {
+    std::string out;
+    out.reserve(bytes + part.size());
+    while (out.size() < bytes) {
+        out += part;
+    }
+    return out;
+}
+
+// The input families that cost the engine more than linear time without a guard.
+std::string family(int which, std::size_t bytes) {
+    switch (which) {
+        case 0: {  // list nesting: a deep run of markers, then blank lines
+            std::string head = repeat_to("- ", bytes / 2) + "x";
+            return head + repeat_to("\n", bytes - head.size());
+        }
+        case 1:  // a long paragraph of bracketed words
+            return repeat_to("[a]\n", bytes);
+        case 2: {  // deep brackets with a definition
+            std::string open = repeat_to("[", bytes / 2 - 10);
+            return open + std::string(open.size(), ']') + "\n\n[r]: /u\n";
+        }
+        case 3:
+        case 4: {  // many columns, one-cell rows (with short delimiter cells: repaired first)
+            const std::string cell = which == 3 ? "|---" : "|-";
+            std::string table =
+                repeat_to("|a", bytes / 8) + "|\n" + repeat_to(cell, bytes / 4) + "|\n";
+            return table + repeat_to("|x\n", bytes - table.size());
+        }
+        default: {  // a long definition used in every paragraph
+            std::string text = "[r]: /" + std::string(1000, 'u') + "\n\n";
+            return text + repeat_to("[a][r]\n\n", bytes - text.size());
+        }
+    }
+}
+
+void BM_MarkdownGuardedFamily(benchmark::State& state) {
+    const std::string text = family(static_cast<int>(state.range(0)),
+                                    static_cast<std::size_t>(state.range(1)) * kMegabyte);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(import_size(text));
+    }
+    set_bytes(state, text.size());
+}
+BENCHMARK(BM_MarkdownGuardedFamily)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {1, 10}})
+    ->ArgNames({"family", "MB"})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kerfa_parser_markdown::events {
+
+// What the importer reads from the Markdown engine, in document order.
+enum class EventKind : std::uint8_t {
+    StartParagraph,
+    EndParagraph,
+    StartBlockQuote,
+    EndBlockQuote,
+    StartCodeBlock,
+    EndCodeBlock,
+    StartHtmlBlock,
+    EndHtmlBlock,
+    StartList,  // ordered: the start number in value
+    EndList,
+    StartItem,
+    EndItem,
+    StartTable,
+    EndTable,
+    StartTableHead,  // its cells directly inside, no row
+    EndTableHead,
+    StartTableRow,
+    EndTableRow,
+    StartTableCell,
+    EndTableCell,
+    StartEmphasis,
+    EndEmphasis,
+    StartStrong,
+    EndStrong,
+    StartStrikethrough,
+    EndStrikethrough,
+    StartHeading,  // level, and in value the offset of the start of its first line
+    EndHeading,
+    StartLink,  // the destination in text
+    EndLink,
+    StartImage,  // the destination in text
+    EndImage,
+    Text,  // adjacent texts merged
+    Code,
+    Html,
+    InlineHtml,
+    SoftBreak,
+    HardBreak,
+    Rule,
+    TaskListMarker,  // flag: checked
+};
+
+struct Event {
+    EventKind kind;
+    std::uint8_t level = 0;   // of a heading
+    bool flag = false;        // an ordered list; a checked task
+    std::uint32_t value = 0;  // a list's start number; a heading's line offset
+    std::string_view text;    // into the input or into the owning list's storage
+
+    static Event of(EventKind kind) { return Event{kind, 0, false, 0, {}}; }
+    static Event with_text(EventKind kind, std::string_view text) {
+        return Event{kind, 0, false, 0, text};
+    }
+};
+
+// The events of one text and the texts they view that are not in the input. The input must
+// outlive the list.
+struct EventList {
+    std::vector<Event> events;
+    std::deque<std::string> storage;
+    // At most one: why the text was not read in full.
+    std::optional<std::string> message;
+
+    // Keeps a text and gives a view of it that lives as long as the list.
+    std::string_view keep(std::string text) { return storage.emplace_back(std::move(text)); }
+};
+
+}  // namespace kerfa_parser_markdown::events

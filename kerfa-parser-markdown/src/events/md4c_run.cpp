@@ -1,0 +1,786 @@
+#include "events/md4c_run.hpp"
+
+#include <md4c.h>
+
+#include <optional>
+#include <string>
+
+#include "events/entities.hpp"
+#include "events/guards.hpp"
+#include "events/heading_scan.hpp"
+#include "events/lines.hpp"
+
+namespace kerfa_parser_markdown::events {
+
+namespace {
+
+constexpr int STOP = -1;
+constexpr std::size_t NONE = SIZE_MAX;
+
+// Adjacent pieces of one text, viewed in place while there is one piece from the input, copied
+// once they have to be joined.
+class TextCollector {
+  public:
+    bool empty() const { return owned_ ? text_.empty() : view_.empty(); }
+
+    void append_view(std::string_view piece) {
+        if (piece.empty()) {
+            return;
+        }
+        if (!owned_ && view_.empty()) {
+            view_ = piece;
+            return;
+        }
+        own().append(piece);
+    }
+    void clear() {
+        text_.clear();
+        view_ = {};
+        owned_ = false;
+    }
+
+    // A piece that does not outlive the callback.
+    void append_copy(std::string_view piece) { own().append(piece); }
+    std::string& own() {
+        if (!owned_) {
+            text_.assign(view_);
+            owned_ = true;
+        }
+        return text_;
+    }
+
+    // Spaces and tabs at the end leave.
+    void trim_blanks_at_end() {
+        if (owned_) {
+            while (!text_.empty() && lines::is_blank_char(text_.back())) {
+                text_.pop_back();
+            }
+        } else {
+            while (!view_.empty() && lines::is_blank_char(view_.back())) {
+                view_.remove_suffix(1);
+            }
+        }
+    }
+
+    // The collected text as a view that lives as long as the list; the collector is emptied.
+    std::string_view take(EventList& list) {
+        std::string_view out = owned_ ? list.keep(std::move(text_)) : view_;
+        text_.clear();
+        view_ = {};
+        owned_ = false;
+        return out;
+    }
+
+  private:
+    std::string_view view_;
+    std::string text_;
+    bool owned_ = false;
+};
+
+class Walker {
+  public:
+    Walker(std::string_view text, const RunSettings& settings, EventList list)
+        : text_(text), settings_(settings) {
+        result_.list = std::move(list);
+    }
+
+    RunResult run() && {
+        const MD_PARSER parser{0,
+                               (settings_.tables ? unsigned{MD_FLAG_TABLES} : 0u) |
+                                   MD_FLAG_STRIKETHROUGH | MD_FLAG_TASKLISTS,
+                               &Walker::enter_block_cb,
+                               &Walker::leave_block_cb,
+                               &Walker::enter_span_cb,
+                               &Walker::leave_span_cb,
+                               &Walker::text_cb,
+                               nullptr,
+                               nullptr};
+        const int code = md_parse(text_.data(), static_cast<MD_SIZE>(text_.size()), &parser, this);
+        if (code != 0 && result_.status == RunStatus::Complete) {
+            result_.status = RunStatus::EngineFailure;
+        }
+        return std::move(result_);
+    }
+
+  private:
+    // ---- callbacks ----
+    static int enter_block_cb(MD_BLOCKTYPE type, void* detail, void* self) {
+        return static_cast<Walker*>(self)->enter_block(type, detail);
+    }
+    static int leave_block_cb(MD_BLOCKTYPE type, void* detail, void* self) {
+        return static_cast<Walker*>(self)->leave_block(type, detail);
+    }
+    static int enter_span_cb(MD_SPANTYPE type, void* detail, void* self) {
+        return static_cast<Walker*>(self)->enter_span(type, detail);
+    }
+    static int leave_span_cb(MD_SPANTYPE type, void* detail, void* self) {
+        return static_cast<Walker*>(self)->leave_span(type, detail);
+    }
+    static int text_cb(MD_TEXTTYPE type, const MD_CHAR* data, MD_SIZE size, void* self) {
+        return static_cast<Walker*>(self)->text(type, std::string_view(data, size));
+    }
+
+    // ---- offsets ----
+    bool in_input(std::string_view piece) const {
+        return !piece.empty() && piece.data() >= text_.data() &&
+               piece.data() < text_.data() + text_.size();
+    }
+    std::size_t offset_of(std::string_view piece) const {
+        return static_cast<std::size_t>(piece.data() - text_.data());
+    }
+    std::size_t to_original(std::size_t p) const {
+        return settings_.map != nullptr ? settings_.map->to_original(p) : p;
+    }
+    // A line start of this run's text as an offset of the whole text.
+    std::uint32_t to_whole(std::size_t line) const {
+        const std::size_t original = to_original(line);
+        return static_cast<std::uint32_t>(original == 0 ? 0 : original + settings_.bom);
+    }
+
+    // ---- writing events ----
+    std::size_t emit(Event event) {
+        if (dropping_separator_) {
+            return NONE;
+        }
+        auto& events = result_.list.events;
+        if (pending_task_) {
+            const Event marker{EventKind::TaskListMarker, 0, *pending_task_, 0, {}};
+            pending_task_.reset();
+            drop_soft_break_ = true;
+            if (event.kind == EventKind::StartParagraph || event.kind == EventKind::StartHeading) {
+                events.push_back(event);
+                events.push_back(marker);
+                return events.size() - 2;
+            }
+            events.push_back(marker);
+        }
+        if (drop_soft_break_) {
+            drop_soft_break_ = false;
+            if (event.kind == EventKind::SoftBreak) {
+                return NONE;
+            }
+        }
+        events.push_back(event);
+        return events.size() - 1;
+    }
+    void emit_kind(EventKind kind) { emit(Event::of(kind)); }
+
+    void flush_text() {
+        if (!text_collector_.empty()) {
+            emit(Event::with_text(EventKind::Text, text_collector_.take(result_.list)));
+        }
+    }
+    void flush_inline_html() {
+        if (inline_html_open_) {
+            inline_html_open_ = false;
+            emit(Event::with_text(EventKind::InlineHtml, inline_html_.take(result_.list)));
+        }
+    }
+    void flush_inline() {
+        flush_text();
+        flush_inline_html();
+    }
+
+    // ---- blocks ----
+    std::size_t count_open(std::initializer_list<MD_BLOCKTYPE> types) const {
+        std::size_t n = 0;
+        for (MD_BLOCKTYPE open : blocks_) {
+            for (MD_BLOCKTYPE type : types) {
+                n += open == type ? 1 : 0;
+            }
+        }
+        return n;
+    }
+    std::size_t container_depth() const {
+        return count_open({MD_BLOCK_QUOTE, MD_BLOCK_UL, MD_BLOCK_OL, MD_BLOCK_LI});
+    }
+
+    int enter_block(MD_BLOCKTYPE type, void* detail) {
+        flush_inline();
+        end_run();
+        if (separator_waiting_) {
+            separator_waiting_ = false;
+            result_.separators.back().table_follows = type == MD_BLOCK_TABLE;
+        }
+        switch (type) {
+            case MD_BLOCK_DOC:
+            case MD_BLOCK_TBODY:
+                break;
+            case MD_BLOCK_QUOTE:
+                emit_kind(EventKind::StartBlockQuote);
+                break;
+            case MD_BLOCK_UL:
+                emit_kind(EventKind::StartList);
+                break;
+            case MD_BLOCK_OL: {
+                const auto* ol = static_cast<const MD_BLOCK_OL_DETAIL*>(detail);
+                emit(Event{EventKind::StartList, 0, true, ol->start, {}});
+                break;
+            }
+            case MD_BLOCK_LI: {
+                emit_kind(EventKind::StartItem);
+                const auto* li = static_cast<const MD_BLOCK_LI_DETAIL*>(detail);
+                if (li->is_task) {
+                    pending_task_ = li->task_mark != ' ';
+                    hw_ = std::max<std::size_t>(hw_, std::size_t{li->task_mark_offset} + 1);
+                }
+                break;
+            }
+            case MD_BLOCK_HR:
+                emit_kind(EventKind::Rule);
+                break;
+            case MD_BLOCK_H: {
+                const auto* h = static_cast<const MD_BLOCK_H_DETAIL*>(detail);
+                heading_event_ = emit(Event{
+                    EventKind::StartHeading, static_cast<std::uint8_t>(h->level), false, 0, {}});
+                heading_needs_line_ = true;
+                break;
+            }
+            case MD_BLOCK_CODE:
+                emit_kind(EventKind::StartCodeBlock);
+                code_.clear();
+                code_last_piece_end_ = NONE;
+                break;
+            case MD_BLOCK_HTML:
+                html_block_start_ = result_.list.events.size();
+                html_block_depth_ = container_depth();
+                emit_kind(EventKind::StartHtmlBlock);
+                html_first_line_ = true;
+                html_line_has_input_ = false;
+                html_previous_line_end_ = 0;
+                html_lead_.clear();
+                break;
+            case MD_BLOCK_P:
+                emit_kind(EventKind::StartParagraph);
+                break;
+            case MD_BLOCK_TABLE:
+                if (!enter_table(*static_cast<const MD_BLOCK_TABLE_DETAIL*>(detail))) {
+                    result_.status = RunStatus::TableBudget;
+                    return STOP;
+                }
+                emit_kind(EventKind::StartTable);
+                break;
+            case MD_BLOCK_THEAD:
+                emit_kind(EventKind::StartTableHead);
+                in_table_head_ = true;
+                break;
+            case MD_BLOCK_TR:
+                if (!in_table_head_) {
+                    emit_kind(EventKind::StartTableRow);
+                    if (!result_.tables.empty()) {
+                        ++result_.tables.back().body_rows;
+                    }
+                    row_waits_for_piece_ = true;
+                }
+                break;
+            case MD_BLOCK_TH:
+            case MD_BLOCK_TD:
+                emit_kind(EventKind::StartTableCell);
+                break;
+        }
+        blocks_.push_back(type);
+        return 0;
+    }
+
+    int leave_block(MD_BLOCKTYPE type, void*) {
+        if (type != MD_BLOCK_HTML && type != MD_BLOCK_CODE) {
+            flush_inline();
+        }
+        end_run();
+        blocks_.pop_back();
+        switch (type) {
+            case MD_BLOCK_DOC:
+            case MD_BLOCK_TBODY:
+            case MD_BLOCK_HR:
+                break;
+            case MD_BLOCK_QUOTE:
+                emit_kind(EventKind::EndBlockQuote);
+                break;
+            case MD_BLOCK_UL:
+            case MD_BLOCK_OL:
+                emit_kind(EventKind::EndList);
+                break;
+            case MD_BLOCK_LI:
+                emit_kind(EventKind::EndItem);
+                break;
+            case MD_BLOCK_H:
+                leave_heading();
+                break;
+            case MD_BLOCK_CODE:
+                leave_code_block();
+                break;
+            case MD_BLOCK_HTML:
+                if (dropping_separator_) {
+                    dropping_separator_ = false;
+                    separator_waiting_ = true;
+                } else {
+                    emit_kind(EventKind::EndHtmlBlock);
+                }
+                break;
+            case MD_BLOCK_P:
+                emit_kind(EventKind::EndParagraph);
+                break;
+            case MD_BLOCK_TABLE:
+                end_table_lines();
+                in_table_ = false;
+                emit_kind(EventKind::EndTable);
+                break;
+            case MD_BLOCK_THEAD:
+                in_table_head_ = false;
+                emit_kind(EventKind::EndTableHead);
+                break;
+            case MD_BLOCK_TR:
+                if (!in_table_head_) {
+                    emit_kind(EventKind::EndTableRow);
+                }
+                break;
+            case MD_BLOCK_TH:
+            case MD_BLOCK_TD:
+                emit_kind(EventKind::EndTableCell);
+                break;
+        }
+        return 0;
+    }
+
+    bool enter_table(const MD_BLOCK_TABLE_DETAIL& detail) {
+        const std::uint64_t cells = std::uint64_t{detail.col_count} *
+                                    (std::uint64_t{detail.head_row_count} + detail.body_row_count);
+        table_cells_ += cells;
+        if (cells > guards::MAX_TABLE_CELLS ||
+            table_cells_ > guards::max_total_table_cells(text_.size())) {
+            return false;
+        }
+        result_.tables.push_back({});
+        in_table_ = true;
+        table_quote_depth_ = count_open({MD_BLOCK_QUOTE});
+        table_in_item_ = count_open({MD_BLOCK_LI}) > 0;
+        return true;
+    }
+
+    void leave_heading() {
+        if (heading_needs_line_) {
+            heading_needs_line_ = false;
+            HeadingLine line{};
+            if (hw_ >= failed_scan_from_) {
+                const std::size_t start = lines::line_start(text_, std::min(hw_, text_.size()));
+                line = {start, lines::line_end(text_, start), false};
+            } else {
+                line = scan_heading_line(text_, hw_);
+                if (!line.found) {
+                    failed_scan_from_ = hw_;
+                }
+            }
+            hw_ = std::max(hw_, line.end);
+            set_heading_line(line.start);
+        }
+        emit_kind(EventKind::EndHeading);
+    }
+
+    void set_heading_line(std::size_t line) {
+        if (heading_event_ != NONE) {
+            result_.list.events[heading_event_].value = to_whole(line);
+        }
+    }
+
+    void leave_code_block() {
+        std::string_view literal = code_.take(result_.list);
+        const bool text_ends_with_line_end = !text_.empty() && lines::is_line_end(text_.back());
+        if (!literal.empty() && literal.back() == '\n' && !text_ends_with_line_end &&
+            code_last_piece_end_ == text_.size()) {
+            literal.remove_suffix(1);
+        }
+        if (!literal.empty()) {
+            emit(Event::with_text(EventKind::Text, literal));
+        }
+        emit_kind(EventKind::EndCodeBlock);
+    }
+
+    // ---- spans ----
+    int enter_span(MD_SPANTYPE type, void* detail) {
+        flush_inline();
+        switch (type) {
+            case MD_SPAN_EM:
+                emit_kind(EventKind::StartEmphasis);
+                break;
+            case MD_SPAN_STRONG:
+                emit_kind(EventKind::StartStrong);
+                break;
+            case MD_SPAN_DEL:
+                emit_kind(EventKind::StartStrikethrough);
+                break;
+            case MD_SPAN_A:
+                return destination(EventKind::StartLink,
+                                   static_cast<const MD_SPAN_A_DETAIL*>(detail)->href);
+            case MD_SPAN_IMG:
+                return destination(EventKind::StartImage,
+                                   static_cast<const MD_SPAN_IMG_DETAIL*>(detail)->src);
+            case MD_SPAN_CODE:
+                in_code_span_ = true;
+                break;
+            default:
+                break;
+        }
+        return 0;
+    }
+
+    int leave_span(MD_SPANTYPE type, void*) {
+        if (type == MD_SPAN_CODE) {
+            in_code_span_ = false;
+            std::string_view code = code_span_.take(result_.list);
+            if (in_table_ && code.find("\\|") != std::string_view::npos) {
+                std::string unescaped;
+                for (std::size_t i = 0; i < code.size(); ++i) {
+                    if (code[i] == '\\' && i + 1 < code.size() && code[i + 1] == '|') {
+                        continue;
+                    }
+                    unescaped += code[i];
+                }
+                code = result_.list.keep(std::move(unescaped));
+            }
+            emit(Event::with_text(EventKind::Code, code));
+            return 0;
+        }
+        flush_inline();
+        switch (type) {
+            case MD_SPAN_EM:
+                emit_kind(EventKind::EndEmphasis);
+                break;
+            case MD_SPAN_STRONG:
+                emit_kind(EventKind::EndStrong);
+                break;
+            case MD_SPAN_DEL:
+                emit_kind(EventKind::EndStrikethrough);
+                break;
+            case MD_SPAN_A:
+                emit_kind(EventKind::EndLink);
+                break;
+            case MD_SPAN_IMG:
+                emit_kind(EventKind::EndImage);
+                break;
+            default:
+                break;
+        }
+        return 0;
+    }
+
+    int destination(EventKind kind, const MD_ATTRIBUTE& attribute) {
+        destination_bytes_ += attribute.size;
+        if (destination_bytes_ > guards::max_destination_bytes(text_.size())) {
+            result_.status = RunStatus::DestinationBudget;
+            return STOP;
+        }
+        emit(Event::with_text(kind, decode_attribute(attribute)));
+        return 0;
+    }
+
+    std::string_view decode_attribute(const MD_ATTRIBUTE& attribute) {
+        const std::string_view whole(attribute.text, attribute.size);
+        if (attribute.size == 0) {
+            return {};
+        }
+        if (attribute.substr_offsets[1] == attribute.size &&
+            attribute.substr_types[0] == MD_TEXT_NORMAL && in_input(whole)) {
+            return whole;
+        }
+        std::string out;
+        for (std::size_t i = 0; attribute.substr_offsets[i] < attribute.size; ++i) {
+            const std::string_view piece =
+                whole.substr(attribute.substr_offsets[i],
+                             attribute.substr_offsets[i + 1] - attribute.substr_offsets[i]);
+            switch (attribute.substr_types[i]) {
+                case MD_TEXT_ENTITY:
+                    append_entity(out, piece);
+                    break;
+                case MD_TEXT_NULLCHAR:
+                    out += "\xEF\xBF\xBD";
+                    break;
+                default:
+                    out += piece;
+                    break;
+            }
+        }
+        return result_.list.keep(std::move(out));
+    }
+
+    // ---- texts ----
+    int text(MD_TEXTTYPE type, std::string_view piece) {
+        if (in_input(piece)) {
+            note_input_piece(offset_of(piece), piece.size());
+        }
+        switch (type) {
+            case MD_TEXT_NORMAL:
+                flush_inline_html();
+                if (in_input(piece)) {
+                    text_collector_.append_view(piece);
+                } else {
+                    text_collector_.append_copy(piece);
+                }
+                break;
+            case MD_TEXT_NULLCHAR:
+                flush_inline_html();
+                text_collector_.append_copy("\xEF\xBF\xBD");
+                break;
+            case MD_TEXT_ENTITY:
+                flush_inline_html();
+                append_entity(text_collector_.own(), piece);
+                break;
+            case MD_TEXT_BR:
+                note_break();
+                flush_inline();
+                emit_kind(EventKind::HardBreak);
+                break;
+            case MD_TEXT_SOFTBR:
+                note_break();
+                flush_inline_html();
+                text_collector_.trim_blanks_at_end();
+                flush_text();
+                emit_kind(EventKind::SoftBreak);
+                break;
+            case MD_TEXT_CODE:
+                code_text(piece);
+                break;
+            case MD_TEXT_HTML:
+                if (!blocks_.empty() && blocks_.back() == MD_BLOCK_HTML) {
+                    html_block_text(piece);
+                } else {
+                    inline_html_text(piece);
+                }
+                break;
+            default:
+                break;
+        }
+        return 0;
+    }
+
+    void code_text(std::string_view piece) {
+        TextCollector& target = in_code_span_ ? code_span_ : code_;
+        if (in_input(piece)) {
+            target.append_view(piece);
+            if (!in_code_span_) {
+                code_last_piece_end_ = offset_of(piece) + piece.size();
+            }
+        } else {
+            target.append_copy(piece);
+        }
+    }
+
+    void inline_html_text(std::string_view piece) {
+        const bool line_end = !in_input(piece) && piece == "\n";
+        if (inline_html_open_ && line_end) {
+            inline_html_.append_copy(piece);
+            html_continues_ = true;
+            return;
+        }
+        if (inline_html_open_ && html_continues_) {
+            inline_html_.own().append(piece);
+            html_continues_ = piece.find_first_not_of(" \t") == std::string_view::npos;
+            return;
+        }
+        flush_inline();
+        inline_html_open_ = true;
+        html_continues_ = false;
+        if (in_input(piece)) {
+            inline_html_.append_view(piece);
+        } else {
+            inline_html_.append_copy(piece);
+        }
+    }
+
+    void html_block_text(std::string_view piece) {
+        const bool from_input = in_input(piece);
+        if (!from_input && piece == "\n") {
+            end_html_line();
+            return;
+        }
+        if (from_input && !html_line_has_input_) {
+            html_line_has_input_ = true;
+            if (html_first_line_) {
+                if (settings_.map != nullptr && settings_.map->in_separator(offset_of(piece))) {
+                    start_dropping_separator(offset_of(piece));
+                    return;
+                }
+                if (!html_lead_.empty()) {
+                    emit(Event::with_text(EventKind::Text, html_lead_.take(result_.list)));
+                }
+            }
+        }
+        if (!from_input && html_first_line_ && !html_line_has_input_) {
+            html_lead_.append_copy(piece);
+            return;
+        }
+        if (from_input) {
+            html_line_.append_view(piece);
+        } else {
+            html_line_.append_copy(piece);
+        }
+    }
+
+    void end_html_line() {
+        const std::size_t from = std::max(hw_, html_previous_line_end_);
+        const std::size_t end = lines::line_end(text_, std::min(from, text_.size()));
+        html_first_line_ = false;
+        html_line_has_input_ = false;
+        if (end >= text_.size()) {
+            emit(Event::with_text(EventKind::Html, html_line_.take(result_.list)));
+            html_previous_line_end_ = text_.size();
+        } else if (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') {
+            emit(Event::with_text(EventKind::Html, html_line_.take(result_.list)));
+            emit(Event::with_text(EventKind::Html, "\n"));
+            html_previous_line_end_ = end + 2;
+        } else {
+            html_line_.append_copy("\n");
+            emit(Event::with_text(EventKind::Html, html_line_.take(result_.list)));
+            html_previous_line_end_ = end + 1;
+        }
+    }
+
+    void start_dropping_separator(std::size_t offset) {
+        result_.list.events.resize(html_block_start_);
+        dropping_separator_ = true;
+        result_.separators.push_back({to_original(offset), html_block_depth_, false});
+        html_lead_.take(result_.list);
+    }
+
+    // ---- positions ----
+    void note_input_piece(std::size_t offset, std::size_t size) {
+        hw_ = std::max(hw_, offset + size);
+        if (heading_needs_line_) {
+            heading_needs_line_ = false;
+            set_heading_line(lines::line_start(text_, offset));
+        }
+        if (in_table_) {
+            TableRecord& table = result_.tables.back();
+            if (table.first_piece == NONE) {
+                table.first_piece = to_original(offset);
+                table_first_line_ = lines::line_start(text_, offset);
+            }
+            table_last_piece_ = offset;
+            if (row_waits_for_piece_) {
+                row_waits_for_piece_ = false;
+                note_row_line(table, lines::line_start(text_, offset));
+            }
+        }
+        if (!blocks_.empty() && (blocks_.back() == MD_BLOCK_P || blocks_.back() == MD_BLOCK_LI)) {
+            if (run_first_ == NONE) {
+                run_first_ = offset;
+                run_break_before_first_ = run_saw_break_;
+            }
+            run_last_ = offset;
+        }
+    }
+
+    void note_break() {
+        if (run_first_ == NONE) {
+            run_saw_break_ = true;
+        }
+    }
+
+    void note_row_line(TableRecord& table, std::size_t line) {
+        if (!settings_.find_repairs || table_in_item_ || table.cut_line != NONE) {
+            return;
+        }
+        const std::size_t content = repair::skip_quote_markers(text_, line, table_quote_depth_);
+        if (repair::starts_block(text_, content)) {
+            table.cut_line = line;
+            table.rows_before_cut = table.body_rows - 1;
+            std::string blank_line;
+            const std::size_t last_marker =
+                std::string_view(text_.data() + line, content - line).rfind('>');
+            if (last_marker != std::string_view::npos) {
+                blank_line.assign(text_.substr(line, last_marker + 1));
+            }
+            blank_line += '\n';
+            result_.edits.push_back({line, std::move(blank_line)});
+        }
+    }
+
+    // The end of a run of inline content: look for a table header inside it.
+    void end_run() {
+        if (run_first_ != NONE && settings_.find_repairs && settings_.tables) {
+            const repair::Run run{run_first_,
+                                  run_last_,
+                                  run_break_before_first_,
+                                  count_open({MD_BLOCK_QUOTE}),
+                                  count_open({MD_BLOCK_LI}) > 0,
+                                  container_depth()};
+            if (auto site = repair::find_site(text_, run)) {
+                if (site->separator) {
+                    result_.edits.push_back({site->header_line, *site->separator, true});
+                }
+                repair::widen_delimiter_cells(text_, *site, result_.edits);
+                repair::space_adjacent_pipes(text_, site->header_line, site->delimiter_line,
+                                             result_.edits);
+                result_.sites.push_back(std::move(*site));
+            }
+        }
+        run_first_ = NONE;
+        run_last_ = NONE;
+        run_saw_break_ = false;
+        run_break_before_first_ = false;
+    }
+
+    // Marks the adjacent pipes of the table that just ended.
+    void end_table_lines() {
+        if (settings_.find_repairs && table_first_line_ != NONE && table_last_piece_ != NONE) {
+            repair::space_adjacent_pipes(text_, table_first_line_, table_last_piece_,
+                                         result_.edits);
+        }
+        table_first_line_ = NONE;
+        table_last_piece_ = NONE;
+    }
+
+    std::string_view text_;
+    const RunSettings& settings_;
+    RunResult result_;
+    std::vector<MD_BLOCKTYPE> blocks_;
+
+    TextCollector text_collector_;
+    TextCollector inline_html_;
+    bool inline_html_open_ = false;
+    bool html_continues_ = false;
+    TextCollector code_;
+    TextCollector code_span_;
+    bool in_code_span_ = false;
+    std::size_t code_last_piece_end_ = NONE;
+
+    TextCollector html_line_;
+    TextCollector html_lead_;
+    bool html_first_line_ = false;
+    bool html_line_has_input_ = false;
+    std::size_t html_previous_line_end_ = 0;
+    std::size_t html_block_start_ = 0;
+    std::size_t html_block_depth_ = 0;
+    bool dropping_separator_ = false;
+    bool separator_waiting_ = false;
+
+    std::optional<bool> pending_task_;
+    bool drop_soft_break_ = false;
+
+    std::size_t heading_event_ = NONE;
+    bool heading_needs_line_ = false;
+    std::size_t hw_ = 0;
+    std::size_t failed_scan_from_ = NONE;
+
+    bool in_table_ = false;
+    bool in_table_head_ = false;
+    bool table_in_item_ = false;
+    std::size_t table_quote_depth_ = 0;
+    bool row_waits_for_piece_ = false;
+    std::size_t table_first_line_ = NONE;
+    std::size_t table_last_piece_ = NONE;
+    std::uint64_t table_cells_ = 0;
+    std::uint64_t destination_bytes_ = 0;
+
+    std::size_t run_first_ = NONE;
+    std::size_t run_last_ = NONE;
+    bool run_saw_break_ = false;
+    bool run_break_before_first_ = false;
+};
+
+}  // namespace
+
+RunResult run_engine(std::string_view text, const RunSettings& settings, EventList list) {
+    return Walker(text, settings, std::move(list)).run();
+}
+
+}  // namespace kerfa_parser_markdown::events

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "events/event.hpp"
+#include "events/table_repair.hpp"
+
+namespace kerfa_parser_markdown::events {
+
+// How one engine run ended.
+enum class RunStatus : std::uint8_t {
+    Complete,
+    TableBudget,        // too many table cells: run again without tables
+    DestinationBudget,  // too many destination bytes: read literally
+    EngineFailure,      // the engine gave up by itself (out of memory)
+};
+
+struct RunSettings {
+    bool tables = true;
+    bool find_repairs = false;                 // collect the table repairs of a first run
+    std::size_t bom = 0;                       // bytes before the parsed text in the whole text
+    const repair::PositionMap* map = nullptr;  // of an edited text: where its offsets come from
+};
+
+// A table as the engine built it, in offsets of the original text (after the byte-order mark).
+struct TableRecord {
+    std::size_t first_piece = SIZE_MAX;
+    std::size_t body_rows = 0;
+    // The first body row whose line starts another block, and the body rows before it.
+    std::size_t cut_line = SIZE_MAX;
+    std::size_t rows_before_cut = 0;
+};
+
+// A separator line of an edited text as the engine read it.
+struct SeparatorRecord {
+    std::size_t original_offset;  // where it was inserted
+    std::size_t depth;            // containers open around it
+    bool table_follows;           // the next block opened is a table
+};
+
+struct RunResult {
+    EventList list;
+    RunStatus status = RunStatus::Complete;
+    std::vector<TableRecord> tables;
+    std::vector<SeparatorRecord> separators;
+    // With find_repairs: the edits that mend the tables of this run, and which sites and cut
+    // lines they aim at.
+    std::vector<repair::Edit> edits;
+    std::vector<repair::Site> sites;
+};
+
+// Parses `text` once with the engine and turns its callbacks into events, appended to `list`
+// (which may already keep texts that the events view).
+RunResult run_engine(std::string_view text, const RunSettings& settings, EventList list = {});
+
+}  // namespace kerfa_parser_markdown::events

@@ -1,0 +1,24 @@
+#include "kerfa_parser_markdown/parser/parser.hpp"
+
+#include <string>
+
+#include "events/adapter.hpp"
+#include "parser/import_events.hpp"
+
+namespace kerfa_parser_markdown::parser {
+
+Parser::ParseData Parser::parse_chars(std::unique_ptr<CharIterator> chars) {
+    const std::string text = chars->to_string();
+    chars.reset();
+    return parse(text);
+}
+
+Parser::ParseData Parser::parse_str(std::string_view text) {
+    return parse(text);
+}
+
+Parser::ParseData Parser::parse(std::string_view text) {
+    return import_events(events::read_events(text), text);
+}
+
+}  // namespace kerfa_parser_markdown::parser

@@ -1,0 +1,388 @@
+#include "types/harness.hpp"
+
+#include <utility>
+
+#include "kerfa_content/configure/data_factory.hpp"
+#include "kerfa_content/data/attributes/bullet_style.hpp"
+#include "kerfa_content/utils/block.hpp"
+#include "shared/utils/urls.hpp"
+
+namespace kerfa_parser_markdown::types {
+
+namespace {
+
+using kerfa_content::data::attributes::Attribute;
+using kerfa_content::data::attributes::BulletStyle;
+using kerfa_content::data::structure::Container;
+using kerfa_content::data::structure::Content;
+using kerfa_content::data::types::Block;
+using kerfa_content::data::types::LineBreak;
+using kerfa_content::data::types::LineProperty;
+using kerfa_content::data::types::Property;
+using kerfa_content::data::types::PropertyElement;
+using kerfa_content::data::types::PropertyTerminator;
+using kerfa_content::data::types::Section;
+namespace kind = kerfa_content::data::kinds::block_kind;
+
+void append_breaks(Container& container, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        container.append(LineBreak{false});
+    }
+}
+
+void append_terminators(Container& container, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        container.append(PropertyTerminator{});
+    }
+}
+
+bool is_list_entry_or_indent(const ContainerInFlight& record) {
+    const auto block = record.block_kind();
+    return block &&
+           (*block == kind::BULLET || *block == kind::BULLET_ENTRY || *block == kind::INDENT);
+}
+
+// The first attribute of an ordered list: its numbered bullet style.
+const Attribute* numbered_bullet(const Block& block) {
+    if (!block.attributes || block.attributes->empty()) {
+        return nullptr;
+    }
+    const Attribute& first = block.attributes->front();
+    const auto* bullet = std::get_if<Attribute::Bullet>(&first);
+    if (bullet == nullptr || !kerfa_content::data::attributes::is_ordered(bullet->style)) {
+        return nullptr;
+    }
+    return &first;
+}
+
+std::int64_t completed_entries(const Block& block) {
+    std::int64_t count = 0;
+    for (const auto& child : block.children) {
+        const auto* container = child.as_container();
+        if (container != nullptr && container->as_block() != nullptr &&
+            container->as_block()->id == kind::BULLET_ENTRY) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+std::string ContainerInFlight::heading_name() const {
+    std::string name;
+    for (const auto& item : container.children()) {
+        if (item.as_line_break() != nullptr) {
+            break;
+        }
+        if (const auto* content = item.as_content()) {
+            content->text_append(name);
+        }
+    }
+    return name;
+}
+
+void Harness::open_section(std::size_t offset, std::uint8_t level) {
+    positions.add_section(offset);
+    Section section;
+    section.id = next_id++;
+    section.level = level;
+    containers.push_back({Container(std::move(section)), 0, 0});
+}
+
+void Harness::ensure_has_section() {
+    if (containers.empty()) {
+        open_section(0, 0);
+    }
+}
+
+void Harness::write_pending_breaks() {
+    ensure_has_section();
+    ContainerInFlight& top = containers.back();
+    append_breaks(top.container, std::exchange(top.pending_breaks, 0));
+}
+
+void Harness::write(Data item) {
+    ensure_has_section();
+    ContainerInFlight& top = containers.back();
+    append_breaks(top.container, std::exchange(top.pending_breaks, 0));
+    top.container.append(std::move(item));
+}
+
+void Harness::append_str(std::string text) {
+    write(Content::text_of(std::move(text)));
+}
+
+void Harness::append_text(std::string_view text) {
+    if (image_depth > 0) {
+        return;
+    }
+    if (text.ends_with('\n')) {
+        text.remove_suffix(1);
+    }
+    ensure_has_section();
+    ContainerInFlight& top = containers.back();
+    append_breaks(top.container, std::exchange(top.pending_breaks, 0));
+    if (text.empty()) {
+        return;
+    }
+    if (text.find_first_of("\r\n") == std::string_view::npos) {
+        top.container.append(Content::text_of(std::string(text)));
+        return;
+    }
+    std::string line;
+    bool first = true;
+    for (const char c : text) {
+        if (c == '\r') {
+            continue;
+        }
+        if (c == '\n') {
+            if (!first) {
+                top.container.append(LineBreak{false});
+            }
+            top.container.append(Content::text_of(std::exchange(line, {})));
+            first = false;
+            continue;
+        }
+        line += c;
+    }
+    if (!first) {
+        top.container.append(LineBreak{false});
+    }
+    top.container.append(Content::text_of(std::move(line)));
+}
+
+void Harness::append_html(std::string text) {
+    write(Content(Content::Html{std::move(text)}));
+}
+
+void Harness::append_formatted_text(PropertyKind property, std::string text) {
+    write(Property(PropertyElement{property, std::nullopt, false}));
+    write(Content::text_of(std::move(text)));
+    write(PropertyTerminator{});
+}
+
+void Harness::append_check(bool checked) {
+    write(Content(Content::Check{checked}));
+    write(Content::text_of("  "));
+}
+
+void Harness::append_image(std::string_view destination) {
+    write(kerfa_content::configure::DataFactory::image(
+        shared::utils::decode_url_or_orginal(destination)));
+    ++image_depth;
+}
+
+void Harness::append_link(std::string_view destination) {
+    ensure_has_section();
+    containers.back().container.append(kerfa_content::configure::DataFactory::link(
+        shared::utils::decode_url_or_orginal(destination)));
+    ++containers.back().open_properties;
+}
+
+void Harness::append_property(PropertyKind property) {
+    ensure_has_section();
+    containers.back().container.append(Property(PropertyElement{property, std::nullopt, false}));
+    ++containers.back().open_properties;
+}
+
+void Harness::end_span() {
+    ensure_has_section();
+    ContainerInFlight& top = containers.back();
+    if (top.open_properties != 0) {
+        top.container.append(PropertyTerminator{});
+        --top.open_properties;
+    }
+}
+
+void Harness::append_block(BlockKind block) {
+    append_block_with_attributes(block, std::nullopt);
+}
+
+void Harness::append_block_with_attributes(BlockKind block, std::optional<Attributes> attributes) {
+    ensure_has_section();
+    containers.push_back({Container(Block{block, std::move(attributes), {}}), 0, 0});
+}
+
+void Harness::append_table() {
+    append_block_with_attributes(kind::TABLE,
+                                 Attributes{Attribute::str("striped"), Attribute::str("grid")});
+}
+
+void Harness::append_divider_line() {
+    write(Content(Content::DividerLine{}));
+    write(LineBreak{false});
+}
+
+void Harness::set_pending_breaks(std::uint8_t breaks) {
+    ensure_has_section();
+    containers.back().pending_breaks = breaks;
+}
+
+void Harness::add_hard_break() {
+    ensure_has_section();
+    auto& breaks = containers.back().pending_breaks;
+    breaks = static_cast<std::uint8_t>(std::min(breaks + 1, 2));
+}
+
+void Harness::close_into_parent(ContainerInFlight record, bool keep_own_breaks) {
+    if (keep_own_breaks) {
+        append_breaks(record.container, record.pending_breaks);
+    }
+    append_terminators(record.container, record.open_properties);
+    if (containers.empty()) {
+        sections.emplace_back(std::move(record.container));
+        return;
+    }
+    write(std::move(record.container));
+}
+
+void Harness::end_block() {
+    // A section is closed only by a heading or at the end, never by a block's end.
+    if (containers.size() < 2) {
+        return;
+    }
+    ContainerInFlight record = std::move(containers.back());
+    containers.pop_back();
+    close_into_parent(std::move(record), false);
+    if (containers.back().container.as_section() != nullptr) {
+        containers.back().pending_breaks = 2;
+    }
+}
+
+void Harness::complete_non_section_containers_when_new_data() {
+    while (containers.size() >= 2 && is_list_entry_or_indent(containers.back())) {
+        ContainerInFlight record = std::move(containers.back());
+        containers.pop_back();
+        close_into_parent(std::move(record), true);
+    }
+}
+
+void Harness::complete_section() {
+    while (!containers.empty()) {
+        ContainerInFlight record = std::move(containers.back());
+        containers.pop_back();
+        close_into_parent(std::move(record), false);
+    }
+}
+
+// A nested list is flattened only when every open list sits above the innermost block quote:
+// below a quote, closing the lists would have to cross it.
+bool Harness::may_flatten() const {
+    bool quote_seen = false;
+    for (auto it = containers.rbegin(); it != containers.rend(); ++it) {
+        const auto block = it->block_kind();
+        if (!block) {
+            continue;
+        }
+        if (*block == kind::BLOCK_QUOTE) {
+            quote_seen = true;
+        } else if (*block == kind::BULLET && quote_seen) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<ContainerInFlight> Harness::copies_of_open_lists() const {
+    std::vector<ContainerInFlight> copies;
+    for (const ContainerInFlight& record : containers) {
+        const Block* block = record.container.as_block();
+        if (block == nullptr || (block->id != kind::BULLET && block->id != kind::INDENT)) {
+            continue;
+        }
+        Block copy = block->clone_state();
+        if (const Attribute* bullet =
+                block->id == kind::BULLET ? numbered_bullet(*block) : nullptr) {
+            const std::int64_t next = kerfa_content::utils::bullet_start(*block).value_or(1) +
+                                      completed_entries(*block) + 1;
+            Attributes attributes{*bullet};
+            if (next != 1) {
+                attributes.push_back(Attribute::Integer{next});
+            }
+            copy.attributes = std::move(attributes);
+        }
+        copies.push_back({Container(std::move(copy)), 0, 0});
+    }
+    return copies;
+}
+
+void Harness::append_bullet(std::optional<std::uint32_t> start) {
+    ensure_has_section();
+    if (list_depth != 0 && may_flatten()) {
+        suspended_stacks.push_back(copies_of_open_lists());
+        complete_non_section_containers_when_new_data();
+        for (std::size_t i = 0; i < list_depth; ++i) {
+            append_block_with_attributes(kind::INDENT, Attributes{Attribute::Integer{2}});
+        }
+    }
+    if (start) {
+        Attributes attributes{Attribute::Bullet{BulletStyle::Decimal}};
+        if (*start != 1) {
+            attributes.push_back(Attribute::Integer{*start});
+        }
+        append_block_with_attributes(kind::BULLET, std::move(attributes));
+    } else {
+        append_block(kind::BULLET);
+    }
+    ++list_depth;
+}
+
+void Harness::append_bullet_entry() {
+    if (resume_pending && !suspended_stacks.empty()) {
+        for (ContainerInFlight& record : suspended_stacks.back()) {
+            containers.push_back(std::move(record));
+        }
+        suspended_stacks.pop_back();
+        resume_pending = false;
+    }
+    append_block(kind::BULLET_ENTRY);
+}
+
+void Harness::end_bullet() {
+    if (list_depth > 0) {
+        --list_depth;
+    }
+    complete_non_section_containers_when_new_data();
+    if (list_depth == 0) {
+        set_pending_breaks(2);
+    }
+    if (resume_pending) {
+        if (!suspended_stacks.empty()) {
+            suspended_stacks.pop_back();
+        }
+        resume_pending = false;
+    }
+    if (!suspended_stacks.empty()) {
+        resume_pending = true;
+    }
+}
+
+void Harness::append_heading(std::uint8_t level, std::size_t line_offset) {
+    const auto heading_level = static_cast<std::uint8_t>(level - 1);
+    if (containers.size() >= 2) {
+        write(LineProperty(kerfa_content::data::types::Heading{heading_level}));
+        return;
+    }
+    if (!containers.empty()) {
+        ContainerInFlight section = std::move(containers.back());
+        containers.pop_back();
+        close_into_parent(std::move(section), true);
+    }
+    open_section(line_offset, heading_level);
+    write(LineProperty(kerfa_content::data::types::Heading{heading_level}));
+}
+
+void Harness::end_heading() {
+    if (containers.empty()) {
+        return;
+    }
+    ContainerInFlight& top = containers.back();
+    if (containers.size() == 1) {
+        top.container.as_section()->name = top.heading_name();
+    }
+    // Inside a quote or a list item too: what follows the heading starts on a line of its own.
+    top.pending_breaks = 2;
+}
+
+}  // namespace kerfa_parser_markdown::types

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kerfa_content/data/structure/data.hpp"
+#include "kerfa_content/modules/parser/types/source_positions.hpp"
+#include "types/container_in_flight.hpp"
+
+namespace kerfa_parser_markdown::types {
+
+// The state of one import: the open containers, the finished sections and their start offsets,
+// and the operations that the events drive.
+class Harness {
+  public:
+    using Data = kerfa_content::data::structure::Data;
+    using Attributes = kerfa_content::data::types::Attributes;
+    using BlockKind = kerfa_content::data::kinds::BlockKind;
+    using PropertyKind = kerfa_content::data::kinds::PropertyKind;
+
+    // Saved copies of the lists interrupted by a nested list, the latest last.
+    std::vector<std::vector<ContainerInFlight>> suspended_stacks;
+    // The open containers: the current section at the bottom, the receiving one on top.
+    std::vector<ContainerInFlight> containers;
+    kerfa_content::modules::parser::types::SourcePositions positions;
+    std::vector<Data> sections;
+    std::size_t next_id = 0;
+    std::size_t list_depth = 0;   // lists opened and not yet ended
+    std::size_t image_depth = 0;  // images open: their descriptions are dropped
+    bool in_table_head = false;
+    bool resume_pending = false;  // the next item resumes the latest saved lists
+
+    void ensure_has_section();
+    // Writes the top container's pending breaks.
+    void write_pending_breaks();
+    // Writes an item into the top container, its pending breaks first.
+    void write(Data item);
+
+    void append_str(std::string text);
+    void append_text(std::string_view text);
+    void append_html(std::string text);
+    void append_formatted_text(PropertyKind kind, std::string text);
+    void append_check(bool checked);
+    void append_image(std::string_view destination);
+    void append_link(std::string_view destination);
+    void append_property(PropertyKind kind);
+    void append_block(BlockKind kind);
+    void append_block_with_attributes(BlockKind kind, std::optional<Attributes> attributes);
+    void append_table();
+    void append_bullet(std::optional<std::uint32_t> start);
+    void append_bullet_entry();
+    void append_heading(std::uint8_t level, std::size_t line_offset);
+    void append_divider_line();
+    void end_block();
+    void end_bullet();
+    void end_heading();
+    // Ends the innermost span of the top container, when one is open.
+    void end_span();
+    // Sets the top container's pending breaks (at most 2).
+    void set_pending_breaks(std::uint8_t breaks);
+    void add_hard_break();
+
+    void complete_non_section_containers_when_new_data();
+    void complete_section();
+
+  private:
+    // Writes a closed record into the new top container (or the sections, for a section).
+    void close_into_parent(ContainerInFlight record, bool keep_own_breaks);
+    void open_section(std::size_t offset, std::uint8_t level);
+    bool may_flatten() const;
+    std::vector<ContainerInFlight> copies_of_open_lists() const;
+};
+
+}  // namespace kerfa_parser_markdown::types
