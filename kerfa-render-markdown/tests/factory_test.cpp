@@ -17,7 +17,8 @@ namespace bk = kerfa_content::data::kinds::block_kind;
 // Which operations set the line start, take it (writing the lead when it was set), clear it
 // without a lead, or leave it; inside one quote, whose lead is "> ".
 TEST(MarkdownFactory, LineStartPerOperation) {
-    enum Effect { Sets, Takes, Clears, Leaves };
+    // OpensLine: takes it, and sets it again for the first line inside (a code box).
+    enum Effect { Sets, Takes, OpensLine, Clears, Leaves };
     struct Case {
         std::string operation;
         // Makes the component and writes what it writes first.
@@ -59,8 +60,10 @@ TEST(MarkdownFactory, LineStartPerOperation) {
     };
     for (kerfa_content::data::kinds::BlockKind id = 0; id <= 14; ++id) {
         Effect effect = Leaves;
-        if (id == bk::CARD || id == bk::CODEBOX) {
+        if (id == bk::CARD) {
             effect = Takes;
+        } else if (id == bk::CODEBOX) {
+            effect = OpensLine;
         } else if (id >= bk::TABLE && id <= bk::TABLE_HEADING_ENTRY) {
             effect = Clears;
         }
@@ -83,9 +86,10 @@ TEST(MarkdownFactory, LineStartPerOperation) {
                 factory.text("x");
             }
             const std::string written = c.call(factory);
-            const bool expected = c.effect == Sets || (c.effect == Leaves && before);
+            const bool expected =
+                c.effect == Sets || c.effect == OpensLine || (c.effect == Leaves && before);
             EXPECT_EQ(factory.at_line_start(), expected) << c.operation << " from " << before;
-            if (c.effect == Takes) {
+            if (c.effect == Takes || c.effect == OpensLine) {
                 EXPECT_EQ(written.starts_with("> "), before) << c.operation << ": " << written;
             }
             if (c.effect == Clears) {

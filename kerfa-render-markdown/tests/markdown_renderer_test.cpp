@@ -193,11 +193,17 @@ TEST(MarkdownRenderer, WritesEachBlockKind) {
         {"a list inside a quote",
          list(quote(list(bullets(list(entry(list(text("a"))), entry(list(text("b")))))))),
          "> - a\n> - b"});
-    // As written: the first code line follows the fence's own line feed, so it gets no marker.
+    // Every line of a code box stays in the quote, the first and the closing fence too.
     cases.push_back(
         {"a code box inside a quote",
          list(quote(list(block(bk::CODEBOX, list(text("c"), line_break(), text("d")))))),
-         "> ```\nc\n> d\n```"});
+         "> ```\n> c\n> d\n> ```"});
+    cases.push_back({"an empty last line of code inside a quote",
+                     list(quote(list(block(bk::CODEBOX, list(text("c"), line_break()))))),
+                     "> ```\n> c\n> \n> ```"});
+    cases.push_back({"an empty code box inside a quote and an indent",
+                     list(quote(list(block(bk::INDENT, list(block(bk::CODEBOX)))))),
+                     "> \t```\n> \t\n> \t```"});
     cases.push_back(
         {"code is not escaped, emphasis still written",
          list(block(bk::CODEBOX, list(text("a*b_c"), open(pk::BOLD), text("x"), close()))),
@@ -315,7 +321,7 @@ TEST(MarkdownRenderer, AutolinksKeepTheirAddress) {
 }
 
 // A code box, pipe table, block quote or heading that follows text on its line starts a new one;
-// right after a list label it stays there.
+// right after a list label a heading or quote stays there.
 TEST(MarkdownRenderer, BlocksAfterTextStartTheirOwnLine) {
     std::vector<Case> cases;
     cases.push_back(
@@ -323,15 +329,22 @@ TEST(MarkdownRenderer, BlocksAfterTextStartTheirOwnLine) {
          list(bullets(list(entry(list(text("Install:"), block(bk::CODEBOX, list(text("make")))))),
                       attrs({attr::bullet(BulletStyle::Decimal)}))),
          "1. Install:\n```\nmake\n```"});
+    // Its later lines could not stay in the entry: a code box leaves the label's line too.
     cases.push_back({"a code box right after the label",
                      list(bullets(list(entry(list(block(bk::CODEBOX, list(text("x")))))))),
-                     "- ```\nx\n```"});
+                     "- \n```\nx\n```"});
+    cases.push_back({"a pipe table right after the label",
+                     list(bullets(list(entry(list(
+                         table(list(heading_part(list(cell("a", bk::TABLE_HEADING_ENTRY)))))))))),
+                     "- \n| a |\n| --- |"});
+    cases.push_back({"a quote right after the label",
+                     list(bullets(list(entry(list(quote(list(text("q")))))))), "- q"});
     cases.push_back({"a code box after text at section level",
                      list(text("a"), block(bk::CODEBOX, list(text("x")))), "a\n```\nx\n```"});
     cases.push_back({"a code box after text inside a quote",
                      list(quote(list(bullets(
                          list(entry(list(text("t"), block(bk::CODEBOX, list(text("x")))))))))),
-                     "> - t\n> ```\nx\n```"});
+                     "> - t\n> ```\n> x\n> ```"});
     cases.push_back({"a quote after text",
                      list(bullets(list(entry(list(text("t"), quote(list(text("q")))))))),
                      "- t\n> q"});

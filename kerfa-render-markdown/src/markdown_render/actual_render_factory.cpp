@@ -47,11 +47,11 @@ std::string ActualRenderFactory::take_lead() {
     return text;
 }
 
-std::string ActualRenderFactory::line_opening() {
-    const bool after_text = follows_text();
+std::string ActualRenderFactory::line_opening(bool whole_lines) {
+    const bool new_line = whole_lines ? !at_line_start_ : follows_text();
     std::string text;
-    if (take_line_start() || after_text) {
-        text = after_text ? "\n" : "";
+    if (take_line_start() || new_line) {
+        text = new_line ? "\n" : "";
         lead().append_to(text);
     }
     return text;
@@ -96,8 +96,12 @@ RenderBlockWrap ActualRenderFactory::block(const model::Block& block) {
             break;
         case bk::CODEBOX:
             ++code_depth_;
-            wrap.start_text = line_opening() + "```\n";
-            wrap.end_text = "\n```";
+            // Every line of code carries the lead, the first and the closing fence too.
+            wrap.start_text = line_opening(true) + "```\n";
+            lead().append_to(wrap.owed_lead);
+            wrap.end_text = "\n" + wrap.owed_lead + "```";
+            wrap.line_start = &at_line_start_;
+            at_line_start_ = true;
             break;
         case bk::INDENT:
             ++indent_depth_;
@@ -124,7 +128,7 @@ void ActualRenderFactory::table_block(const model::Block& block, RenderBlockWrap
         if (html) {
             wrap.start_text = "<table>\n";
             wrap.end_text = "</table>";
-        } else if (follows_text()) {
+        } else if (!at_line_start_) {
             wrap.start_text = "\n";
         }
         tables_.push_back(html);
@@ -218,7 +222,7 @@ RenderInline ActualRenderFactory::divider_line() {
 }
 
 RenderHeadingText ActualRenderFactory::heading(const model::Heading& heading) {
-    std::string start = line_opening();
+    std::string start = line_opening(false);
     start.append(static_cast<std::size_t>(heading.level) + 1, '#');
     start += ' ';
     return RenderHeadingText(std::move(start));

@@ -47,9 +47,10 @@ class ActualRenderFactory {
     bool take_line_start();
     // Takes the line start: the lead when it was set.
     std::string take_lead();
-    // Takes the line start for a block that must stand at the start of a line: the lead at a
-    // line start, a line feed and the lead after text, nothing right after a list label.
-    std::string line_opening();
+    // Takes the line start for what must begin a line: the lead at a line start, else a line
+    // feed and the lead; right after a list label nothing, unless `whole_lines` (a code box or a
+    // pipe table, whose later lines could not stay in the entry anyway).
+    std::string line_opening(bool whole_lines);
     bool follows_text() const { return !at_line_start_ && !at_entry_start_; }
     bool in_pipe_table() const { return !tables_.empty() && !tables_.back(); }
     escape::Escaping text_escaping() const;

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "kerfa_render_core_dynamic/modules/components.hpp"
 #include "markdown_render/escape.hpp"
@@ -83,10 +84,19 @@ struct RenderBlockWrap final : modules::RenderBlock {
     std::string end_text;
     std::string between_start_text;
     std::string between_end_text;
+    // A code box's: when the last line inside is still owed its lead (the line is empty), the
+    // end takes the line start and writes `owed_lead` first, so no line leaves the quotes.
+    bool* line_start = nullptr;
+    std::string owed_lead;
 
     std::string debug_text() const override;
     void start(std::string& out) const override { out += start_text; }
-    void end(std::string& out) const override { out += end_text; }
+    void end(std::string& out) const override {
+        if (line_start != nullptr && std::exchange(*line_start, false)) {
+            out += owed_lead;
+        }
+        out += end_text;
+    }
     void between_start(std::string& out) const override { out += between_start_text; }
     void between_end(std::string& out) const override { out += between_end_text; }
 };
