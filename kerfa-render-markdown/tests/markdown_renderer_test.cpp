@@ -85,7 +85,7 @@ TEST(MarkdownRenderer, WritesContent) {
     cases.push_back({"headings", list(heading(0), text("A"), line_break(), heading(5), text("F")),
                      "# A\n###### F"});
     cases.push_back({"a tagline's text is ordinary text", list(tagline(), text("t_")), "t\\_"});
-    cases.push_back({"sections write nothing of their own",
+    cases.push_back({"sections that end with a line break",
                      list(section(list(text("a"), line_break())), section(list(text("b")))),
                      "a\nb"});
     cases.push_back({"image from a file", list(image("a/b.png")), "![](a/b.png)"});
@@ -200,10 +200,10 @@ TEST(MarkdownRenderer, WritesEachBlockKind) {
          "> ```\n> c\n> d\n> ```"});
     cases.push_back({"an empty last line of code inside a quote",
                      list(quote(list(block(bk::CODEBOX, list(text("c"), line_break()))))),
-                     "> ```\n> c\n> \n> ```"});
+                     "> ```\n> c\n>\n> ```"});
     cases.push_back({"an empty code box inside a quote and an indent",
                      list(quote(list(block(bk::INDENT, list(block(bk::CODEBOX)))))),
-                     "> \t```\n> \t\n> \t```"});
+                     "> \t```\n>\n> \t```"});
     cases.push_back(
         {"code is not escaped, emphasis still written",
          list(block(bk::CODEBOX, list(text("a*b_c"), open(pk::BOLD), text("x"), close()))),
@@ -277,9 +277,14 @@ TEST(MarkdownRenderer, TakesTheLineStart) {
     cases.push_back({"a tagline leaves it",
                      list(quote(list(text("a"), line_break(), tagline(), text("t")))), "> a\n> t"});
     cases.push_back(
-        {"the first entry of a section begins the line",
-         list(section(list(text("x"))), section(list(bullets(list(entry(list(text("a")))))))),
-         "x- a"});
+        {"a section begins at a line start",
+         list(section(list(text("x"))), section(list(bullets(list(entry(list(text("a"))))))),
+              section(), section(list(text("y"), line_break())), section(list(text("z")))),
+         "x\n- a\ny\nz"});
+    cases.push_back(
+        {"an empty line keeps the quote markers",
+         list(quote(list(quote(list(text("a"), line_break(), line_break(true), text("b")))))),
+         "> > a\n> >\r\n> > b"});
     expect_all(cases);
 }
 

@@ -98,8 +98,10 @@ RenderBlockWrap ActualRenderFactory::block(const model::Block& block) {
             ++code_depth_;
             // Every line of code carries the lead, the first and the closing fence too.
             wrap.start_text = line_opening(true) + "```\n";
-            lead().append_to(wrap.owed_lead);
-            wrap.end_text = "\n" + wrap.owed_lead + "```";
+            lead().append_empty_line_to(wrap.owed_lead);
+            wrap.end_text = "\n";
+            lead().append_to(wrap.end_text);
+            wrap.end_text += "```";
             wrap.line_start = &at_line_start_;
             at_line_start_ = true;
             break;
@@ -244,10 +246,15 @@ RenderInline ActualRenderFactory::image(const kerfa_content::types::Source& sour
     return RenderInline(std::move(text));
 }
 
+// An empty line still carries the quote markers, or the quote would end there.
 RenderInline ActualRenderFactory::line_break(const model::LineBreak& line_break) {
-    at_line_start_ = true;
+    std::string text;
+    if (std::exchange(at_line_start_, true)) {
+        lead().append_empty_line_to(text);
+    }
     at_entry_start_ = false;
-    return RenderInline(line_break.carriage_return ? "\r\n" : "\n");
+    text += line_break.carriage_return ? "\r\n" : "\n";
+    return RenderInline(std::move(text));
 }
 
 RenderPropertyWrap ActualRenderFactory::property(const model::PropertyElement& element) {
@@ -264,11 +271,11 @@ RenderPropertyWrap ActualRenderFactory::property(const model::PropertyElement& e
     return wrap;
 }
 
-RenderSectionNoop ActualRenderFactory::section(const model::Section&) {
+RenderSectionLine ActualRenderFactory::section(const model::Section&) {
     at_line_start_ = true;
     at_entry_start_ = false;
     verbatim_.forget_from(block_depth_);
-    return {};
+    return RenderSectionLine(at_line_start_);
 }
 
 RenderTaglineNoop ActualRenderFactory::tagline() {

@@ -34,7 +34,7 @@ class ActualRenderFactory {
     RenderInline image(const kerfa_content::types::Source& source);
     RenderInline line_break(const model::LineBreak& line_break);
     RenderPropertyWrap property(const model::PropertyElement& element);
-    RenderSectionNoop section(const model::Section& section);
+    RenderSectionLine section(const model::Section& section);
     RenderTaglineNoop tagline();
     RenderText text(std::string_view text);
 

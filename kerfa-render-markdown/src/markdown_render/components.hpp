@@ -25,6 +25,13 @@ struct Lead {
         }
         out.append(tabs, '\t');
     }
+
+    // The lead of an empty line: the quote markers without the blanks that would end it.
+    void append_empty_line_to(std::string& out) const {
+        for (std::size_t i = 0; i < quotes; ++i) {
+            out += i + 1 < quotes ? "> " : ">";
+        }
+    }
 };
 
 // A composed text: a marker, a check box, an image.
@@ -84,8 +91,8 @@ struct RenderBlockWrap final : modules::RenderBlock {
     std::string end_text;
     std::string between_start_text;
     std::string between_end_text;
-    // A code box's: when the last line inside is still owed its lead (the line is empty), the
-    // end takes the line start and writes `owed_lead` first, so no line leaves the quotes.
+    // A code box's: when its last line is still owed its lead (the line is empty), the end takes
+    // the line start and writes `owed_lead` first, so that no line leaves the quotes.
     bool* line_start = nullptr;
     std::string owed_lead;
 
@@ -101,9 +108,18 @@ struct RenderBlockWrap final : modules::RenderBlock {
     void between_end(std::string& out) const override { out += between_end_text; }
 };
 
-struct RenderSectionNoop final : modules::RenderSection {
-    std::string debug_text() const override { return "RenderSectionNoop"; }
-    void between_end(std::string&) const override {}
+// Sections begin at a line start: after a section whose text does not end with a line break, the
+// next one starts a new line.
+struct RenderSectionLine final : modules::RenderSection {
+    bool* line_start = nullptr;
+
+    explicit RenderSectionLine(bool& line_start) : line_start(&line_start) {}
+    std::string debug_text() const override { return "RenderSectionLine"; }
+    void between_end(std::string& out) const override {
+        if (!std::exchange(*line_start, true)) {
+            out += '\n';
+        }
+    }
 };
 
 // A tagline's text is written as ordinary text.
