@@ -230,10 +230,10 @@ RenderHeadingText ActualRenderFactory::heading(const model::Heading& heading) {
     return RenderHeadingText(std::move(start));
 }
 
+// Raw HTML stands as it is, in a pipe table too: a reader keeps a backslash inside HTML.
 RenderText ActualRenderFactory::html(std::string_view html) {
     const bool was = take_line_start();
-    return RenderText(was ? lead() : Lead{}, html,
-                      in_pipe_table() ? Escaping::Pipe : Escaping::None);
+    return RenderText(was ? lead() : Lead{}, html, Escaping::None);
 }
 
 RenderInline ActualRenderFactory::image(const kerfa_content::types::Source& source) {
