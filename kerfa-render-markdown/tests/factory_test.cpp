@@ -7,12 +7,17 @@
 #include <vector>
 
 #include "kerfa_content/testing/model.hpp"
+#include "kerfa_render_core_dynamic/modules/render_factory.hpp"
 
 namespace kerfa_render_markdown::markdown_render {
 namespace {
 
 using namespace kerfa_content::testing;
 namespace bk = kerfa_content::data::kinds::block_kind;
+
+// The writer's factory fits the walker, and never asks it for a span's text.
+static_assert(kerfa_render_core_dynamic::modules::RenderFactory<ActualRenderFactory>);
+static_assert(!kerfa_render_core_dynamic::modules::wants_span_content<ActualRenderFactory>());
 
 // Which operations set the line start, take it (writing the lead when it was set), clear it
 // without a lead, or leave it; inside one quote, whose lead is "> ".

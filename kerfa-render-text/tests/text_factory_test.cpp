@@ -7,12 +7,17 @@
 #include <vector>
 
 #include "kerfa_content/testing/model.hpp"
+#include "kerfa_render_core_dynamic/modules/render_factory.hpp"
 
 namespace kerfa_render_text::text_render {
 namespace {
 
 using namespace kerfa_content::testing;
 namespace bk = kerfa_content::data::kinds::block_kind;
+
+// The writer's factory fits the walker, and never asks it for a span's text.
+static_assert(kerfa_render_core_dynamic::modules::RenderFactory<ActualRenderFactory>);
+static_assert(!kerfa_render_core_dynamic::modules::wants_span_content<ActualRenderFactory>());
 
 // What each factory operation does to the line-start flag, from either state.
 TEST(TextFactory, LineStartFlagPerOperation) {
