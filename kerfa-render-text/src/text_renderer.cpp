@@ -5,10 +5,7 @@
 
 namespace kerfa_render_text {
 
-namespace {
-using Walker =
-    kerfa_render_core_dynamic::components::WalkContainer<text_render::ActualRenderFactory>;
-}  // namespace
+namespace framework = kerfa_render_core_dynamic::components;
 
 std::string TextRenderer::render(const kerfa_content::data::types::Document& document) const {
     std::string out;
@@ -18,14 +15,12 @@ std::string TextRenderer::render(const kerfa_content::data::types::Document& doc
 
 void TextRenderer::render_all_to(std::span<const kerfa_content::data::structure::Data> items,
                                  std::string& out) const {
-    text_render::ActualRenderFactory factory;
-    Walker(factory).render_children(items, out);
+    framework::render_items<text_render::ActualRenderFactory>(items, out);
 }
 
 void TextRenderer::render_container_to(const kerfa_content::data::structure::Container& container,
                                        std::string& out) const {
-    text_render::ActualRenderFactory factory;
-    Walker(factory).render(container, out, false, false);
+    framework::render_container<text_render::ActualRenderFactory>(container, out);
 }
 
 }  // namespace kerfa_render_text

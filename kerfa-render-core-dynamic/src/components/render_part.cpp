@@ -14,21 +14,7 @@ std::string RenderPart::debug_text() const {
     return part_.debug_text();
 }
 
-namespace {
-
-std::string debug_parts(const std::vector<RenderPart>& parts) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) {
-            text += ", ";
-        }
-        text += parts[i].debug_text();
-    }
-    text += "]";
-    return text;
-}
-
-}  // namespace
+using static_parts::debug_parts;
 
 std::string RenderElementBlock::debug_text() const {
     return fmt::format(

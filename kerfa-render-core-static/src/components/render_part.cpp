@@ -170,16 +170,4 @@ void render_parts_with_content(std::span<const RenderPart> parts,
     }
 }
 
-std::string debug_parts(std::span<const RenderPart> parts) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) {
-            text += ", ";
-        }
-        text += parts[i].debug_text();
-    }
-    text += "]";
-    return text;
-}
-
 }  // namespace kerfa_render_core_static::components

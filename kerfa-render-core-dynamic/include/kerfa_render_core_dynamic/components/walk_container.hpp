@@ -226,4 +226,19 @@ class WalkContainer {
     Factory* factory_;
 };
 
+// A writer's renderings, each with a fresh factory in its initial state and a walker over it: a
+// list of items (a document is written as its children list), or one container as an item
+// without neighbours.
+template <modules::RenderFactory Factory>
+void render_items(std::span<const Data> items, std::string& out) {
+    Factory factory;
+    WalkContainer<Factory>(factory).render_children(items, out);
+}
+
+template <modules::RenderFactory Factory>
+void render_container(const Container& container, std::string& out) {
+    Factory factory;
+    WalkContainer<Factory>(factory).render(container, out, false, false);
+}
+
 }  // namespace kerfa_render_core_dynamic::components
