@@ -1,6 +1,8 @@
 // Any bytes through the tool's road: the Kerfa parser in every double-tag mode (every invariant
-// of a parse result holds), then, for text the tool would read (UTF-8), every writer the
-// converter has, the canonical Kerfa round trip and the source map of `source`. A failed check
+// of a parse result holds), the Markdown importer and the plain-text parser (their documents
+// written as canonical Kerfa settle after one reading), then, for text the tool would read
+// (UTF-8), every writer the converter has, the canonical Kerfa round trip and the source map of
+// `source`. A failed check
 // prints what broke and aborts, which libFuzzer reports with the input.
 //
 // Writers join by themselves: every conversion target the converter has a writer for is run on
@@ -46,17 +48,31 @@ void check_parse(const ParseData& data, std::size_t size, DoubleTagMode mode) {
     }
 }
 
-// The parser choice, double-tag mode and document of a conversion on the command line.
-ParseData parse_as_tool(std::string_view text) {
+// The parser choice, double-tag mode and document of a conversion on the command line; the
+// file name's extension chooses the parser.
+ParseData parse_as_tool(std::string_view text, const char* file_name = "fuzz.kerfa") {
     return kerfa_document_manager::configure::ParserFactory::with_setup(
                {}, DoubleTagMode::RemovePrivate)
-        .parse_from(text, kerfa_content::types::Source::file("fuzz.kerfa"));
+        .parse_from(text, kerfa_content::types::Source::file(file_name));
 }
 
-std::string convert(std::string_view text, ConvertTarget target) {
+std::string convert(std::string_view text, ConvertTarget target,
+                    const char* file_name = "fuzz.kerfa") {
     const auto document = kerfa_content::modules::parser::types::to_document(
-        parse_as_tool(text), kerfa_content::types::Source::file("fuzz.kerfa"));
+        parse_as_tool(text, file_name), kerfa_content::types::Source::file(file_name));
     return kerfa_document_manager::components::convertors::convert(document, target);
+}
+
+// An imported document written as canonical Kerfa is what the Kerfa parser reads back: T1 is the
+// import's writing, T2 its reading written again, and T3 the same once more equals T2.
+void check_import_round_trip(std::string_view text, const char* file_name) {
+    const std::string first = convert(text, ConvertTarget::Kerfa, file_name);
+    const std::string second = convert(first, ConvertTarget::Kerfa);
+    const std::string third = convert(second, ConvertTarget::Kerfa);
+    if (third != second) {
+        fail("imported Kerfa is not stable", std::string(file_name) + "\n--- second:\n" +
+                                                 second + "\n--- third:\n" + third);
+    }
 }
 
 // What Markdown and plain text may add to every line beyond the input's proportion: the lead
@@ -161,6 +177,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
                             shared::components::char_iterator::StrCharIterator::boxed(text)),
                         size, mode);
         }
+    }
+    for (const char* file_name : {"fuzz.md", "fuzz.txt"}) {
+        check_import_round_trip(text, file_name);
     }
     // The tool reads only UTF-8 files.
     if (!valid) {

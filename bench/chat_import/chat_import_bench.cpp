@@ -1,15 +1,21 @@
 // Reads one chat export as the import does before it formats anything, once, and reports the wall
 // time, the process's peak resident memory and both against the size of conversations.json.
+// With "run", runs the whole ai-chats command of the given kerfa-tool over the export instead,
+// writing into a fresh folder, and reports the same of that process.
 // Usage: chat_import_bench chatgpt|claude EXPORT_FOLDER
-// scripts/bench-chat-import generates the exports and runs it for both providers.
+//        chat_import_bench run KERFA_TOOL EXPORT_FOLDER OUTPUT_FOLDER [OPTION...]
+// scripts/bench-chat-import generates the exports and runs both for both providers.
 
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "import_chatbot/chatgpt/conversations.hpp"
 #include "import_chatbot/chatgpt/images.hpp"
@@ -73,21 +79,81 @@ bool read_claude(const std::string& folder, Counts& counts) {
     return !user.empty();
 }
 
+// The size of the export's conversations.json in MiB, or a negative number when there is none.
+double export_size_mb(const std::string& folder) {
+    struct stat status {};
+    if (::stat((folder + "/conversations.json").c_str(), &status) != 0) {
+        std::fprintf(stderr, "no conversations.json in %s\n", folder.c_str());
+        return -1;
+    }
+    return static_cast<double>(status.st_size) / (1024.0 * 1024.0);
+}
+
+extern "C" char** environ;
+
+// kerfa-tool ai-chats EXPORT OUTPUT -s [OPTION...] as its own process; the peak is the child's.
+int run_command(int argc, char** argv) {
+    const std::string folder = argv[3];
+    const double export_mb = export_size_mb(folder);
+    if (export_mb < 0) {
+        return 2;
+    }
+    std::vector<std::string> words{argv[2], "ai-chats", folder, argv[4], "-s"};
+    for (int i = 5; i < argc; ++i) {
+        words.emplace_back(argv[i]);
+    }
+    std::vector<char*> arguments;
+    for (std::string& word : words) {
+        arguments.push_back(word.data());
+    }
+    arguments.push_back(nullptr);
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    if (::posix_spawn(&child, argv[2], nullptr, nullptr, arguments.data(), environ) != 0) {
+        std::fprintf(stderr, "cannot run %s\n", argv[2]);
+        return 2;
+    }
+    int status = 0;
+    rusage usage{};
+    if (::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "ai-chats failed\n");
+        return 1;
+    }
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+    const double peak_mb = static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB
+    std::string options;
+    for (std::size_t i = 5; i < words.size(); ++i) {
+        options += ' ';
+        options += words[i];
+    }
+    std::printf(
+        "ai-chats%s over conversations.json %.1f MiB\n  wall %.2f s, peak resident "
+        "%.1f MiB (%.2fx the export)\n",
+        options.c_str(), export_mb, wall.count(), peak_mb, peak_mb / export_mb);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 5 && std::string_view(argv[1]) == "run") {
+        return run_command(argc, argv);
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: chat_import_bench chatgpt|claude EXPORT_FOLDER\n");
+        std::fprintf(stderr,
+                     "usage: chat_import_bench chatgpt|claude EXPORT_FOLDER\n"
+                     "       chat_import_bench run KERFA_TOOL EXPORT_FOLDER OUTPUT_FOLDER "
+                     "[OPTION...]\n");
         return 2;
     }
     const std::string_view provider = argv[1];
     const std::string folder = argv[2];
-    struct stat status {};
-    if (::stat((folder + "/conversations.json").c_str(), &status) != 0) {
-        std::fprintf(stderr, "no conversations.json in %s\n", folder.c_str());
+    const double export_mb = export_size_mb(folder);
+    if (export_mb < 0) {
         return 2;
     }
-    const double export_mb = static_cast<double>(status.st_size) / (1024.0 * 1024.0);
 
     Counts counts;
     const auto start = std::chrono::steady_clock::now();

@@ -27,7 +27,7 @@ struct Display {
     std::string operator()(const NoConversations& e) const {
         return fmt::format("No conversations.json found in {}", e.path);
     }
-    std::string operator()(const IndexFailed& e) const { return e.message; }
+    std::string operator()(const IndexFailed& e) const { return e.error.as_string(); }
 };
 
 }  // namespace

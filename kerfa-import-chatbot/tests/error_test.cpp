@@ -5,6 +5,7 @@
 namespace {
 
 using namespace import_chatbot::error;
+using kerfa_index_file::types::IndexError;
 
 TEST(ImportError, DisplaysTheUsersMessage) {
     const std::vector<std::pair<ImportError, std::string>> cases = {
@@ -17,7 +18,8 @@ TEST(ImportError, DisplaysTheUsersMessage) {
         {DirectoryNotFound{"x"}, "Directory not found: x"},
         {NotADirectory{"x"}, "Not a directory: x"},
         {NoConversations{"x"}, "No conversations.json found in x"},
-        {IndexFailed{"Invalid index name: a.txt"}, "Invalid index name: a.txt"},
+        {IndexFailed{IndexError::InvalidExtension{"a.txt"}},
+         "Invalid index file extension in 'a.txt'. Use .kerfa, .md, or no extension."},
         // Texts are arguments, never formats.
         {ReadFailed{"{}", "{0}"}, "Failed to read {}: {0}"},
     };

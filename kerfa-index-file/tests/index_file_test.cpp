@@ -7,8 +7,8 @@
 
 #include "kerfa_content/data/kinds/property_kind.hpp"
 #include "kerfa_index_file/modules/index_file.hpp"
+#include "kerfa_index_file/utils/link_encoder.hpp"
 #include "kerfa_parser_kerfa/configure/parser_factory.hpp"
-#include "utils/link_encoder.hpp"
 #include "utils/strip_extension.hpp"
 
 namespace {

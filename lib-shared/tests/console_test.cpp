@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "colors.hpp"
+#include "shared/colors.hpp"
 #include "shared/utils/console.hpp"
 #include "shared/utils/stdout.hpp"
 #include "stdout_capture.hpp"

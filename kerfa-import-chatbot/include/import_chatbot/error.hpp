@@ -3,6 +3,8 @@
 #include <string>
 #include <variant>
 
+#include "kerfa_index_file/types/index_error.hpp"
+
 namespace import_chatbot::error {
 
 // Each failure holds the path concerned as text and, where one caused it, the error's own text.
@@ -31,9 +33,9 @@ struct NotADirectory {
 struct NoConversations {
     std::string path;
 };
-// The directory index failed; holds that failure's message.
+// The index name could not be used.
 struct IndexFailed {
-    std::string message;
+    kerfa_index_file::types::IndexError error;
 };
 
 // The failure of any step of a chat import.

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "kerfa_index_file/utils/link_encoder.hpp"
 #include "kerfa_render_kerfa/utils/text.hpp"
-#include "utils/link_encoder.hpp"
 #include "utils/strip_extension.hpp"
 
 namespace kerfa_index_file::modules {

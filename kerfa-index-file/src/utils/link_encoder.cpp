@@ -1,4 +1,4 @@
-#include "utils/link_encoder.hpp"
+#include "kerfa_index_file/utils/link_encoder.hpp"
 
 namespace kerfa_index_file::utils {
 

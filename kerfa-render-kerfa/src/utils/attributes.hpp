@@ -7,6 +7,7 @@
 
 #include "kerfa_content/data/attributes/color.hpp"
 #include "kerfa_content/data/types/property.hpp"
+#include "kerfa_render_kerfa/utils/text.hpp"
 
 // Writing element values as Kerfa markup reads them back.
 namespace kerfa_render_kerfa::utils {
@@ -28,10 +29,8 @@ void append_color(const kerfa_content::data::attributes::Color& color, std::stri
 
 void append_integer(std::int64_t value, std::string& out);
 
-// Backslashes doubled, a backslash before every double quote, every ">" and every "<" that
-// directly follows another "<" (so that "<<" cannot open a double tag).
+// append_escaped_special_characters into a new text.
 std::string escape_special_characters(std::string_view text);
-void append_escaped_special_characters(std::string_view text, std::string& out);
 
 // The Kerfa spelling of a named colour, e.g. "dark-slate-gray".
 std::string_view kerfa_color_name(kerfa_content::data::attributes::NamedColor color);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "colors.hpp"
+#include "shared/colors.hpp"
 #include "shared/utils/stdout.hpp"
 
 namespace shared::utils::console {
