@@ -67,11 +67,11 @@ class RecordingFactory {
     explicit RecordingFactory(std::string& out) : out_(&out) {}
 
     std::unique_ptr<modules::RenderBlock> block(const model::Block& block) {
-        call("block", kerfa_content::data::kinds::known_block_kind_name(block.id));
+        call("block", kerfa_content::data::kinds::block_kind_name_or_unknown(block.id));
         return std::make_unique<RecordedBlock>();
     }
     void block_exit(const model::Block& block) {
-        call("exit", kerfa_content::data::kinds::known_block_kind_name(block.id));
+        call("exit", kerfa_content::data::kinds::block_kind_name_or_unknown(block.id));
     }
     RecordedRender check(bool checked) {
         return call("check", checked ? "x" : " "), RecordedRender{};

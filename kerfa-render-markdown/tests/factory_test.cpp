@@ -72,7 +72,7 @@ TEST(MarkdownFactory, LineStartPerOperation) {
         } else if (id >= bk::TABLE && id <= bk::TABLE_HEADING_ENTRY) {
             effect = Clears;
         }
-        const std::string name(kerfa_content::data::kinds::known_block_kind_name(id));
+        const std::string name(kerfa_content::data::kinds::block_kind_name_or_unknown(id));
         // Quotes and entries are read on their own below.
         if (id != bk::BLOCK_QUOTE && id != bk::BULLET_ENTRY) {
             cases.push_back(

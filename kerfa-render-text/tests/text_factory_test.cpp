@@ -51,7 +51,7 @@ TEST(TextFactory, LineStartFlagPerOperation) {
         return *blocks[id].as_container()->as_block();
     };
     for (kerfa_content::data::kinds::BlockKind id = 0; id <= 14; ++id) {
-        const std::string name(kerfa_content::data::kinds::known_block_kind_name(id));
+        const std::string name(kerfa_content::data::kinds::block_kind_name_or_unknown(id));
         const bool reads = id == bk::BULLET_ENTRY || id == bk::INDENT;
         cases.push_back(
             {"block " + name, [&, id](auto& f) { f.block(kind(id)); }, reads ? Clears : Keeps});

@@ -8,7 +8,7 @@ namespace kerfa_render_core_dynamic::components {
 
 std::string WrappedElementBlock::debug_text() const {
     return fmt::format("WrappedElementBlock {{ block: {}, render: {} }}",
-                       kerfa_content::data::kinds::known_block_kind_name(block_->id),
+                       kerfa_content::data::kinds::block_kind_name_or_unknown(block_->id),
                        render_->debug_text());
 }
 

@@ -54,7 +54,7 @@ std::string spaces(std::int64_t steps) {
 void report_missing(const model::Block& block) {
     shared::components::trace::log_error(
         fmt::format("Missing block: {} - {}.", block.id,
-                    kerfa_content::data::kinds::known_block_kind_name(block.id)));
+                    kerfa_content::data::kinds::block_kind_name_or_unknown(block.id)));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ std::string_view block_kind_name(BlockKind id) {
     return block_kind_record(id).name;
 }
 
-std::string_view known_block_kind_name(BlockKind id) {
+std::string_view block_kind_name_or_unknown(BlockKind id) {
     return id < BLOCK_KINDS.size() ? BLOCK_KINDS[id].name : "unknown";
 }
 

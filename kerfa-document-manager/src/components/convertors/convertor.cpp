@@ -3,8 +3,12 @@
 #include <fmt/format.h>
 
 #include "kerfa_render_html/html_file_renderer.hpp"
+#include "kerfa_render_kerfa/minimalist_renderer.hpp"
 #include "kerfa_render_kerfa/renderer.hpp"
+#include "kerfa_render_kerfa_indented/structure_renderer.hpp"
+#include "kerfa_render_kerfa_v1/renderer.hpp"
 #include "kerfa_render_markdown/markdown_renderer.hpp"
+#include "kerfa_render_structure/structure_renderer.hpp"
 #include "kerfa_render_text/heading_renderer.hpp"
 #include "kerfa_render_text/text_renderer.hpp"
 #include "shared/utils/fault.hpp"
@@ -32,6 +36,22 @@ std::string plain_text(const Document& document) {
     return kerfa_render_text::TextRenderer().render(document);
 }
 
+std::string minimalist_kerfa(const Document& document) {
+    return kerfa_render_kerfa::MinimalistRenderer().render(document);
+}
+
+std::string kerfa_v1(const Document& document) {
+    return kerfa_render_kerfa_v1::Renderer().render(document);
+}
+
+std::string indented_view(const Document& document) {
+    return kerfa_render_kerfa_indented::StructureRenderer().render(document);
+}
+
+std::string structure_dump(const Document& document) {
+    return kerfa_render_structure::StructureRenderer().render(document);
+}
+
 // Images relative to the page are looked for in a folder named after the document.
 std::string html_page(const Document& document) {
     return kerfa_render_html::HtmlFileRenderer::from_document(document).render(document);
@@ -45,17 +65,20 @@ Writer writer_of(ConvertTarget target) {
             return &html_page;
         case ConvertTarget::Kerfa:
             return &canonical_kerfa;
+        case ConvertTarget::KerfaIndented:
+            return &indented_view;
+        case ConvertTarget::KerfaMin:
+            return &minimalist_kerfa;
+        case ConvertTarget::KerfaV1:
+            return &kerfa_v1;
+        case ConvertTarget::Structure:
+            return &structure_dump;
         case ConvertTarget::Headings:
             return &headings_list;
         case ConvertTarget::Markdown:
             return &markdown;
         case ConvertTarget::Text:
             return &plain_text;
-        case ConvertTarget::KerfaIndented:
-        case ConvertTarget::KerfaMin:
-        case ConvertTarget::KerfaV1:
-        case ConvertTarget::Structure:
-            return nullptr;
     }
     // A number past the nine forms.
     return nullptr;
