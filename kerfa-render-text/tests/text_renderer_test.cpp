@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kerfa_content/testing/model.hpp"
+#include "kerfa_content/testing/writer_cases.hpp"
 
 namespace kerfa_render_text {
 namespace {
@@ -20,12 +21,6 @@ using kerfa_content::data::attributes::BulletStyle;
 std::string text_of(const std::vector<Data>& items) {
     return TextRenderer().render_all(items);
 }
-
-struct Case {
-    std::string name;
-    std::vector<Data> items;
-    std::string expected;
-};
 
 Data entry(std::string value) {
     return block(bk::BULLET_ENTRY, list(text(std::move(value))));
@@ -48,151 +43,193 @@ Data cell(std::string value, kerfa_content::data::kinds::BlockKind kind = bk::TA
 }
 
 TEST(TextRenderer, WritesContentAndLines) {
-    std::vector<Case> cases;
-    cases.push_back({"two sections, a line feed between them",
-                     list(section(list(heading(0), text("A"), line_break(), text("a"))),
-                          section(list(text("b")))),
-                     "# A\na\nb"});
-    cases.push_back({"content", list(check(true), check(false), html("<i>x</i>"), divider()),
-                     "[x][ ]<i>x</i>" + std::string(40, '-')});
-    cases.push_back(
-        {"images with a path, and without",
-         list(image("a b.png"), image_source(kerfa_content::types::Source::http("http://x/y.png")),
-              image_source(kerfa_content::types::Source{})),
-         "[image: a b.png][image: http://x/y.png]"});
-    cases.push_back(
-        {"spans write only their text",
-         list(open(pk::BOLD), text("b"), close(), open(pk::LINK, attrs({attr::text("u")})),
-              text("l"), close(), open_invalid("x"), text("i"), close()),
-         "bli"});
-    cases.push_back({"a heading of level 5", list(heading(5), text("h")), "###### h"});
-    // Kept as written: a tagline line keeps its HTML in plain text.
-    cases.push_back({"tagline", list(tagline(), text("t"), line_break(), text("n")),
-                     "<span class=\"tagline\">t</span>\nn"});
-    cases.push_back({"carriage return before the line feed when set",
-                     list(text("a"), line_break(true), text("b"), line_break(), text("c")),
-                     "a\r\nb\nc"});
-    cases.push_back({"quotes, cards and code boxes stand on lines of their own",
-                     list(text("a"), block(bk::BLOCK_QUOTE, list(text("q"))),
-                          block(bk::CODEBOX, list(text("c"))), block(bk::CARD)),
-                     "a\nq\n\nc\n\n\n"});
-    for (const Case& c : cases) {
-        EXPECT_EQ(text_of(c.items), c.expected) << c.name;
-    }
+    expect_written(
+        TextRenderer(),
+        {
+            {"two sections, a line feed between them",
+             [] {
+                 return list(section(list(heading(0), text("A"), line_break(), text("a"))),
+                             section(list(text("b"))));
+             },
+             "# A\na\nb"},
+            {"content", [] { return list(check(true), check(false), html("<i>x</i>"), divider()); },
+             "[x][ ]<i>x</i>" + std::string(40, '-')},
+            {"images with a path, and without",
+             [] {
+                 return list(image("a b.png"),
+                             image_source(kerfa_content::types::Source::http("http://x/y.png")),
+                             image_source(kerfa_content::types::Source{}));
+             },
+             "[image: a b.png][image: http://x/y.png]"},
+            {"spans write only their text",
+             [] {
+                 return list(open(pk::BOLD), text("b"), close(),
+                             open(pk::LINK, attrs({attr::text("u")})), text("l"), close(),
+                             open_invalid("x"), text("i"), close());
+             },
+             "bli"},
+            {"a heading of level 5", [] { return list(heading(5), text("h")); }, "###### h"},
+            // Kept as written: a tagline line keeps its HTML in plain text.
+            {"tagline", [] { return list(tagline(), text("t"), line_break(), text("n")); },
+             "<span class=\"tagline\">t</span>\nn"},
+            {"carriage return before the line feed when set",
+             [] { return list(text("a"), line_break(true), text("b"), line_break(), text("c")); },
+             "a\r\nb\nc"},
+            {"quotes, cards and code boxes stand on lines of their own",
+             [] {
+                 return list(text("a"), block(bk::BLOCK_QUOTE, list(text("q"))),
+                             block(bk::CODEBOX, list(text("c"))), block(bk::CARD));
+             },
+             "a\nq\n\nc\n\n\n"},
+        });
 }
 
 TEST(TextRenderer, WritesListsWithTheirLabels) {
-    std::vector<Case> cases;
-    cases.push_back({"the disc by default, a line feed between entries",
-                     list(bullets(list(entry("a"), entry("b"), entry("c")))),
-                     "\u2022 a\n\u2022 b\n\u2022 c"});
-    cases.push_back({"decimal from 9",
-                     list(bullets(list(entry("a"), entry("b"), entry("c")),
-                                  attrs({attr::bullet(BulletStyle::Decimal), attr::integer(9)}))),
-                     "9. a\n10. b\n11. c"});
-    cases.push_back(
-        {"leading zero from 1",
-         list(bullets(list(entry("a"), entry("b")),
-                      attrs({attr::bullet(BulletStyle::DecimalLeadingZero), attr::text("1")}))),
-         "01. a\n02. b"});
-    // The nested list's first entry follows text on its line: no line feed before it.
-    cases.push_back(
-        {"a nested list does not disturb the outer numbering",
-         list(bullets(
-             list(block(bk::BULLET_ENTRY,
-                        list(text("a"), bullets(list(entry("x"), entry("y")),
-                                                attrs({attr::bullet(BulletStyle::LowerAlpha)})))),
-                  entry("b")),
-             attrs({attr::bullet(BulletStyle::Decimal)}))),
-         "1. aa. x\nb. y\n2. b"});
-    cases.push_back({"an entry outside any list gets the disc", list(entry("a")), "\u2022 a"});
-    // The first entry after text on the same line gets no line feed and no prefix.
-    cases.push_back({"an entry after text on its line",
-                     list(indent(1, list(text("t"), bullets(list(entry("a"), entry("b")))))),
-                     "  t\u2022 a\n  \u2022 b"});
-    cases.push_back(
-        {"the counter wraps at the largest value",
-         list(bullets(list(entry("a"), entry("b")),
-                      attrs({attr::bullet(BulletStyle::Decimal),
-                             attr::integer(std::numeric_limits<std::int64_t>::max())}))),
-         "9223372036854775807. a\n-9223372036854775808. b"});
-    for (const Case& c : cases) {
-        EXPECT_EQ(text_of(c.items), c.expected) << c.name;
-    }
+    expect_written(
+        TextRenderer(),
+        {
+            {"the disc by default, a line feed between entries",
+             [] { return list(bullets(list(entry("a"), entry("b"), entry("c")))); },
+             "\u2022 a\n\u2022 b\n\u2022 c"},
+            {"decimal from 9",
+             [] {
+                 return list(
+                     bullets(list(entry("a"), entry("b"), entry("c")),
+                             attrs({attr::bullet(BulletStyle::Decimal), attr::integer(9)})));
+             },
+             "9. a\n10. b\n11. c"},
+            {"leading zero from 1",
+             [] {
+                 return list(bullets(
+                     list(entry("a"), entry("b")),
+                     attrs({attr::bullet(BulletStyle::DecimalLeadingZero), attr::text("1")})));
+             },
+             "01. a\n02. b"},
+            // The nested list's first entry follows text on its line: no line feed before it.
+            {"a nested list does not disturb the outer numbering",
+             [] {
+                 return list(bullets(
+                     list(block(bk::BULLET_ENTRY,
+                                list(text("a"),
+                                     bullets(list(entry("x"), entry("y")),
+                                             attrs({attr::bullet(BulletStyle::LowerAlpha)})))),
+                          entry("b")),
+                     attrs({attr::bullet(BulletStyle::Decimal)})));
+             },
+             "1. aa. x\nb. y\n2. b"},
+            {"an entry outside any list gets the disc", [] { return list(entry("a")); },
+             "\u2022 a"},
+            // The first entry after text on the same line gets no line feed and no prefix.
+            {"an entry after text on its line",
+             [] { return list(indent(1, list(text("t"), bullets(list(entry("a"), entry("b")))))); },
+             "  t\u2022 a\n  \u2022 b"},
+            {"the counter wraps at the largest value",
+             [] {
+                 return list(
+                     bullets(list(entry("a"), entry("b")),
+                             attrs({attr::bullet(BulletStyle::Decimal),
+                                    attr::integer(std::numeric_limits<std::int64_t>::max())})));
+             },
+             "9223372036854775807. a\n-9223372036854775808. b"},
+        });
 }
 
 TEST(TextRenderer, IndentsByTwoSpacesPerStep) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-    std::vector<Case> cases;
-    cases.push_back({"nested: the inner start adds its own steps after a line break",
-                     list(indent(1, list(text("a"), line_break(),
-                                         indent(2, list(text("b"), line_break(), text("c"))),
-                                         line_break(), text("d")))),
-                     "  a\n      b\n      c\n  d"});
-    cases.push_back({"an indent without a value is one step",
-                     list(block(bk::INDENT, list(text("a"), line_break(), text("b")))),
-                     "  a\n  b"});
-    cases.push_back(
-        {"after a quote the next indent writes the whole prefix",
-         list(indent(1, list(block(bk::BLOCK_QUOTE, list(text("q"))), indent(1, list(text("x")))))),
-         "  \nq\n    x"});
-    cases.push_back(
-        {"after a quote the next entry writes the whole prefix",
-         list(indent(2, list(block(bk::BLOCK_QUOTE, list(text("q"))), bullets(list(entry("e")))))),
-         "    \nq\n    \u2022 e"});
-    // Kept as written: the quote's first line is not indented.
-    cases.push_back(
-        {"a quote inside an indent",
-         list(indent(1, list(block(bk::BLOCK_QUOTE, list(text("a"), line_break(), text("b")))))),
-         "  \na\n  b\n"});
-    cases.push_back({"a negative step count writes nothing",
-                     list(indent(-5, list(text("a"), line_break(), text("b")))), "a\nb"});
-    cases.push_back({"negative steps take back the enclosing ones",
-                     list(indent(3, list(text("a"), line_break(),
-                                         indent(-2, list(text("b"), line_break(), text("c")))))),
-                     "      a\n      b\n  c"});
-    cases.push_back({"the smallest value does not underflow",
-                     list(indent(2, list(indent(kMin, list(text("a"), line_break(), text("b")))))),
-                     "    a\nb"});
     const std::string widest(2048, ' ');
-    cases.push_back({"a huge step count is cut to 1024 steps",
-                     list(indent(kMax, list(text("a"), line_break(), text("b")))),
-                     widest + "a\n" + widest + "b"});
-    cases.push_back({"the largest value does not overflow the enclosing steps",
-                     list(indent(3, list(text("a"), line_break(),
-                                         indent(kMax, list(text("b"), line_break(), text("c")))))),
-                     "      a\n      " + widest + "b\n" + widest + "c"});
-    for (const Case& c : cases) {
-        EXPECT_EQ(text_of(c.items), c.expected) << c.name;
-    }
+    expect_written(
+        TextRenderer(),
+        {
+            {"nested: the inner start adds its own steps after a line break",
+             [] {
+                 return list(indent(1, list(text("a"), line_break(),
+                                            indent(2, list(text("b"), line_break(), text("c"))),
+                                            line_break(), text("d"))));
+             },
+             "  a\n      b\n      c\n  d"},
+            {"an indent without a value is one step",
+             [] { return list(block(bk::INDENT, list(text("a"), line_break(), text("b")))); },
+             "  a\n  b"},
+            {"after a quote the next indent writes the whole prefix",
+             [] {
+                 return list(indent(
+                     1, list(block(bk::BLOCK_QUOTE, list(text("q"))), indent(1, list(text("x"))))));
+             },
+             "  \nq\n    x"},
+            {"after a quote the next entry writes the whole prefix",
+             [] {
+                 return list(indent(
+                     2, list(block(bk::BLOCK_QUOTE, list(text("q"))), bullets(list(entry("e"))))));
+             },
+             "    \nq\n    \u2022 e"},
+            // Kept as written: the quote's first line is not indented.
+            {"a quote inside an indent",
+             [] {
+                 return list(indent(
+                     1, list(block(bk::BLOCK_QUOTE, list(text("a"), line_break(), text("b"))))));
+             },
+             "  \na\n  b\n"},
+            {"a negative step count writes nothing",
+             [] { return list(indent(-5, list(text("a"), line_break(), text("b")))); }, "a\nb"},
+            {"negative steps take back the enclosing ones",
+             [] {
+                 return list(indent(3, list(text("a"), line_break(),
+                                            indent(-2, list(text("b"), line_break(), text("c"))))));
+             },
+             "      a\n      b\n  c"},
+            {"the smallest value does not underflow",
+             [] {
+                 return list(
+                     indent(2, list(indent(kMin, list(text("a"), line_break(), text("b"))))));
+             },
+             "    a\nb"},
+            {"a huge step count is cut to 1024 steps",
+             [] { return list(indent(kMax, list(text("a"), line_break(), text("b")))); },
+             widest + "a\n" + widest + "b"},
+            {"the largest value does not overflow the enclosing steps",
+             [] {
+                 return list(
+                     indent(3, list(text("a"), line_break(),
+                                    indent(kMax, list(text("b"), line_break(), text("c"))))));
+             },
+             "      a\n      " + widest + "b\n" + widest + "c"},
+        });
 }
 
 TEST(TextRenderer, WritesTablesWithTabsAndLineFeeds) {
-    std::vector<Case> cases;
-    cases.push_back({"two rows of two cells",
-                     list(block(bk::TABLE, list(row(list(cell("a"), cell("b"))),
-                                                row(list(cell("c"), cell("d")))))),
-                     "a\tb\nc\td"});
-    cases.push_back(
-        {"a heading part before the rows",
-         list(block(bk::TABLE,
-                    list(block(bk::TABLE_HEADING, list(row(list(cell("H", bk::TABLE_HEADING_ENTRY),
-                                                                cell("I", bk::TABLE_HEADING_ENTRY)),
-                                                           bk::TABLE_HEADING_ROW))),
-                         row(list(cell("1"), cell("2")))))),
-         "H\tI\n1\t2"});
-    cases.push_back(
-        {"a heading part alone gets no line feed",
-         list(block(bk::TABLE, list(block(bk::TABLE_HEADING,
-                                          list(row(list(cell("H")), bk::TABLE_HEADING_ROW)))))),
-         "H"});
-    cases.push_back({"an empty first cell still gives the next its tab",
-                     list(block(bk::TABLE, list(row(list(block(bk::TABLE_ENTRY), cell("b")))))),
-                     "\tb"});
-    for (const Case& c : cases) {
-        EXPECT_EQ(text_of(c.items), c.expected) << c.name;
-    }
+    expect_written(
+        TextRenderer(),
+        {
+            {"two rows of two cells",
+             [] {
+                 return list(block(bk::TABLE, list(row(list(cell("a"), cell("b"))),
+                                                   row(list(cell("c"), cell("d"))))));
+             },
+             "a\tb\nc\td"},
+            {"a heading part before the rows",
+             [] {
+                 return list(
+                     block(bk::TABLE, list(block(bk::TABLE_HEADING,
+                                                 list(row(list(cell("H", bk::TABLE_HEADING_ENTRY),
+                                                               cell("I", bk::TABLE_HEADING_ENTRY)),
+                                                          bk::TABLE_HEADING_ROW))),
+                                           row(list(cell("1"), cell("2"))))));
+             },
+             "H\tI\n1\t2"},
+            {"a heading part alone gets no line feed",
+             [] {
+                 return list(block(bk::TABLE,
+                                   list(block(bk::TABLE_HEADING,
+                                              list(row(list(cell("H")), bk::TABLE_HEADING_ROW))))));
+             },
+             "H"},
+            {"an empty first cell still gives the next its tab",
+             [] {
+                 return list(block(bk::TABLE, list(row(list(block(bk::TABLE_ENTRY), cell("b"))))));
+             },
+             "\tb"},
+        });
 }
 
 // A kind id outside the table is written as a plain block; its notice goes to the logging facade,
