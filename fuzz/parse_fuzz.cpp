@@ -13,10 +13,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "kerfa_content/modules/parser/types/parse_data.hpp"
+#include "kerfa_content/utils/tree_walk.hpp"
 #include "kerfa_document_manager/components/convertors/convertor.hpp"
 #include "kerfa_document_manager/configure/parser_factory.hpp"
 #include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
@@ -95,10 +97,28 @@ Indentation indentation_of(std::string_view out) {
     return result;
 }
 
+// What Markdown and plain text may add to every line beyond the input's proportion: the lead
+// that repeats the nesting on each line (two characters per quote, one per indent in Markdown) and
+// plain text's indentation (at most 1024 steps of two blanks). Every line begins with an item, so
+// the document's items bound its lines.
+std::size_t lead_allowance(std::string_view text) {
+    const ParseData parse = parse_as_tool(text);
+    kerfa_content::utils::ItemWalk<> walk(parse.content);
+    std::size_t items = 0;
+    std::size_t depth = 0;
+    while (const auto step = walk.next()) {
+        ++items;
+        depth = std::max(depth, step->depth);
+    }
+    return (items + 1) * (2 * depth + 2048);
+}
+
 // Every writer: no crash, and output that grows with the input, never with its square. The
 // structure dump indents four blanks per level, so its indentation grows with the square of the
 // depth by its format and is left out; the indented view writes at most 256 levels a line.
+// Markdown and plain text may add the per-line leads of nesting.
 void check_writers(std::string_view text) {
+    std::optional<std::size_t> leads;
     for (unsigned number = 0; number <= static_cast<unsigned>(ConvertTarget::Text); ++number) {
         const auto target = static_cast<ConvertTarget>(number);
         if (!kerfa_document_manager::components::convertors::has_writer(target)) {
@@ -113,7 +133,14 @@ void check_writers(std::string_view text) {
             }
             measured -= indentation.blanks;
         }
-        if (measured > 64 * text.size() + 64 * 1024) {
+        std::size_t allowed = 64 * text.size() + 64 * 1024;
+        if (target == ConvertTarget::Markdown || target == ConvertTarget::Text) {
+            if (!leads) {
+                leads = lead_allowance(text);
+            }
+            allowed += *leads;
+        }
+        if (measured > allowed) {
             fail("output out of proportion to the input", "target " + std::to_string(number));
         }
     }

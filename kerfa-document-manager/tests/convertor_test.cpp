@@ -25,6 +25,14 @@ TEST(Convertor, CanonicalKerfaIsTargetThree) {
     EXPECT_FALSE(has_writer(static_cast<ConvertTarget>(9)));
 }
 
+TEST(Convertor, HeadingsMarkdownAndTextAreTargetsZeroTwoAndEight) {
+    const auto document = document_of("# A\n<b>x_y<>\n## B\n<bullet>1\n2<>\n");
+    EXPECT_EQ(convert(document, static_cast<ConvertTarget>(0)), "A\n\tB");
+    EXPECT_EQ(convert(document, static_cast<ConvertTarget>(2)), "# A\n**x\\_y**\n## B\n- 1\n- 2\n");
+    EXPECT_EQ(convert(document, static_cast<ConvertTarget>(8)),
+              "# A\nx_y\n\n## B\n\u2022 1\n\u2022 2\n");
+}
+
 TEST(Convertor, TheOtherKerfaFormsAndTheTwoViews) {
     const auto document = document_of("<meta>Title: T<>\n# A\n<b>x<>\n");
     struct Case {

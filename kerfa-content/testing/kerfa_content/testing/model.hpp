@@ -149,6 +149,14 @@ inline Data section_with(std::uint8_t level, std::vector<Data> children,
     }
     return Container(std::move(record));
 }
+// A section named by its heading, as parsers leave one.
+inline Data named_section(std::uint8_t level, std::string name, std::vector<Data> children = {}) {
+    types::Section record;
+    record.level = level;
+    record.name = std::move(name);
+    record.children = std::move(children);
+    return Container(std::move(record));
+}
 // `innermost` inside `depth` blocks of one kind, each the only child of the next.
 inline Data nested(data::kinds::BlockKind kind, std::size_t depth, Data innermost) {
     for (std::size_t i = 0; i < depth; ++i) {

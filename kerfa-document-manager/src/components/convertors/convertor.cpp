@@ -7,7 +7,10 @@
 #include "kerfa_render_kerfa/renderer.hpp"
 #include "kerfa_render_kerfa_indented/structure_renderer.hpp"
 #include "kerfa_render_kerfa_v1/renderer.hpp"
+#include "kerfa_render_markdown/markdown_renderer.hpp"
 #include "kerfa_render_structure/structure_renderer.hpp"
+#include "kerfa_render_text/heading_renderer.hpp"
+#include "kerfa_render_text/text_renderer.hpp"
 #include "shared/utils/fault.hpp"
 
 namespace kerfa_document_manager::components::convertors {
@@ -19,6 +22,18 @@ using Writer = std::string (*)(const Document&);
 
 std::string canonical_kerfa(const Document& document) {
     return kerfa_render_kerfa::CanonicalRenderer().render(document);
+}
+
+std::string headings_list(const Document& document) {
+    return kerfa_render_text::HeadingRenderer().render(document);
+}
+
+std::string markdown(const Document& document) {
+    return kerfa_render_markdown::MarkdownRenderer().render(document);
+}
+
+std::string plain_text(const Document& document) {
+    return kerfa_render_text::TextRenderer().render(document);
 }
 
 std::string minimalist_kerfa(const Document& document) {
@@ -59,9 +74,11 @@ Writer writer_of(ConvertTarget target) {
         case ConvertTarget::Structure:
             return &structure_dump;
         case ConvertTarget::Headings:
+            return &headings_list;
         case ConvertTarget::Markdown:
+            return &markdown;
         case ConvertTarget::Text:
-            return nullptr;
+            return &plain_text;
     }
     // A number past the nine forms.
     return nullptr;
