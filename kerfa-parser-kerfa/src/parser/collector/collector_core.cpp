@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "kerfa_content/data/structure/in_arena.hpp"
 #include "kerfa_content/utils/section.hpp"
 #include "shared/utils/fault.hpp"
 
@@ -25,14 +26,16 @@ using kerfa_content::data::types::Section;
 
 }  // namespace
 
-CollectorCore::CollectorCore(std::vector<Data>& content, kerfa_content::types::Metadata& metadata,
+CollectorCore::CollectorCore(DataList& content, kerfa_content::types::Metadata& metadata,
                              std::vector<ElementError>& errors, std::uint64_t first_id,
-                             kerfa_content::modules::parser::types::SourcePositions& positions)
+                             kerfa_content::modules::parser::types::SourcePositions& positions,
+                             kerfa_content::data::storage::Arena* arena)
     : content_(content),
       errors_(errors),
       metadata_(metadata),
       positions_(positions),
-      next_id_(first_id) {
+      next_id_(first_id),
+      arena_(arena) {
     positions_.add_section(0);
     push_section();
 }
@@ -53,7 +56,21 @@ const Collector::ContainerInFlight& CollectorCore::top(const char* operation) co
 
 void CollectorCore::append(Data item, const char* operation) {
     top(operation);
-    scratch_.push_back(std::move(item));
+    scratch_.push_back(homed(std::move(item)));
+}
+
+kerfa_content::data::storage::String CollectorCore::to_string(std::string_view text) const {
+    if (arena_ == nullptr) {
+        return kerfa_content::data::storage::String(text);
+    }
+    return kerfa_content::data::storage::String::in_arena(*arena_, text);
+}
+
+Collector::Data CollectorCore::homed(Data item) {
+    if (arena_ == nullptr) {
+        return item;
+    }
+    return kerfa_content::data::structure::in_arena(*arena_, std::move(item));
 }
 
 void CollectorCore::push(Container container, State state) {
@@ -63,7 +80,12 @@ void CollectorCore::push(Container container, State state) {
 void CollectorCore::push_section() {
     Section section;
     section.id = take_id();
-    push(Container(std::move(section)), State::Default{});
+    if (arena_ != nullptr) {
+        push(kerfa_content::data::storage::Box<Section>::in_arena(*arena_, std::move(section)),
+             State::Default{});
+    } else {
+        push(Container(std::move(section)), State::Default{});
+    }
 }
 
 Collector::ContainerInFlight CollectorCore::pop_closed() {
@@ -74,9 +96,17 @@ Collector::ContainerInFlight CollectorCore::pop_closed() {
     }
     auto& children = closed.container.children();
     const auto first = scratch_.begin() + static_cast<std::ptrdiff_t>(closed.first_child);
-    children.reserve(children.size() + static_cast<std::size_t>(scratch_.end() - first));
-    for (auto it = first; it != scratch_.end(); ++it) {
-        children.push_back(std::move(*it));
+    const auto count = static_cast<std::size_t>(scratch_.end() - first);
+    if (arena_ != nullptr && children.empty()) {
+        children = DataList::in_arena(*arena_, &*first, count);
+        if (closed.holds_heap_items) {
+            (void)children.data();  // reached for change: its items are destroyed with it
+        }
+    } else {
+        children.reserve(children.size() + count);
+        for (auto it = first; it != scratch_.end(); ++it) {
+            children.push_back(std::move(*it));
+        }
     }
     scratch_.erase(first, scratch_.end());
     return closed;
@@ -95,11 +125,16 @@ void CollectorCore::add(Data item) {
         }
         --current.open_properties;
     }
-    scratch_.push_back(std::move(item));
+    scratch_.push_back(homed(std::move(item)));
 }
 
 void CollectorCore::add_block(Block block, State state) {
-    push(Container(std::move(block)), std::move(state));
+    if (arena_ != nullptr) {
+        push(kerfa_content::data::structure::block_in_arena(*arena_, std::move(block)),
+             std::move(state));
+    } else {
+        push(Container(std::move(block)), std::move(state));
+    }
 }
 
 void CollectorCore::add_block_with_id(std::uint16_t kind, State state) {
@@ -110,6 +145,8 @@ void CollectorCore::add_container(Container container, State state) {
     if (container.as_section() != nullptr) {
         broken("add_container", "sections are opened by the collector itself");
     }
+    // Built elsewhere, it may own heap memory: the list it joins must destroy its items.
+    top("add_container").holds_heap_items = true;
     push(std::move(container), std::move(state));
 }
 
@@ -122,12 +159,13 @@ void CollectorCore::add_heading(std::uint8_t level) {
 }
 
 void CollectorCore::add_html(std::string text) {
-    append(Content{Content::Html{std::move(text)}}, "add_html");
+    top("add_html");
+    scratch_.emplace_back(Content::Html{to_string(text)});
 }
 
 void CollectorCore::add_invalid_element(InvalidElement element) {
     ContainerInFlight& current = top("add_invalid_element");
-    scratch_.emplace_back(Property(std::move(element)));
+    scratch_.push_back(homed(Property(std::move(element))));
     ++current.open_properties;
 }
 
@@ -137,7 +175,7 @@ void CollectorCore::add_line_break(bool carriage_return) {
 
 void CollectorCore::add_property(Property property) {
     ContainerInFlight& current = top("add_property");
-    scratch_.emplace_back(std::move(property));
+    scratch_.push_back(homed(std::move(property)));
     ++current.open_properties;
 }
 
@@ -169,7 +207,8 @@ void CollectorCore::update_section_start(std::size_t start) {
 }
 
 void CollectorCore::add_text(std::string text) {
-    append(Content::text_of(std::move(text)), "add_text");
+    top("add_text");
+    scratch_.emplace_back(Content::Text{to_string(text)});
 }
 
 void CollectorCore::append_container_metadata(ConfigurationMap map) {

@@ -14,6 +14,7 @@ struct ContainerInFlight {
     state::State state;               // resumed while this container is the current one
     std::size_t open_properties = 0;  // spans opened in it and not yet closed
     std::size_t first_child = 0;      // where its children start on the scratch list
+    bool holds_heap_items = false;    // a child came in from outside the parse's arena
 };
 
 }  // namespace kerfa_parser_kerfa::parser::types

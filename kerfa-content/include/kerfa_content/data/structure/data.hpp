@@ -42,10 +42,8 @@ class Data : public std::variant<Container, Content, types::LineProperty, types:
     friend bool operator==(const Data& a, const Data& b);
 };
 
-using DataList = std::vector<Data>;
-
 // Deep copy and plain text of a list of items (iterative).
-std::vector<Data> clone_items(std::span<const Data> items);
+DataList clone_items(std::span<const Data> items);
 void text_append(std::span<const Data> items, std::string& out);
 bool items_equal(std::span<const Data> a, std::span<const Data> b);
 
