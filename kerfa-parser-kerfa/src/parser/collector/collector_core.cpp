@@ -95,20 +95,18 @@ Collector::ContainerInFlight CollectorCore::pop_closed() {
         scratch_.emplace_back(PropertyTerminator{});
     }
     auto& children = closed.container.children();
-    const auto first = scratch_.begin() + static_cast<std::ptrdiff_t>(closed.first_child);
-    const auto count = static_cast<std::size_t>(scratch_.end() - first);
     if (arena_ != nullptr && children.empty()) {
-        children = DataList::in_arena(*arena_, &*first, count);
+        children = DataList::take_into_arena(*arena_, scratch_, closed.first_child);
         if (closed.holds_heap_items) {
             (void)children.data();  // reached for change: its items are destroyed with it
         }
     } else {
-        children.reserve(children.size() + count);
-        for (auto it = first; it != scratch_.end(); ++it) {
-            children.push_back(std::move(*it));
+        children.reserve(children.size() + scratch_.size() - closed.first_child);
+        for (std::size_t i = closed.first_child; i < scratch_.size(); ++i) {
+            children.push_back(std::move(scratch_[i]));
         }
+        scratch_.resize(closed.first_child);
     }
-    scratch_.erase(first, scratch_.end());
     return closed;
 }
 

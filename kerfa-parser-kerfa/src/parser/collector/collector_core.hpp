@@ -81,7 +81,7 @@ class CollectorCore final : public Collector {
 
     std::vector<ContainerInFlight> stack_;
     // The children of every open container, the innermost last: one list for the whole parse.
-    std::vector<Data> scratch_;
+    DataList scratch_;
     DataList& content_;
     std::vector<ElementError>& errors_;
     kerfa_content::types::Metadata& metadata_;

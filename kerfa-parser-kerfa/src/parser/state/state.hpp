@@ -122,7 +122,8 @@ struct State {
     }
 
     // Handles one token; gives the next state.
-    static State next(State state, types::Harness& harness, tokenizer::types::Token token);
+    // Handles one token, whose texts it may take; gives the next state.
+    static State next(State&& state, types::Harness& harness, tokenizer::types::Token& token);
 
     // Places a completed element in the current container, by the state saved with it.
     static State next_element(State saved, types::Harness& harness,

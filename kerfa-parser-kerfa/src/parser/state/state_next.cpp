@@ -281,7 +281,7 @@ static_assert(rows_in_state_order(), "a row of the grammar table stands for anot
 
 }  // namespace
 
-State State::next(State state, Harness& harness, Token token) {
+State State::next(State&& state, Harness& harness, Token& token) {
     const Cell cell = ROWS[state.value.index()].cells[token.value.index()];
     return cell(state, harness, token);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <iterator>
 #include <new>
@@ -13,6 +14,11 @@
 #include "kerfa_content/data/storage/arena.hpp"
 
 namespace kerfa_content::data::storage {
+
+// Whether a T may be moved by copying its bytes, the original then forgotten (it holds no pointer
+// into itself and nothing points at it): trivially copyable types, and the types that say so.
+template <class T>
+inline constexpr bool is_relocatable_v = std::is_trivially_copyable_v<T>;
 
 namespace detail {
 [[noreturn]] void list_too_long();
@@ -103,6 +109,30 @@ class List {
         list.size_ = static_cast<std::uint32_t>(count);
         list.capacity_ = static_cast<std::uint32_t>(count) | kArena;
         return list;
+    }
+
+    // The items of `from` from `first` on, moved into an exact array in the arena; `from` keeps
+    // the ones before. Relocatable items move as bytes, neither moved nor destroyed one by one.
+    static List take_into_arena(Arena& arena, List& from, std::size_t first) {
+        const std::size_t count = from.size_ - first;
+        if constexpr (is_relocatable_v<T>) {
+            List list;
+            if (count == 0) {
+                return list;
+            }
+            T* items = arena.allocate_array<T>(count);
+            std::memcpy(static_cast<void*>(items), static_cast<const void*>(from.data_ + first),
+                        count * sizeof(T));
+            from.size_ = static_cast<std::uint32_t>(first);
+            list.data_ = items;
+            list.size_ = static_cast<std::uint32_t>(count);
+            list.capacity_ = static_cast<std::uint32_t>(count) | kArena;
+            return list;
+        } else {
+            List list = in_arena(arena, from.data() + first, count);
+            from.resize(first);
+            return list;
+        }
     }
 
     std::size_t size() const noexcept { return size_; }
