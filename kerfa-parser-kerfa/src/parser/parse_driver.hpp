@@ -26,7 +26,7 @@ void run_tokens(Chain& chain, const components::char_iterator::SharedPosition& p
     while (std::optional<tokenizer::types::LocatedToken> located = tokenizer.next_token()) {
         harness.line = located->line;
         harness.line_start = located->line_start;
-        state = state::State::next(std::move(state), harness, std::move(located->token));
+        state = state::State::next(std::move(state), harness, located->token);
     }
     state::State::complete(std::move(state), harness);
     if (std::optional<std::size_t> line = tokenizer.unexpected_end_line()) {
@@ -59,6 +59,7 @@ kerfa_content::modules::parser::types::ParseData run_parse(
             [&](auto& chain) { detail::run_tokens(chain, position, harness); });
     }
     positions.private_spans = spans.to_vec();
+    arena->set_source_bytes(position.offset());
     std::optional<kerfa_content::modules::parser::types::FormatError> error;
     if (!errors.empty()) {
         error.emplace();

@@ -57,6 +57,11 @@ class Arena {
     // Bytes taken from the system so far, in all blocks.
     std::size_t reserved_bytes() const { return reserved_; }
 
+    // The length of the text whose items the arena holds, as the parser noted it: writers size
+    // their output from it.
+    std::size_t source_bytes() const { return source_bytes_; }
+    void set_source_bytes(std::size_t bytes) { source_bytes_ = bytes; }
+
   private:
     struct BlockHeader {
         BlockHeader* previous;
@@ -70,6 +75,7 @@ class Arena {
     char* end_ = nullptr;
     std::size_t next_block_size_ = kFirstBlockSize;
     std::size_t reserved_ = 0;
+    std::size_t source_bytes_ = 0;
 
     static constexpr std::size_t kFirstBlockSize = 4 * 1024;
     static constexpr std::size_t kLargestBlockSize = 4 * 1024 * 1024;
