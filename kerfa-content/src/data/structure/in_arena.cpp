@@ -4,32 +4,38 @@
 #include <utility>
 #include <variant>
 
+// What is already in place or in the arena stays as it is: a parser may build its values there
+// directly, and moving them again would only copy them.
 namespace kerfa_content::data::structure {
 
 namespace {
 
+using kerfa_content::types::Source;
 using storage::Arena;
 using storage::String;
 
-String text_in(Arena& arena, const String& text) {
+String text_in(Arena& arena, String&& text) {
+    if (!text.on_heap()) {
+        return std::move(text);
+    }
     return String::in_arena(arena, text.view());
 }
 
-std::optional<String> text_in(Arena& arena, const std::optional<String>& text) {
+std::optional<String> text_in(Arena& arena, std::optional<String>&& text) {
     if (!text) {
         return std::nullopt;
     }
-    return text_in(arena, *text);
+    return text_in(arena, std::move(*text));
 }
 
-kerfa_content::types::Source source_in(Arena& arena, const kerfa_content::types::Source& source) {
-    if (const auto* file = std::get_if<kerfa_content::types::Source::File>(&source)) {
-        return kerfa_content::types::Source::File{text_in(arena, file->path)};
+Source source_in(Arena& arena, Source&& source) {
+    if (auto* file = std::get_if<Source::File>(&source)) {
+        return Source::File{text_in(arena, std::move(file->path))};
     }
-    if (const auto* http = std::get_if<kerfa_content::types::Source::Http>(&source)) {
-        return kerfa_content::types::Source::Http{text_in(arena, http->url)};
+    if (auto* http = std::get_if<Source::Http>(&source)) {
+        return Source::Http{text_in(arena, std::move(http->url))};
     }
-    return kerfa_content::types::Source::None{};
+    return Source::None{};
 }
 
 }  // namespace
@@ -37,29 +43,34 @@ kerfa_content::types::Source source_in(Arena& arena, const kerfa_content::types:
 attributes::Attribute in_arena(Arena& arena, attributes::Attribute&& attribute) {
     using attributes::Attribute;
     if (auto* text = std::get_if<Attribute::String>(&attribute)) {
-        return Attribute::String{text_in(arena, text->text)};
+        return Attribute::String{text_in(arena, std::move(text->text))};
     }
     if (auto* text = std::get_if<Attribute::Invalid>(&attribute)) {
-        return Attribute::Invalid{text_in(arena, text->text)};
+        return Attribute::Invalid{text_in(arena, std::move(text->text))};
     }
     if (auto* color = std::get_if<Attribute::Color>(&attribute)) {
-        if (const auto* value = color->as_value()) {
-            return Attribute::Color{attributes::ColorValue{text_in(arena, value->text)}};
+        if (auto* value = std::get_if<attributes::ColorValue>(color)) {
+            return Attribute::Color{attributes::ColorValue{text_in(arena, std::move(value->text))}};
         }
+        return std::move(attribute);
     }
-    if (const auto* link = attribute.as_doc_link()) {
+    if (auto* link = std::get_if<Attribute::DocLink>(&attribute)) {
+        if (link->in_arena()) {
+            return std::move(attribute);
+        }
+        attributes::DocumentLink& parts = **link;
         return Attribute::DocLink::in_arena(
-            arena,
-            attributes::DocumentLink{text_in(arena, link->document), text_in(arena, link->filter),
-                                     text_in(arena, link->select)});
+            arena, attributes::DocumentLink{text_in(arena, std::move(parts.document)),
+                                            text_in(arena, std::move(parts.filter)),
+                                            text_in(arena, std::move(parts.select))});
     }
     return std::move(attribute);
 }
 
 std::optional<types::Attributes> in_arena(Arena& arena,
                                           std::optional<types::Attributes>&& attributes) {
-    if (!attributes) {
-        return std::nullopt;
+    if (!attributes || attributes->is_pristine()) {
+        return std::move(attributes);
     }
     for (attributes::Attribute& attribute : *attributes) {
         attribute = in_arena(arena, std::move(attribute));
@@ -69,29 +80,41 @@ std::optional<types::Attributes> in_arena(Arena& arena,
 
 Content in_arena(Arena& arena, Content&& content) {
     if (auto* text = std::get_if<Content::Text>(&content)) {
-        return Content::Text{text_in(arena, text->text)};
+        return Content::Text{text_in(arena, std::move(text->text))};
     }
     if (auto* html = std::get_if<Content::Html>(&content)) {
-        return Content::Html{text_in(arena, html->text)};
+        return Content::Html{text_in(arena, std::move(html->text))};
     }
     if (auto* image = std::get_if<Content::Image>(&content)) {
-        return Content::Image{storage::Boxed<kerfa_content::types::Source>::in_arena(
-            arena, source_in(arena, *image->source))};
+        if (image->source.in_arena()) {
+            return std::move(content);
+        }
+        return Content::Image{
+            storage::Boxed<Source>::in_arena(arena, source_in(arena, std::move(*image->source)))};
     }
     return std::move(content);
 }
 
+types::PropertyElement in_arena(Arena& arena, types::PropertyElement&& element) {
+    return {element.id, in_arena(arena, std::move(element.attributes)), element.needs_content};
+}
+
+types::InvalidElement in_arena(Arena& arena, types::InvalidElement&& element) {
+    return {text_in(arena, std::move(element.name)),
+            in_arena(arena, std::move(element.attributes))};
+}
+
 types::Property in_arena(Arena& arena, types::Property&& property) {
+    if (std::visit([](const auto& box) { return box.in_arena(); }, property)) {
+        return std::move(property);
+    }
     if (auto* element = property.as_element()) {
-        return storage::Box<types::PropertyElement>::in_arena(
-            arena,
-            types::PropertyElement{element->id, in_arena(arena, std::move(element->attributes)),
-                                   element->needs_content});
+        return storage::Box<types::PropertyElement>::in_arena(arena,
+                                                              in_arena(arena, std::move(*element)));
     }
     if (auto* invalid = property.as_invalid()) {
-        return storage::Box<types::InvalidElement>::in_arena(
-            arena, types::InvalidElement{text_in(arena, invalid->name),
-                                         in_arena(arena, std::move(invalid->attributes))});
+        return storage::Box<types::InvalidElement>::in_arena(arena,
+                                                             in_arena(arena, std::move(*invalid)));
     }
     return std::move(property);
 }

@@ -8,7 +8,7 @@ State StateElement::start_element(types::Harness& harness, std::string name) {
     elements::types::KerfaElementType type =
         elements::ElementLookup::get(harness.element_lookup, name);
     std::unique_ptr<builders::ElementBuilder> box = harness.builder_box();
-    *box = builders::ElementBuilder::start(std::move(type), std::move(name));
+    *box = builders::ElementBuilder::start(std::move(type), std::move(name), harness.arena);
     return State::Element{std::move(box)};
 }
 

@@ -22,6 +22,8 @@ struct Harness {
     std::size_t line_start = 0;  // byte offset of that line's first character
     // The box of the last finished element's builder, for the next element to reuse.
     std::unique_ptr<builders::ElementBuilder> spare_builder{};
+    // The arena the parse builds its tree in, if any: elements are made there directly.
+    kerfa_content::data::storage::Arena* arena = nullptr;
 
     // A builder box: the spare one when there is one.
     std::unique_ptr<builders::ElementBuilder> builder_box() {

@@ -192,6 +192,32 @@ class List {
         ++size_;
         return data_[size_ - 1];
     }
+    // Adds an item to a list whose items are the arena's (an empty list or one made in the
+    // arena), growing it there; the item must hold nothing but arena memory (see in_arena). A
+    // heap list grows on the heap as usual.
+    template <class... Args>
+    T& emplace_back_in(Arena& arena, Args&&... args) {
+        if ((capacity_ & kArena) == 0 && data_ != nullptr) {
+            return emplace_back(std::forward<Args>(args)...);
+        }
+        if (size_ == capacity()) {
+            // Most such lists hold one item: room for one, then doubling; an outgrown array
+            // stays behind in the arena.
+            const std::size_t room = std::max<std::size_t>(1, 2 * static_cast<std::size_t>(size_));
+            check_size(room);
+            T* items = arena.allocate_array<T>(room);
+            ::new (static_cast<void*>(items + size_)) T(std::forward<Args>(args)...);
+            for (std::uint32_t i = 0; i < size_; ++i) {
+                ::new (static_cast<void*>(items + i)) T(std::move(data_[i]));
+            }
+            data_ = items;
+            capacity_ = static_cast<std::uint32_t>(room) | kArena | (capacity_ & kTouched);
+        } else {
+            ::new (static_cast<void*>(data_ + size_)) T(std::forward<Args>(args)...);
+        }
+        ++size_;
+        return data_[size_ - 1];
+    }
     void push_back(const T& item) { emplace_back(item); }
     void push_back(T&& item) { emplace_back(std::move(item)); }
 

@@ -105,6 +105,8 @@ class String {
 
     // Whether the bytes live in an arena (a long text of a parsed document).
     bool in_arena() const noexcept { return is_far() && tag() == kArenaTag; }
+    // Whether the bytes live in an allocation of their own (a long text made anywhere else).
+    bool on_heap() const noexcept { return is_far() && tag() == kHeapTag; }
 
     void swap(String& other) noexcept {
         char held[sizeof bytes_];

@@ -18,6 +18,10 @@ std::optional<types::Attributes> in_arena(storage::Arena& arena,
 
 Content in_arena(storage::Arena& arena, Content&& content);
 
+types::PropertyElement in_arena(storage::Arena& arena, types::PropertyElement&& element);
+types::InvalidElement in_arena(storage::Arena& arena, types::InvalidElement&& element);
+
+// A property boxed in the arena is taken to have been made there with all it holds.
 types::Property in_arena(storage::Arena& arena, types::Property&& property);
 
 // A block record (without children) in its arena box, as a container.
