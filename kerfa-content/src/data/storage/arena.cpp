@@ -1,17 +1,58 @@
 #include "kerfa_content/data/storage/arena.hpp"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <new>
 
 #include "kerfa_content/data/storage/list.hpp"
 #include "shared/utils/fault.hpp"
 
 namespace kerfa_content::data::storage {
 
+namespace {
+
+// Blocks of this size or more are mapped on their own, aligned to it and marked for huge pages:
+// a large tree then takes one page fault and one TLB entry per 2 MiB instead of per 4 KiB.
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+void* new_block(std::size_t size, bool& mapped) {
+    mapped = false;
+    if (size >= kHugePage) {
+        void* region = ::mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE,
+                              MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (region != MAP_FAILED) {
+            const auto start = reinterpret_cast<std::uintptr_t>(region);
+            const auto aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
+            if (aligned != start) {
+                ::munmap(region, aligned - start);
+            }
+            ::munmap(reinterpret_cast<void*>(aligned + size), start + kHugePage - aligned);
+            (void)::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+            mapped = true;
+            return reinterpret_cast<void*>(aligned);
+        }
+        // Out of address space: the allocator's own failure path reports it.
+    }
+    return ::operator new(size);
+}
+
+void free_block(void* block, std::size_t size, bool mapped) {
+    if (mapped) {
+        ::munmap(block, size);
+    } else {
+        ::operator delete(block);
+    }
+}
+
+}  // namespace
+
 Arena::~Arena() {
     while (last_ != nullptr) {
         BlockHeader* previous = last_->previous;
-        ::operator delete(static_cast<void*>(last_));
+        free_block(last_, last_->size, last_->mapped);
         last_ = previous;
     }
 }
@@ -23,8 +64,10 @@ void* Arena::allocate_in_new_block(std::size_t bytes, std::size_t alignment) {
     const std::size_t needed = header + bytes + alignment;
     if (needed > next_block_size_ / 2) {
         // A block of its own, behind the current one, which keeps serving the small requests.
-        auto* block = static_cast<BlockHeader*>(::operator new(needed));
+        bool mapped = false;
+        auto* block = static_cast<BlockHeader*>(new_block(needed, mapped));
         block->size = needed;
+        block->mapped = mapped;
         reserved_ += needed;
         if (last_ == nullptr) {
             block->previous = nullptr;
@@ -38,9 +81,11 @@ void* Arena::allocate_in_new_block(std::size_t bytes, std::size_t alignment) {
     }
     const std::size_t size = next_block_size_;
     next_block_size_ = std::min(next_block_size_ * 2, kLargestBlockSize);
-    auto* block = static_cast<BlockHeader*>(::operator new(size));
+    bool mapped = false;
+    auto* block = static_cast<BlockHeader*>(new_block(size, mapped));
     block->previous = last_;
     block->size = size;
+    block->mapped = mapped;
     last_ = block;
     reserved_ += size;
     next_ = reinterpret_cast<char*>(block) + header;

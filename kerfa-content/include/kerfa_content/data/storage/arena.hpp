@@ -66,6 +66,7 @@ class Arena {
     struct BlockHeader {
         BlockHeader* previous;
         std::size_t size;
+        bool mapped;  // mapped on its own (see the .cpp), not from the allocator
     };
 
     void* allocate_in_new_block(std::size_t bytes, std::size_t alignment);
