@@ -50,11 +50,20 @@ void free_block(void* block, std::size_t size, bool mapped) {
 }  // namespace
 
 Arena::~Arena() {
+    // The records of adopted memory live in the blocks, so they go first.
+    for (Adopted* adopted = adopted_; adopted != nullptr; adopted = adopted->previous) {
+        ::operator delete(adopted->memory);
+    }
     while (last_ != nullptr) {
         BlockHeader* previous = last_->previous;
         free_block(last_, last_->size, last_->mapped);
         last_ = previous;
     }
+}
+
+void Arena::adopt(void* memory, std::size_t bytes) {
+    adopted_ = make<Adopted>(Adopted{adopted_, memory});
+    reserved_ += bytes;
 }
 
 void* Arena::allocate_in_new_block(std::size_t bytes, std::size_t alignment) {

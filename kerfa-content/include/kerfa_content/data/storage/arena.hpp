@@ -54,6 +54,9 @@ class Arena {
         return out;
     }
 
+    // Takes over memory from ::operator new, released with the arena.
+    void adopt(void* memory, std::size_t bytes);
+
     // Bytes taken from the system so far, in all blocks.
     std::size_t reserved_bytes() const { return reserved_; }
 
@@ -71,7 +74,13 @@ class Arena {
 
     void* allocate_in_new_block(std::size_t bytes, std::size_t alignment);
 
+    struct Adopted {
+        Adopted* previous;
+        void* memory;
+    };
+
     BlockHeader* last_ = nullptr;
+    Adopted* adopted_ = nullptr;
     char* next_ = nullptr;
     char* end_ = nullptr;
     std::size_t next_block_size_ = kFirstBlockSize;

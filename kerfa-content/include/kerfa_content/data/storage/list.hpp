@@ -120,6 +120,16 @@ class List {
             if (count == 0) {
                 return list;
             }
+            if (first == 0 && (from.capacity_ & kArena) == 0 && count * sizeof(T) >= kAdoptBytes) {
+                // All of a large heap list: the arena takes its array as it is, without a copy.
+                arena.adopt(from.data_, from.capacity() * sizeof(T));
+                list.data_ = std::exchange(from.data_, nullptr);
+                list.size_ = static_cast<std::uint32_t>(count);
+                list.capacity_ = static_cast<std::uint32_t>(count) | kArena;
+                from.size_ = 0;
+                from.capacity_ = 0;
+                return list;
+            }
             T* items = arena.allocate_array<T>(count);
             std::memcpy(static_cast<void*>(items), static_cast<const void*>(from.data_ + first),
                         count * sizeof(T));
@@ -282,6 +292,7 @@ class List {
     static constexpr std::uint32_t kArena = std::uint32_t{1} << 31;
     static constexpr std::uint32_t kTouched = std::uint32_t{1} << 30;
     static constexpr std::uint32_t kCapacityMask = kTouched - 1;
+    static constexpr std::size_t kAdoptBytes = std::size_t{1} << 20;
 
     void check_index(std::size_t i) const {
         if (i >= size_) {
@@ -317,11 +328,18 @@ class List {
     }
 
     void move_to(T* items, std::size_t room) noexcept {
-        for (std::uint32_t i = 0; i < size_; ++i) {
-            ::new (static_cast<void*>(items + i)) T(std::move(data_[i]));
-        }
         const std::uint32_t size = size_;
-        destroy_items();
+        if constexpr (is_relocatable_v<T>) {
+            if (size != 0) {
+                std::memcpy(static_cast<void*>(items), static_cast<const void*>(data_),
+                            size * sizeof(T));
+            }
+        } else {
+            for (std::uint32_t i = 0; i < size_; ++i) {
+                ::new (static_cast<void*>(items + i)) T(std::move(data_[i]));
+            }
+            destroy_items();
+        }
         free_array();
         data_ = items;
         size_ = size;
