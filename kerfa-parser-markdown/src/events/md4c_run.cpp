@@ -2,8 +2,11 @@
 
 #include <md4c.h>
 
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "events/entities.hpp"
 #include "events/guards.hpp"
@@ -16,6 +19,42 @@ namespace {
 
 constexpr int STOP = -1;
 constexpr std::size_t NONE = SIZE_MAX;
+// Events handed to the sink at once: enough to make the call rare, few enough to stay in cache.
+constexpr std::size_t BATCH = 256;
+
+// Copies of the texts that the events of one batch view and that are not in the input, in
+// blocks kept from batch to batch.
+class TextStore {
+  public:
+    std::string_view keep(std::string_view text) {
+        if (text.size() > BLOCK / 4) {
+            return large_.emplace_back(text);
+        }
+        if (blocks_.empty() || used_ + text.size() > BLOCK) {
+            if (++current_ >= blocks_.size()) {
+                blocks_.push_back(std::make_unique<char[]>(BLOCK));
+                current_ = blocks_.size() - 1;
+            }
+            used_ = 0;
+        }
+        char* out = blocks_[current_].get() + used_;
+        text.copy(out, text.size());
+        used_ += text.size();
+        return {out, text.size()};
+    }
+    void clear() {
+        large_.clear();
+        current_ = 0;
+        used_ = 0;
+    }
+
+  private:
+    static constexpr std::size_t BLOCK = std::size_t{1} << 16;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t current_ = 0;
+    std::size_t used_ = 0;
+    std::deque<std::string> large_;
+};
 
 // Adjacent pieces of one text, viewed in place while there is one piece from the input, copied
 // once they have to be joined.
@@ -62,9 +101,9 @@ class TextCollector {
         }
     }
 
-    // The collected text as a view that lives as long as the list; the collector is emptied.
-    std::string_view take(EventList& list) {
-        std::string_view out = owned_ ? list.keep(std::move(text_)) : view_;
+    // The collected text as a view that lives as long as the batch; the collector is emptied.
+    std::string_view take(TextStore& store) {
+        std::string_view out = owned_ ? store.keep(text_) : view_;
         text_.clear();
         view_ = {};
         owned_ = false;
@@ -79,9 +118,9 @@ class TextCollector {
 
 class Walker {
   public:
-    Walker(std::string_view text, const RunSettings& settings, EventList list)
-        : text_(text), settings_(settings) {
-        result_.list = std::move(list);
+    Walker(std::string_view text, const RunSettings& settings, EventSink& sink)
+        : text_(text), settings_(settings), sink_(sink) {
+        batch_.reserve(BATCH * 2);
     }
 
     RunResult run() && {
@@ -99,25 +138,65 @@ class Walker {
         if (code != 0 && result_.status == RunStatus::Complete) {
             result_.status = RunStatus::EngineFailure;
         }
+        if (result_.status != RunStatus::Complete) {
+            sink_.restart();
+        } else if (!dry_) {
+            flush();
+        }
         return std::move(result_);
     }
 
   private:
     // ---- callbacks ----
     static int enter_block_cb(MD_BLOCKTYPE type, void* detail, void* self) {
-        return static_cast<Walker*>(self)->enter_block(type, detail);
+        auto* walker = static_cast<Walker*>(self);
+        return walker->after(walker->enter_block(type, detail));
     }
     static int leave_block_cb(MD_BLOCKTYPE type, void* detail, void* self) {
-        return static_cast<Walker*>(self)->leave_block(type, detail);
+        auto* walker = static_cast<Walker*>(self);
+        return walker->after(walker->leave_block(type, detail));
     }
     static int enter_span_cb(MD_SPANTYPE type, void* detail, void* self) {
-        return static_cast<Walker*>(self)->enter_span(type, detail);
+        auto* walker = static_cast<Walker*>(self);
+        return walker->after(walker->enter_span(type, detail));
     }
     static int leave_span_cb(MD_SPANTYPE type, void* detail, void* self) {
-        return static_cast<Walker*>(self)->leave_span(type, detail);
+        auto* walker = static_cast<Walker*>(self);
+        return walker->after(walker->leave_span(type, detail));
     }
     static int text_cb(MD_TEXTTYPE type, const MD_CHAR* data, MD_SIZE size, void* self) {
-        return static_cast<Walker*>(self)->text(type, std::string_view(data, size));
+        auto* walker = static_cast<Walker*>(self);
+        return walker->after(walker->text(type, std::string_view(data, size)));
+    }
+
+    // ---- batches ----
+    // Between callbacks: a run that has found a repair gives no more events (it is read again
+    // once the repairs are made); a full batch goes to the sink unless an event in it may still
+    // change (a heading waiting for its line, a separator's HTML block not yet known).
+    int after(int code) {
+        if (dry_) {
+            store_.clear();
+            return code;
+        }
+        if (!result_.edits.empty()) {
+            dry_ = true;
+            batch_.clear();
+            store_.clear();
+            sink_.restart();
+            return code;
+        }
+        if (batch_.size() >= BATCH && !heading_needs_line_ &&
+            !(html_block_open_ && settings_.map != nullptr)) {
+            flush();
+        }
+        return code;
+    }
+    void flush() {
+        if (!batch_.empty()) {
+            sink_.take(batch_);
+        }
+        batch_.clear();
+        store_.clear();
     }
 
     // ---- offsets ----
@@ -139,10 +218,10 @@ class Walker {
 
     // ---- writing events ----
     std::size_t emit(Event event) {
-        if (dropping_separator_) {
+        if (dropping_separator_ || dry_) {
             return NONE;
         }
-        auto& events = result_.list.events;
+        auto& events = batch_;
         if (pending_task_) {
             const Event marker{EventKind::TaskListMarker, 0, *pending_task_, 0, {}};
             pending_task_.reset();
@@ -167,13 +246,13 @@ class Walker {
 
     void flush_text() {
         if (!text_collector_.empty()) {
-            emit(Event::with_text(EventKind::Text, text_collector_.take(result_.list)));
+            emit(Event::with_text(EventKind::Text, text_collector_.take(store_)));
         }
     }
     void flush_inline_html() {
         if (inline_html_open_) {
             inline_html_open_ = false;
-            emit(Event::with_text(EventKind::InlineHtml, inline_html_.take(result_.list)));
+            emit(Event::with_text(EventKind::InlineHtml, inline_html_.take(store_)));
         }
     }
     void flush_inline() {
@@ -242,7 +321,8 @@ class Walker {
                 code_last_piece_end_ = NONE;
                 break;
             case MD_BLOCK_HTML:
-                html_block_start_ = result_.list.events.size();
+                html_block_open_ = true;
+                html_block_start_ = batch_.size();
                 html_block_depth_ = container_depth();
                 emit_kind(EventKind::StartHtmlBlock);
                 html_first_line_ = true;
@@ -310,6 +390,7 @@ class Walker {
                 leave_code_block();
                 break;
             case MD_BLOCK_HTML:
+                html_block_open_ = false;
                 if (dropping_separator_) {
                     dropping_separator_ = false;
                     separator_waiting_ = true;
@@ -378,12 +459,12 @@ class Walker {
 
     void set_heading_line(std::size_t line) {
         if (heading_event_ != NONE) {
-            result_.list.events[heading_event_].value = to_whole(line);
+            batch_[heading_event_].value = to_whole(line);
         }
     }
 
     void leave_code_block() {
-        std::string_view literal = code_.take(result_.list);
+        std::string_view literal = code_.take(store_);
         const bool text_ends_with_line_end = !text_.empty() && lines::is_line_end(text_.back());
         if (!literal.empty() && literal.back() == '\n' && !text_ends_with_line_end &&
             code_last_piece_end_ == text_.size()) {
@@ -426,7 +507,7 @@ class Walker {
     int leave_span(MD_SPANTYPE type, void*) {
         if (type == MD_SPAN_CODE) {
             in_code_span_ = false;
-            std::string_view code = code_span_.take(result_.list);
+            std::string_view code = code_span_.take(store_);
             if (in_table_ && code.find("\\|") != std::string_view::npos) {
                 std::string unescaped;
                 for (std::size_t i = 0; i < code.size(); ++i) {
@@ -435,7 +516,7 @@ class Walker {
                     }
                     unescaped += code[i];
                 }
-                code = result_.list.keep(std::move(unescaped));
+                code = store_.keep(unescaped);
             }
             emit(Event::with_text(EventKind::Code, code));
             return 0;
@@ -499,7 +580,7 @@ class Walker {
                     break;
             }
         }
-        return result_.list.keep(std::move(out));
+        return store_.keep(out);
     }
 
     // ---- texts ----
@@ -600,7 +681,7 @@ class Walker {
                     return;
                 }
                 if (!html_lead_.empty()) {
-                    emit(Event::with_text(EventKind::Text, html_lead_.take(result_.list)));
+                    emit(Event::with_text(EventKind::Text, html_lead_.take(store_)));
                 }
             }
         }
@@ -621,24 +702,24 @@ class Walker {
         html_first_line_ = false;
         html_line_has_input_ = false;
         if (end >= text_.size()) {
-            emit(Event::with_text(EventKind::Html, html_line_.take(result_.list)));
+            emit(Event::with_text(EventKind::Html, html_line_.take(store_)));
             html_previous_line_end_ = text_.size();
         } else if (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') {
-            emit(Event::with_text(EventKind::Html, html_line_.take(result_.list)));
+            emit(Event::with_text(EventKind::Html, html_line_.take(store_)));
             emit(Event::with_text(EventKind::Html, "\n"));
             html_previous_line_end_ = end + 2;
         } else {
             html_line_.append_copy("\n");
-            emit(Event::with_text(EventKind::Html, html_line_.take(result_.list)));
+            emit(Event::with_text(EventKind::Html, html_line_.take(store_)));
             html_previous_line_end_ = end + 1;
         }
     }
 
     void start_dropping_separator(std::size_t offset) {
-        result_.list.events.resize(html_block_start_);
+        batch_.resize(html_block_start_);
         dropping_separator_ = true;
         result_.separators.push_back({to_original(offset), html_block_depth_, false});
-        html_lead_.take(result_.list);
+        html_lead_.clear();
     }
 
     // ---- positions ----
@@ -731,7 +812,11 @@ class Walker {
 
     std::string_view text_;
     const RunSettings& settings_;
+    EventSink& sink_;
     RunResult result_;
+    std::vector<Event> batch_;
+    TextStore store_;
+    bool dry_ = false;  // a repair was found: no more events from this run
     std::vector<MD_BLOCKTYPE> blocks_;
 
     TextCollector text_collector_;
@@ -750,6 +835,7 @@ class Walker {
     std::size_t html_previous_line_end_ = 0;
     std::size_t html_block_start_ = 0;
     std::size_t html_block_depth_ = 0;
+    bool html_block_open_ = false;
     bool dropping_separator_ = false;
     bool separator_waiting_ = false;
 
@@ -779,8 +865,8 @@ class Walker {
 
 }  // namespace
 
-RunResult run_engine(std::string_view text, const RunSettings& settings, EventList list) {
-    return Walker(text, settings, std::move(list)).run();
+RunResult run_engine(std::string_view text, const RunSettings& settings, EventSink& sink) {
+    return Walker(text, settings, sink).run();
 }
 
 }  // namespace kerfa_parser_markdown::events
