@@ -1,7 +1,9 @@
 #include "types/harness.hpp"
 
+#include <algorithm>
 #include <utility>
 
+#include "events/lines.hpp"
 #include "kerfa_content/configure/data_factory.hpp"
 #include "kerfa_content/data/attributes/bullet_style.hpp"
 #include "kerfa_content/utils/block.hpp"
@@ -67,6 +69,16 @@ std::int64_t completed_entries(const Block& block) {
     return count;
 }
 
+// A destination percent-decoded (unchanged when that is not UTF-8); without a percent sign
+// there is nothing to decode.
+std::string_view decoded_address(std::string_view destination, std::string& decoded) {
+    if (destination.find('%') == std::string_view::npos) {
+        return destination;
+    }
+    decoded = shared::utils::decode_url_or_orginal(destination);
+    return decoded;
+}
+
 }  // namespace
 
 std::string ContainerInFlight::heading_name() const {
@@ -114,6 +126,7 @@ void Harness::append_str(std::string text) {
 }
 
 void Harness::append_text(std::string_view text) {
+    using events::lines::find_byte;
     if (image_depth > 0) {
         return;
     }
@@ -126,30 +139,33 @@ void Harness::append_text(std::string_view text) {
     if (text.empty()) {
         return;
     }
-    if (text.find_first_of("\r\n") == std::string_view::npos) {
+    std::string without_cr;
+    if (find_byte<'\r'>(text, 0) < text.size()) {
+        without_cr.reserve(text.size());
+        std::remove_copy(text.begin(), text.end(), std::back_inserter(without_cr), '\r');
+        text = without_cr;
+    }
+    std::size_t end = find_byte<'\n'>(text, 0);
+    if (end == text.size()) {
         top.container.append(Content::text_of(std::string(text)));
         return;
     }
-    std::string line;
-    bool first = true;
-    for (const char c : text) {
-        if (c == '\r') {
-            continue;
-        }
-        if (c == '\n') {
-            if (!first) {
-                top.container.append(LineBreak{false});
-            }
-            top.container.append(Content::text_of(std::exchange(line, {})));
-            first = false;
-            continue;
-        }
-        line += c;
+    // Many lines at once (a code block, a text read literally): room for all their items.
+    auto& children = top.container.children();
+    const std::size_t items =
+        2 * static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    if (children.capacity() - children.size() < items) {
+        children.reserve(std::max(children.size() + items, 2 * children.capacity()));
     }
-    if (!first) {
-        top.container.append(LineBreak{false});
+    for (std::size_t start = 0;; start = end + 1, end = find_byte<'\n'>(text, start)) {
+        if (start != 0) {
+            children.emplace_back(LineBreak{false});
+        }
+        children.emplace_back(Content::text_of(std::string(text.substr(start, end - start))));
+        if (end == text.size()) {
+            break;
+        }
     }
-    top.container.append(Content::text_of(std::move(line)));
 }
 
 void Harness::append_html(std::string text) {
@@ -168,15 +184,16 @@ void Harness::append_check(bool checked) {
 }
 
 void Harness::append_image(std::string_view destination) {
-    write(kerfa_content::configure::DataFactory::image(
-        shared::utils::decode_url_or_orginal(destination)));
+    std::string decoded;
+    write(kerfa_content::configure::DataFactory::image(decoded_address(destination, decoded)));
     ++image_depth;
 }
 
 void Harness::append_link(std::string_view destination) {
     ensure_has_section();
-    containers.back().container.append(kerfa_content::configure::DataFactory::link(
-        shared::utils::decode_url_or_orginal(destination)));
+    std::string decoded;
+    containers.back().container.append(
+        kerfa_content::configure::DataFactory::link(decoded_address(destination, decoded)));
     ++containers.back().open_properties;
 }
 
