@@ -99,7 +99,24 @@ void Harness::open_section(std::size_t offset, std::uint8_t level) {
     Section section;
     section.id = next_id++;
     section.level = level;
-    containers.push_back({Container(std::move(section)), 0, 0});
+    open(Container(std::move(section)));
+}
+
+void Harness::open(Container container) {
+    auto& children = container.children();
+    if (children.empty() && !spare_children_.empty()) {
+        children = std::move(spare_children_.back());
+        spare_children_.pop_back();
+    }
+    containers.push_back({std::move(container), 0, 0});
+}
+
+void Harness::settle(Container& container) {
+    auto& children = container.children();
+    std::vector<Data> exact(std::make_move_iterator(children.begin()),
+                            std::make_move_iterator(children.end()));
+    children.clear();
+    spare_children_.push_back(std::exchange(children, std::move(exact)));
 }
 
 void Harness::ensure_has_section() {
@@ -218,7 +235,7 @@ void Harness::append_block(BlockKind block) {
 
 void Harness::append_block_with_attributes(BlockKind block, std::optional<Attributes> attributes) {
     ensure_has_section();
-    containers.push_back({Container(Block{block, std::move(attributes), {}}), 0, 0});
+    open(Container(Block{block, std::move(attributes), {}}));
 }
 
 void Harness::append_table() {
@@ -247,6 +264,7 @@ void Harness::close_into_parent(ContainerInFlight record, bool keep_own_breaks) 
         append_breaks(record.container, record.pending_breaks);
     }
     append_terminators(record.container, record.open_properties);
+    settle(record.container);
     if (containers.empty()) {
         sections.emplace_back(std::move(record.container));
         return;
@@ -348,7 +366,7 @@ void Harness::append_bullet(std::optional<std::uint32_t> start) {
 void Harness::append_bullet_entry() {
     if (resume_pending && !suspended_stacks.empty()) {
         for (ContainerInFlight& record : suspended_stacks.back()) {
-            containers.push_back(std::move(record));
+            open(std::move(record.container));
         }
         suspended_stacks.pop_back();
         resume_pending = false;

@@ -68,11 +68,17 @@ class Harness {
     void complete_section();
 
   private:
+    // Pushes a record for the container. An open container fills one of the spare child arrays
+    // (no regrowth from nothing); a closed one keeps an exact copy and gives the array back.
+    void open(kerfa_content::data::structure::Container container);
+    void settle(kerfa_content::data::structure::Container& container);
     // Writes a closed record into the new top container (or the sections, for a section).
     void close_into_parent(ContainerInFlight record, bool keep_own_breaks);
     void open_section(std::size_t offset, std::uint8_t level);
     bool may_flatten() const;
     std::vector<ContainerInFlight> copies_of_open_lists() const;
+
+    std::vector<std::vector<Data>> spare_children_;
 };
 
 }  // namespace kerfa_parser_markdown::types
