@@ -43,7 +43,9 @@ class TextStore {
         return {out, text.size()};
     }
     void clear() {
-        large_.clear();
+        if (!large_.empty()) {
+            large_.clear();
+        }
         current_ = 0;
         used_ = 0;
     }
@@ -261,18 +263,27 @@ class Walker {
     }
 
     // ---- blocks ----
-    std::size_t count_open(std::initializer_list<MD_BLOCKTYPE> types) const {
-        std::size_t n = 0;
-        for (MD_BLOCKTYPE open : blocks_) {
-            for (MD_BLOCKTYPE type : types) {
-                n += open == type ? 1 : 0;
+    // Open block quotes, lists and items, counted as they open and close.
+    struct OpenContainers {
+        std::size_t quotes = 0;
+        std::size_t lists = 0;
+        std::size_t items = 0;
+
+        std::size_t* counter(MD_BLOCKTYPE type) {
+            switch (type) {
+                case MD_BLOCK_QUOTE:
+                    return &quotes;
+                case MD_BLOCK_UL:
+                case MD_BLOCK_OL:
+                    return &lists;
+                case MD_BLOCK_LI:
+                    return &items;
+                default:
+                    return nullptr;
             }
         }
-        return n;
-    }
-    std::size_t container_depth() const {
-        return count_open({MD_BLOCK_QUOTE, MD_BLOCK_UL, MD_BLOCK_OL, MD_BLOCK_LI});
-    }
+        std::size_t depth() const { return quotes + lists + items; }
+    };
 
     int enter_block(MD_BLOCKTYPE type, void* detail) {
         flush_inline();
@@ -323,7 +334,7 @@ class Walker {
             case MD_BLOCK_HTML:
                 html_block_open_ = true;
                 html_block_start_ = batch_.size();
-                html_block_depth_ = container_depth();
+                html_block_depth_ = open_.depth();
                 emit_kind(EventKind::StartHtmlBlock);
                 html_first_line_ = true;
                 html_line_has_input_ = false;
@@ -359,6 +370,9 @@ class Walker {
                 break;
         }
         blocks_.push_back(type);
+        if (std::size_t* open = open_.counter(type)) {
+            ++*open;
+        }
         return 0;
     }
 
@@ -368,6 +382,9 @@ class Walker {
         }
         end_run();
         blocks_.pop_back();
+        if (std::size_t* open = open_.counter(type)) {
+            --*open;
+        }
         switch (type) {
             case MD_BLOCK_DOC:
             case MD_BLOCK_TBODY:
@@ -433,8 +450,8 @@ class Walker {
         }
         result_.tables.push_back({});
         in_table_ = true;
-        table_quote_depth_ = count_open({MD_BLOCK_QUOTE});
-        table_in_item_ = count_open({MD_BLOCK_LI}) > 0;
+        table_quote_depth_ = open_.quotes;
+        table_in_item_ = open_.items > 0;
         return true;
     }
 
@@ -550,7 +567,9 @@ class Walker {
             result_.status = RunStatus::DestinationBudget;
             return STOP;
         }
-        emit(Event::with_text(kind, decode_attribute(attribute)));
+        if (!dry_) {
+            emit(Event::with_text(kind, decode_attribute(attribute)));
+        }
         return 0;
     }
 
@@ -585,13 +604,21 @@ class Walker {
 
     // ---- texts ----
     int text(MD_TEXTTYPE type, std::string_view piece) {
-        if (in_input(piece)) {
+        const bool from_input = in_input(piece);
+        if (from_input) {
             note_input_piece(offset_of(piece), piece.size());
+        }
+        if (dry_) {
+            // Only positions and breaks still matter: they find the repairs.
+            if (type == MD_TEXT_BR || type == MD_TEXT_SOFTBR) {
+                note_break();
+            }
+            return 0;
         }
         switch (type) {
             case MD_TEXT_NORMAL:
                 flush_inline_html();
-                if (in_input(piece)) {
+                if (from_input) {
                     text_collector_.append_view(piece);
                 } else {
                     text_collector_.append_copy(piece);
@@ -778,12 +805,8 @@ class Walker {
     // The end of a run of inline content: look for a table header inside it.
     void end_run() {
         if (run_first_ != NONE && settings_.find_repairs && settings_.tables) {
-            const repair::Run run{run_first_,
-                                  run_last_,
-                                  run_break_before_first_,
-                                  count_open({MD_BLOCK_QUOTE}),
-                                  count_open({MD_BLOCK_LI}) > 0,
-                                  container_depth()};
+            const repair::Run run{run_first_,   run_last_,       run_break_before_first_,
+                                  open_.quotes, open_.items > 0, open_.depth()};
             if (auto site = repair::find_site(text_, run)) {
                 if (site->separator) {
                     result_.edits.push_back({site->header_line, *site->separator, true});
@@ -818,6 +841,7 @@ class Walker {
     TextStore store_;
     bool dry_ = false;  // a repair was found: no more events from this run
     std::vector<MD_BLOCKTYPE> blocks_;
+    OpenContainers open_;
 
     TextCollector text_collector_;
     TextCollector inline_html_;
