@@ -27,14 +27,16 @@ using kerfa_content::data::types::Section;
 namespace kind = kerfa_content::data::kinds::block_kind;
 
 void append_breaks(Container& container, std::size_t count) {
+    auto& children = container.children();
     for (std::size_t i = 0; i < count; ++i) {
-        container.append(LineBreak{false});
+        children.emplace_back(LineBreak{false});
     }
 }
 
 void append_terminators(Container& container, std::size_t count) {
+    auto& children = container.children();
     for (std::size_t i = 0; i < count; ++i) {
-        container.append(PropertyTerminator{});
+        children.emplace_back(PropertyTerminator{});
     }
 }
 
@@ -113,6 +115,9 @@ void Harness::open(Container container) {
 
 void Harness::settle(Container& container) {
     auto& children = container.children();
+    if (children.capacity() - children.size() <= children.size() / 8) {
+        return;  // nearly full already: a copy would cost more than it saves
+    }
     std::vector<Data> exact(std::make_move_iterator(children.begin()),
                             std::make_move_iterator(children.end()));
     children.clear();
@@ -129,13 +134,6 @@ void Harness::write_pending_breaks() {
     ensure_has_section();
     ContainerInFlight& top = containers.back();
     append_breaks(top.container, std::exchange(top.pending_breaks, 0));
-}
-
-void Harness::write(Data item) {
-    ensure_has_section();
-    ContainerInFlight& top = containers.back();
-    append_breaks(top.container, std::exchange(top.pending_breaks, 0));
-    top.container.append(std::move(item));
 }
 
 void Harness::append_str(std::string text) {
@@ -164,7 +162,7 @@ void Harness::append_text(std::string_view text) {
     }
     std::size_t end = find_byte<'\n'>(text, 0);
     if (end == text.size()) {
-        top.container.append(Content::text_of(std::string(text)));
+        top.container.children().emplace_back(Content::text_of(std::string(text)));
         return;
     }
     // Many lines at once (a code block, a text read literally): room for all their items.
@@ -209,14 +207,15 @@ void Harness::append_image(std::string_view destination) {
 void Harness::append_link(std::string_view destination) {
     ensure_has_section();
     std::string decoded;
-    containers.back().container.append(
+    containers.back().container.children().emplace_back(
         kerfa_content::configure::DataFactory::link(decoded_address(destination, decoded)));
     ++containers.back().open_properties;
 }
 
 void Harness::append_property(PropertyKind property) {
     ensure_has_section();
-    containers.back().container.append(Property(PropertyElement{property, std::nullopt, false}));
+    containers.back().container.children().emplace_back(
+        Property(PropertyElement{property, std::nullopt, false}));
     ++containers.back().open_properties;
 }
 
@@ -224,7 +223,7 @@ void Harness::end_span() {
     ensure_has_section();
     ContainerInFlight& top = containers.back();
     if (top.open_properties != 0) {
-        top.container.append(PropertyTerminator{});
+        top.container.children().emplace_back(PropertyTerminator{});
         --top.open_properties;
     }
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "kerfa_content/data/structure/data.hpp"
@@ -38,7 +39,16 @@ class Harness {
     // Writes the top container's pending breaks.
     void write_pending_breaks();
     // Writes an item into the top container, its pending breaks first.
-    void write(Data item);
+    template <typename Item>
+    void write(Item&& item) {
+        ensure_has_section();
+        ContainerInFlight& top = containers.back();
+        auto& children = top.container.children();
+        for (; top.pending_breaks > 0; --top.pending_breaks) {
+            children.emplace_back(kerfa_content::data::types::LineBreak{false});
+        }
+        children.emplace_back(std::forward<Item>(item));
+    }
 
     void append_str(std::string text);
     void append_text(std::string_view text);
