@@ -2,8 +2,8 @@
 
 #include <md4c.h>
 
+#include <algorithm>
 #include <deque>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,34 +27,38 @@ constexpr std::size_t BATCH = 256;
 class TextStore {
   public:
     std::string_view keep(std::string_view text) {
-        if (text.size() > BLOCK / 4) {
+        if (text.size() > LARGEST_BLOCK / 4) {
             return large_.emplace_back(text);
         }
-        if (blocks_.empty() || used_ + text.size() > BLOCK) {
-            if (++current_ >= blocks_.size()) {
-                blocks_.push_back(std::make_unique<char[]>(BLOCK));
-                current_ = blocks_.size() - 1;
-            }
-            used_ = 0;
+        while (current_ < blocks_.size() &&
+               blocks_[current_].size() + text.size() > blocks_[current_].capacity()) {
+            ++current_;
         }
-        char* out = blocks_[current_].get() + used_;
-        text.copy(out, text.size());
-        used_ += text.size();
-        return {out, text.size()};
+        if (current_ == blocks_.size()) {
+            // Small first: a short text read on its own (a chat message) needs little.
+            const std::size_t shift = std::min<std::size_t>(blocks_.size(), 6);
+            blocks_.emplace_back().reserve(std::max(FIRST_BLOCK << shift, text.size()));
+        }
+        std::string& block = blocks_[current_];
+        const std::size_t at = block.size();
+        block.append(text);  // within the reserved capacity: earlier views stay valid
+        return {block.data() + at, text.size()};
     }
     void clear() {
+        for (std::size_t i = 0; i <= current_ && i < blocks_.size(); ++i) {
+            blocks_[i].clear();
+        }
         if (!large_.empty()) {
             large_.clear();
         }
         current_ = 0;
-        used_ = 0;
     }
 
   private:
-    static constexpr std::size_t BLOCK = std::size_t{1} << 16;
-    std::vector<std::unique_ptr<char[]>> blocks_;
+    static constexpr std::size_t FIRST_BLOCK = std::size_t{1} << 10;
+    static constexpr std::size_t LARGEST_BLOCK = FIRST_BLOCK << 6;
+    std::vector<std::string> blocks_;
     std::size_t current_ = 0;
-    std::size_t used_ = 0;
     std::deque<std::string> large_;
 };
 
