@@ -1,21 +1,24 @@
 // Any bytes through the tool's road: the Kerfa parser in every double-tag mode (every invariant
 // of a parse result holds), the Markdown importer and the plain-text parser (their documents
 // written as canonical Kerfa settle after one reading), then, for text the tool would read
-// (UTF-8), every writer the converter has, the canonical Kerfa round trip and the source map of
-// `source`. A failed check
+// (UTF-8), every writer the converter has, the canonical and minimalist Kerfa round trips and the
+// source map of `source`. A failed check
 // prints what broke and aborts, which libFuzzer reports with the input.
 //
 // Writers join by themselves: every conversion target the converter has a writer for is run on
 // every input. A writer with a property worth checking (a round trip) adds its check below.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "kerfa_content/modules/parser/types/parse_data.hpp"
+#include "kerfa_content/utils/tree_walk.hpp"
 #include "kerfa_document_manager/components/convertors/convertor.hpp"
 #include "kerfa_document_manager/configure/parser_factory.hpp"
 #include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
@@ -67,20 +70,77 @@ void check_import_round_trip(std::string_view text, const char* file_name) {
     const std::string second = convert(first, ConvertTarget::Kerfa);
     const std::string third = convert(second, ConvertTarget::Kerfa);
     if (third != second) {
-        fail("imported Kerfa is not stable", std::string(file_name) + "\n--- second:\n" +
-                                                 second + "\n--- third:\n" + third);
+        fail("imported Kerfa is not stable",
+             std::string(file_name) + "\n--- second:\n" + second + "\n--- third:\n" + third);
     }
 }
 
-// Every writer: no crash, and output that grows with the input, never with its square.
+// The blanks that begin the lines of a text, and the most that begin one line.
+struct Indentation {
+    std::size_t blanks = 0;
+    std::size_t widest = 0;
+};
+
+Indentation indentation_of(std::string_view out) {
+    Indentation result;
+    std::size_t line_start = 0;
+    while (line_start < out.size()) {
+        std::size_t blanks = 0;
+        while (line_start + blanks < out.size() && out[line_start + blanks] == ' ') {
+            ++blanks;
+        }
+        result.blanks += blanks;
+        result.widest = std::max(result.widest, blanks);
+        const std::size_t end = out.find('\n', line_start + blanks);
+        line_start = end == std::string_view::npos ? out.size() : end + 1;
+    }
+    return result;
+}
+
+// What Markdown and plain text may add to every line beyond the input's proportion: the lead
+// that repeats the nesting on each line (two characters per quote, one per indent in Markdown) and
+// plain text's indentation (at most 1024 steps of two blanks). Every line begins with an item, so
+// the document's items bound its lines.
+std::size_t lead_allowance(std::string_view text) {
+    const ParseData parse = parse_as_tool(text);
+    kerfa_content::utils::ItemWalk<> walk(parse.content);
+    std::size_t items = 0;
+    std::size_t depth = 0;
+    while (const auto step = walk.next()) {
+        ++items;
+        depth = std::max(depth, step->depth);
+    }
+    return (items + 1) * (2 * depth + 2048);
+}
+
+// Every writer: no crash, and output that grows with the input, never with its square. The
+// structure dump indents four blanks per level, so its indentation grows with the square of the
+// depth by its format and is left out; the indented view writes at most 256 levels a line.
+// Markdown and plain text may add the per-line leads of nesting.
 void check_writers(std::string_view text) {
+    std::optional<std::size_t> leads;
     for (unsigned number = 0; number <= static_cast<unsigned>(ConvertTarget::Text); ++number) {
         const auto target = static_cast<ConvertTarget>(number);
         if (!kerfa_document_manager::components::convertors::has_writer(target)) {
             continue;
         }
         const std::string out = convert(text, target);
-        if (out.size() > 64 * text.size() + 64 * 1024) {
+        std::size_t measured = out.size();
+        if (target == ConvertTarget::Structure || target == ConvertTarget::KerfaIndented) {
+            const Indentation indentation = indentation_of(out);
+            if (target == ConvertTarget::KerfaIndented && indentation.widest > 256 * 4) {
+                fail("the indented view indents a line beyond 256 levels");
+            }
+            measured -= indentation.blanks;
+        }
+        std::size_t allowed = 64 * text.size() + 64 * 1024;
+        if (target == ConvertTarget::Markdown || target == ConvertTarget::Text) {
+            if (!leads) {
+                leads = lead_allowance(text);
+            }
+            allowed += *leads;
+        }
+        if (measured > allowed) {
             fail("output out of proportion to the input", "target " + std::to_string(number));
         }
     }
@@ -94,6 +154,17 @@ void check_canonical_round_trip(std::string_view text) {
     const std::string third = convert(second, ConvertTarget::Kerfa);
     if (third != second) {
         fail("canonical Kerfa is not stable",
+             "\n--- second:\n" + second + "\n--- third:\n" + third);
+    }
+}
+
+// Minimalist Kerfa settles after one reading as canonical Kerfa does.
+void check_minimalist_round_trip(std::string_view text) {
+    const std::string first = convert(text, ConvertTarget::KerfaMin);
+    const std::string second = convert(first, ConvertTarget::KerfaMin);
+    const std::string third = convert(second, ConvertTarget::KerfaMin);
+    if (third != second) {
+        fail("minimalist Kerfa is not stable",
              "\n--- second:\n" + second + "\n--- third:\n" + third);
     }
 }
@@ -159,6 +230,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     check_writers(text);
     check_canonical_round_trip(text);
+    check_minimalist_round_trip(text);
     check_source(text);
     return 0;
 }

@@ -109,6 +109,14 @@ TEST(KindsDeathTest, OutOfRangeIdIsAnInternalFault) {
     EXPECT_EXIT(property_kind_name(31), ::testing::ExitedWithCode(101), "property kind");
 }
 
+TEST(Kinds, ViewsNameAnIdOutsideTheTablesUnknown) {
+    EXPECT_EQ(block_kind_name_or_unknown(block_kind::STANDALONE_HEADING), "standalone-heading");
+    EXPECT_EQ(block_kind_name_or_unknown(14), "unknown");
+    EXPECT_EQ(block_kind_name_or_unknown(65535), "unknown");
+    EXPECT_EQ(property_kind_name_or_unknown(property_kind::FIXED), "fixed");
+    EXPECT_EQ(property_kind_name_or_unknown(31), "unknown");
+}
+
 TEST(BulletStyles, WrittenNamesInValueOrder) {
     const std::vector<std::string_view> expected{
         "asterisk",    "dash",        "disc",        "circle",

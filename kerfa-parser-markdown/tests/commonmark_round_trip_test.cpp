@@ -2,13 +2,12 @@
 // fault, and what the importer gives is stable Kerfa: with T1 = kerfa(import(x)),
 // T2 = kerfa(parse(T1)) and T3 = kerfa(parse(T2)), T3 == T2.
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "commonmark_examples.hpp"
 #include "kerfa_parser_kerfa/configure/parser_factory.hpp"
 #include "kerfa_parser_markdown/parser/parser.hpp"
 #include "kerfa_render_kerfa/renderer.hpp"
@@ -17,41 +16,6 @@ namespace kerfa_parser_markdown::testing {
 namespace {
 
 using kerfa_content::modules::parser::types::ParseData;
-
-struct Example {
-    std::size_t line;
-    std::string markdown;
-};
-
-std::string read_corpus() {
-    std::ifstream in("tests/commonmark/commonmark-0.31.2.txt", std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-// The Markdown of each example, with "→" made a tab again.
-std::vector<Example> examples() {
-    const std::string corpus = read_corpus();
-    const std::string fence = std::string(32, '`');
-    const std::string open = fence + " example\n";
-    std::vector<Example> out;
-    std::size_t p = 0;
-    while ((p = corpus.find(open, p)) != std::string::npos) {
-        const std::size_t start = p + open.size();
-        const std::size_t end = corpus.find("\n.\n", start - 1);
-        std::string markdown = corpus.substr(start, end + 1 - start);
-        for (std::size_t tab; (tab = markdown.find("\xE2\x86\x92")) != std::string::npos;) {
-            markdown.replace(tab, 3, "\t");
-        }
-        out.push_back({static_cast<std::size_t>(std::count(
-                           corpus.begin(), corpus.begin() + static_cast<std::ptrdiff_t>(p), '\n')) +
-                           1,
-                       std::move(markdown)});
-        p = corpus.find(fence + "\n", start);
-    }
-    return out;
-}
 
 std::string kerfa(ParseData data) {
     kerfa_content::data::types::Document document;
@@ -79,7 +43,7 @@ std::string with_crlf(const std::string& text) {
 }
 
 TEST(CommonMarkCorpus, EveryExampleGivesStableKerfa) {
-    const std::vector<Example> all = examples();
+    const std::vector<Example> all = commonmark_examples();
     ASSERT_EQ(all.size(), 652u);
     for (const Example& example : all) {
         for (const std::string& input : {example.markdown, with_crlf(example.markdown)}) {

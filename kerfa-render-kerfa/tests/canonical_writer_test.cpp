@@ -6,6 +6,7 @@
 
 #include "kerfa_content/modules/renderer/renderer_meter.hpp"
 #include "kerfa_content/modules/renderer/renderer_trace.hpp"
+#include "kerfa_content/testing/writer_cases.hpp"
 #include "kerfa_render/tables.hpp"
 #include "kerfa_render_kerfa/configure/renderer_factory.hpp"
 #include "kerfa_render_kerfa/renderer.hpp"
@@ -19,17 +20,10 @@ namespace kattr = kerfa_content::data::attributes;
 namespace bk = kerfa_content::data::kinds::block_kind;
 namespace pk = kerfa_content::data::kinds::property_kind;
 
-struct Case {
-    const char* name;
-    std::function<std::vector<Data>()> items;
-    std::string expected;
-};
+using Case = WriterCase;
 
 void expect_written(const std::vector<Case>& cases) {
-    const kerfa_render_kerfa::Renderer writer;
-    for (const Case& c : cases) {
-        EXPECT_EQ(writer.render_all(c.items()), c.expected) << c.name;
-    }
+    kerfa_content::testing::expect_written(kerfa_render_kerfa::Renderer(), cases);
 }
 
 Data entry(std::vector<Data> children) {

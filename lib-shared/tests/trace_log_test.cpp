@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <spdlog/sinks/ostream_sink.h>
+#include <spdlog/spdlog.h>
 
 #include <memory>
 #include <sstream>
@@ -26,6 +27,17 @@ TEST(TraceLog, FacadeHasNoSinkAndLevelOff) {
         log_error("Missing block: 99 - x.");
     });
     EXPECT_EQ(printed, "");
+}
+
+// The library's own default logger prints to standard output until the program replaces it.
+TEST(TraceLog, TheDefaultLoggerIsSilencedAtStartUp) {
+    silence_default_logger();
+    const std::string printed = capture_stdout([] {
+        spdlog::error("Missing block: {} - {}.", 99, "unknown");
+        spdlog::critical("x");
+    });
+    EXPECT_EQ(printed, "");
+    EXPECT_TRUE(spdlog::default_logger()->sinks().empty());
 }
 
 TEST(TraceLog, LevelOffNeverComputesTheDuration) {

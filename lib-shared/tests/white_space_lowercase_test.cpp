@@ -53,6 +53,29 @@ TEST(WhiteSpace, TrimAndBlank) {
     }
 }
 
+TEST(WhiteSpace, ContainsWhiteSpaceByCodePoint) {
+    struct Case {
+        std::string text;
+        bool contains;
+    };
+    const std::vector<Case> cases = {
+        {"", false},
+        {"abc", false},
+        {"a b", true},
+        {"a\tb", true},
+        {"a\u00a0", true},
+        {"\u2028", true},
+        {"x\u3000", true},
+        {"a\u200bb", false},
+        // Bytes A0 and 85 inside other characters, and invalid bytes, are not white space.
+        {"\u00e0\u00c5", false},
+        {"\xA0\x85", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(contains_white_space(c.text), c.contains) << c.text;
+    }
+}
+
 TEST(Lowercase, IsTheFullRootLocaleMapping) {
     struct Case {
         std::string text;

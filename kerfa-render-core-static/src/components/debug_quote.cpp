@@ -1,4 +1,4 @@
-#include "debug_quote.hpp"
+#include "kerfa_render_core_static/components/debug_quote.hpp"
 
 #include <fmt/format.h>
 

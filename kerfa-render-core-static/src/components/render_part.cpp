@@ -2,7 +2,7 @@
 
 #include <fmt/format.h>
 
-#include "debug_quote.hpp"
+#include "kerfa_render_core_static/components/debug_quote.hpp"
 #include "shared/utils/overloaded.hpp"
 
 namespace kerfa_render_core_static::components {
@@ -168,18 +168,6 @@ void render_parts_with_content(std::span<const RenderPart> parts,
     for (const RenderPart& part : parts) {
         part.render_with_content(attributes, content, out);
     }
-}
-
-std::string debug_parts(std::span<const RenderPart> parts) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) {
-            text += ", ";
-        }
-        text += parts[i].debug_text();
-    }
-    text += "]";
-    return text;
 }
 
 }  // namespace kerfa_render_core_static::components

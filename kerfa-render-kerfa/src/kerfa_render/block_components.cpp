@@ -5,7 +5,6 @@
 #include <fmt/format.h>
 
 #include "kerfa_content/data/kinds/block_kind.hpp"
-#include "utils/attributes.hpp"
 
 namespace kerfa_render_kerfa::kerfa_render {
 
@@ -14,11 +13,12 @@ namespace {
 using kerfa_content::data::structure::Data;
 namespace block_kind = kerfa_content::data::kinds::block_kind;
 
-void element_start(std::string_view name, const Block& block, std::string& out) {
+void element_start(std::string_view name, const Block& block, AttributeForm form,
+                   std::string& out) {
     out += '<';
     out += name;
     if (block.attributes) {
-        kerfa_render_kerfa::utils::append_attributes_full(*block.attributes, out);
+        kerfa_render_kerfa::utils::append_attributes(*block.attributes, form, out);
     }
     out += '>';
 }
@@ -105,7 +105,7 @@ std::string RenderActualBlock::debug_text() const {
 }
 
 void RenderActualBlock::start(const Block& block, std::string& out) const {
-    element_start(name_, block, out);
+    element_start(name_, block, form_, out);
 }
 
 void RenderActualBlock::end(const Block&, std::string& out) const {
@@ -142,7 +142,7 @@ void RenderActualTableEntry::between_start_after(const Block& block, const Data&
 }
 
 void RenderActualTableHeading::start(const Block& block, std::string& out) const {
-    element_start("heading", block, out);
+    element_start(name_, block, AttributeForm::Full, out);
 }
 
 void RenderActualTableHeading::end(const Block&, std::string& out) const {

@@ -3,17 +3,20 @@
 #include <string>
 
 #include "kerfa_render_core_static/modules/components.hpp"
+#include "utils/attributes.hpp"
 
 // Block components of the canonical Kerfa writer. Operations not listed write nothing.
 namespace kerfa_render_kerfa::kerfa_render {
 
 using kerfa_render_core_static::modules::Block;
 using kerfa_render_core_static::modules::RenderBlock;
+using kerfa_render_kerfa::utils::AttributeForm;
 
 // A block written as an element: "<" name, its attributes when present, ">" ... "<>".
 class RenderActualBlock final : public RenderBlock {
   public:
-    explicit RenderActualBlock(std::string name) : name_(std::move(name)) {}
+    explicit RenderActualBlock(std::string name, AttributeForm form = AttributeForm::Full)
+        : name_(std::move(name)), form_(form) {}
 
     std::string debug_text() const override;
     void start(const Block& block, std::string& out) const override;
@@ -23,6 +26,7 @@ class RenderActualBlock final : public RenderBlock {
 
   private:
     std::string name_;
+    AttributeForm form_;
 };
 
 // A list entry carries no tags; entries are lines, so a line feed comes before every entry but
@@ -62,13 +66,18 @@ class RenderActualTableEntry : public RenderBlock {
 };
 
 // The heading part of a table: "<heading" attributes ">" ... "<>", and a line feed when more
-// items of the table follow.
+// items of the table follow. Its attributes are always in the full form.
 class RenderActualTableHeading final : public RenderBlock {
   public:
+    explicit RenderActualTableHeading(std::string name = "heading") : name_(std::move(name)) {}
+
     std::string debug_text() const override { return "RenderActualTableHeading"; }
     void start(const Block& block, std::string& out) const override;
     void end(const Block& block, std::string& out) const override;
     void between_end(const Block& block, std::string& out) const override;
+
+  private:
+    std::string name_;
 };
 
 // A row of a table heading: as a table row.

@@ -9,17 +9,31 @@ namespace kerfa_render_kerfa::kerfa_render {
 
 using kerfa_render_core_static::modules::Source;
 
-// "<checkbox>" or "<checkbox true>".
+// "<checkbox>" or "<checkbox true>", under the element name given.
 class RenderActualCheck final : public kerfa_render_core_static::modules::RenderCheck {
   public:
+    explicit RenderActualCheck(std::string name = "checkbox") : name_(std::move(name)) {}
+
     void render(bool checked, std::string& out) const override {
-        out += checked ? "<checkbox true>" : "<checkbox>";
+        out += '<';
+        out += name_;
+        out += checked ? " true>" : ">";
     }
+
+  private:
+    std::string name_;
 };
 
+// "<divider-line>", or the element given.
 class RenderActualDividerLine final : public kerfa_render_core_static::modules::RenderDividerLine {
   public:
-    void render(std::string& out) const override { out += "<divider-line>"; }
+    explicit RenderActualDividerLine(std::string element = "<divider-line>")
+        : element_(std::move(element)) {}
+
+    void render(std::string& out) const override { out += element_; }
+
+  private:
+    std::string element_;
 };
 
 // Text with backslashes doubled and "<" escaped; a backslash first when it begins with "#" or

@@ -2,8 +2,6 @@
 
 #include <fmt/format.h>
 
-#include "utils/attributes.hpp"
-
 namespace kerfa_render_kerfa::kerfa_render {
 
 std::string RenderActualProperty::debug_text() const {
@@ -14,7 +12,7 @@ void RenderActualProperty::start(const PropertyElement& element, std::string& ou
     out += '<';
     out += name_;
     if (element.attributes) {
-        kerfa_render_kerfa::utils::append_attributes_full(*element.attributes, out);
+        kerfa_render_kerfa::utils::append_attributes(*element.attributes, form_, out);
     }
     out += '>';
 }

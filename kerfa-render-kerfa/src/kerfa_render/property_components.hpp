@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "kerfa_render_core_static/modules/components.hpp"
+#include "utils/attributes.hpp"
 
 namespace kerfa_render_kerfa::kerfa_render {
 
@@ -14,7 +15,10 @@ using kerfa_render_core_static::modules::PropertyElement;
 // again when it is read back: the content is never used.
 class RenderActualProperty final : public kerfa_render_core_static::modules::RenderProperty {
   public:
-    explicit RenderActualProperty(std::string name) : name_(std::move(name)) {}
+    explicit RenderActualProperty(std::string name,
+                                  kerfa_render_kerfa::utils::AttributeForm form =
+                                      kerfa_render_kerfa::utils::AttributeForm::Full)
+        : name_(std::move(name)), form_(form) {}
 
     std::string debug_text() const override;
     void start(const PropertyElement& element, std::string& out) const override;
@@ -27,6 +31,7 @@ class RenderActualProperty final : public kerfa_render_core_static::modules::Ren
 
   private:
     std::string name_;
+    kerfa_render_kerfa::utils::AttributeForm form_;
 };
 
 }  // namespace kerfa_render_kerfa::kerfa_render

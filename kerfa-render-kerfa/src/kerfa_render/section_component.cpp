@@ -5,6 +5,8 @@
 
 namespace kerfa_render_kerfa::kerfa_render {
 
+RenderActualSection::RenderActualSection() : write_metadata_(&utils::append_metadata) {}
+
 void RenderActualSection::end(const Section& section, std::string& out) const {
     if (!section.metadata || section.metadata->is_empty()) {
         return;
@@ -14,7 +16,7 @@ void RenderActualSection::end(const Section& section, std::string& out) const {
     if (!kerfa_render_kerfa::utils::ends_in_line_end(out)) {
         out += '\n';
     }
-    utils::append_metadata(*section.metadata, out);
+    write_metadata_(*section.metadata, out);
 }
 
 }  // namespace kerfa_render_kerfa::kerfa_render

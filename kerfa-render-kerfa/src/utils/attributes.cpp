@@ -1,15 +1,15 @@
 #include "utils/attributes.hpp"
 
+#include <algorithm>
 #include <array>
 
 #include <fmt/format.h>
 
 #include "kerfa_content/data/attributes/attribute.hpp"
+#include "kerfa_render_kerfa/utils/text.hpp"
 #include "shared/utils/fault.hpp"
 #include "shared/utils/overloaded.hpp"
-#include "shared/utils/utf8.hpp"
 #include "shared/utils/white_space.hpp"
-#include "kerfa_render_kerfa/utils/text.hpp"
 
 namespace kerfa_render_kerfa::utils {
 
@@ -172,25 +172,41 @@ constexpr std::array<std::string_view, kattr::NAMED_COLOR_COUNT> KERFA_COLOR_NAM
 // Quotes are needed where a bare word would end early or read differently: white space and "<"
 // end a bare word, and a leading "'" would open a quoted value.
 bool needs_quotes(std::string_view text) {
-    if (text.front() == '\'') {
-        return true;
-    }
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            if (c == '<' || shared::utils::is_white_space(c)) {
-                return true;
-            }
-            ++i;
-            continue;
+    return text.front() == '\'' || text.find('<') != std::string_view::npos ||
+           shared::utils::contains_white_space(text);
+}
+
+// Bullet style names of the minimalist form: two are shortened.
+std::string_view bullet_name(kattr::BulletStyle style, AttributeForm form) {
+    if (form == AttributeForm::Minimalist) {
+        if (style == kattr::BulletStyle::Asterisk) {
+            return "*";
         }
-        const shared::utils::DecodedChar decoded = shared::utils::decode_utf8(text, i);
-        if (decoded.valid && shared::utils::is_white_space(decoded.code_point)) {
-            return true;
+        if (style == kattr::BulletStyle::Dash) {
+            return "-";
         }
-        i += decoded.length;
     }
-    return false;
+    return kattr::name(style);
+}
+
+void append_attribute(const kattr::Attribute& attribute, AttributeForm form, std::string& out) {
+    std::visit(
+        Overloaded{
+            [&](const kattr::Attribute::Boolean& value) { out += value.value ? "true" : "false"; },
+            [&](const kattr::Attribute::Bullet& value) { out += bullet_name(value.style, form); },
+            [&](const kattr::Color& color) { append_color(color, out); },
+            [&](const kattr::DocumentLink& link) { append_str(link.to_string(), out); },
+            [&](const kattr::Attribute::Integer& value) { append_integer(value.value, out); },
+            [&](const kattr::Attribute::String& value) { append_str(value.text, out); },
+            [&](const kattr::Attribute::Invalid& value) { append_str(value.text, out); },
+        },
+        static_cast<const kattr::Attribute::variant&>(attribute));
+}
+
+bool is_hex_digits(std::string_view text) {
+    return std::ranges::all_of(text, [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    });
 }
 
 }  // namespace
@@ -260,24 +276,50 @@ void append_integer(std::int64_t value, std::string& out) {
     fmt::format_to(std::back_inserter(out), "{}", value);
 }
 
-void append_attributes_full(const kerfa_content::data::types::Attributes& attributes,
-                            std::string& out) {
+void append_attributes(const kerfa_content::data::types::Attributes& attributes, AttributeForm form,
+                       std::string& out) {
     for (const kattr::Attribute& attribute : attributes) {
         out += ' ';
-        std::visit(
-            Overloaded{
-                [&](const kattr::Attribute::Boolean& value) {
-                    out += value.value ? "true" : "false";
-                },
-                [&](const kattr::Attribute::Bullet& value) { out += kattr::name(value.style); },
-                [&](const kattr::Color& color) { append_color(color, out); },
-                [&](const kattr::DocumentLink& link) { append_str(link.to_string(), out); },
-                [&](const kattr::Attribute::Integer& value) { append_integer(value.value, out); },
-                [&](const kattr::Attribute::String& value) { append_str(value.text, out); },
-                [&](const kattr::Attribute::Invalid& value) { append_str(value.text, out); },
-            },
-            static_cast<const kattr::Attribute::variant&>(attribute));
+        append_attribute(attribute, form, out);
     }
+}
+
+void append_attributes_full(const kerfa_content::data::types::Attributes& attributes,
+                            std::string& out) {
+    append_attributes(attributes, AttributeForm::Full, out);
+}
+
+void append_attributes_minimalist(const kerfa_content::data::types::Attributes& attributes,
+                                  std::string& out) {
+    append_attributes(attributes, AttributeForm::Minimalist, out);
+}
+
+void append_color_attributes(
+    const std::optional<kerfa_content::data::types::Attributes>& attributes, std::string& out) {
+    if (!attributes) {
+        return;
+    }
+    for (std::size_t i = 0; i < attributes->size(); ++i) {
+        if (i > 0) {
+            out += ' ';
+        }
+        append_attribute((*attributes)[i], AttributeForm::Minimalist, out);
+    }
+}
+
+bool has_color_tag(const std::optional<kerfa_content::data::types::Attributes>& attributes) {
+    if (!attributes || attributes->empty()) {
+        return false;
+    }
+    const auto* color = std::get_if<kattr::Color>(&attributes->front());
+    if (color == nullptr) {
+        return false;
+    }
+    if (color->as_name() != nullptr) {
+        return true;
+    }
+    const std::string& digits = color->as_value()->text;
+    return (digits.size() == 3 || digits.size() == 6) && is_hex_digits(digits);
 }
 
 }  // namespace kerfa_render_kerfa::utils

@@ -17,6 +17,24 @@ namespace kerfa_render_kerfa::utils {
 void append_attributes_full(const kerfa_content::data::types::Attributes& attributes,
                             std::string& out);
 
+// As append_attributes_full, but the bullet styles asterisk and dash written "*" and "-".
+void append_attributes_minimalist(const kerfa_content::data::types::Attributes& attributes,
+                                  std::string& out);
+
+// Which of the two forms above a component writes.
+enum class AttributeForm : std::uint8_t { Full, Minimalist };
+void append_attributes(const kerfa_content::data::types::Attributes& attributes, AttributeForm form,
+                       std::string& out);
+
+// The values of a colour span written as its tag ("<red>", "<#abc>"): the minimalist form
+// without the blank before the first; nothing for an absent or empty list.
+void append_color_attributes(
+    const std::optional<kerfa_content::data::types::Attributes>& attributes, std::string& out);
+
+// Whether a colour span reads back from its tag: the first value is a named colour, or a colour
+// value of three or six hexadecimal digits.
+bool has_color_tag(const std::optional<kerfa_content::data::types::Attributes>& attributes);
+
 // A text value: nothing for "", else escaped and, when it holds White_Space, a "<" or starts
 // with "'", between double quotes.
 void append_str(std::string_view text, std::string& out);

@@ -55,4 +55,23 @@ bool is_blank(std::string_view text) {
     return trim_start(text).empty();
 }
 
+bool contains_white_space(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            if (is_white_space(byte)) {
+                return true;
+            }
+            ++i;
+            continue;
+        }
+        const DecodedChar decoded = decode_utf8(text, i);
+        if (decoded.valid && is_white_space(decoded.code_point)) {
+            return true;
+        }
+        i += decoded.length;
+    }
+    return false;
+}
+
 }  // namespace shared::utils

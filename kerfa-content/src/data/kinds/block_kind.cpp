@@ -17,4 +17,8 @@ std::string_view block_kind_name(BlockKind id) {
     return block_kind_record(id).name;
 }
 
+std::string_view block_kind_name_or_unknown(BlockKind id) {
+    return id < BLOCK_KINDS.size() ? BLOCK_KINDS[id].name : "unknown";
+}
+
 }  // namespace kerfa_content::data::kinds

@@ -17,4 +17,8 @@ std::string_view property_kind_name(PropertyKind id) {
     return property_kind_record(id).name;
 }
 
+std::string_view property_kind_name_or_unknown(PropertyKind id) {
+    return id < PROPERTY_KINDS.size() ? PROPERTY_KINDS[id].name : "unknown";
+}
+
 }  // namespace kerfa_content::data::kinds

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -148,6 +149,32 @@ inline Data section_with(std::uint8_t level, std::vector<Data> children,
     }
     return Container(std::move(record));
 }
+// A section named by its heading, as parsers leave one.
+inline Data named_section(std::uint8_t level, std::string name, std::vector<Data> children = {}) {
+    types::Section record;
+    record.level = level;
+    record.name = std::move(name);
+    record.children = std::move(children);
+    return Container(std::move(record));
+}
+// `innermost` inside `depth` blocks of one kind, each the only child of the next.
+inline Data nested(data::kinds::BlockKind kind, std::size_t depth, Data innermost) {
+    for (std::size_t i = 0; i < depth; ++i) {
+        innermost = block(kind, list(std::move(innermost)));
+    }
+    return innermost;
+}
+
+// The text `times` times over, for the expected text of deep documents.
+inline std::string repeated(std::string_view text, std::size_t times) {
+    std::string out;
+    out.reserve(text.size() * times);
+    for (std::size_t i = 0; i < times; ++i) {
+        out += text;
+    }
+    return out;
+}
+
 inline Data document(std::vector<Data> children = {}) {
     types::Document record;
     record.children = std::move(children);

@@ -121,7 +121,22 @@ void render_parts_with_content(std::span<const RenderPart> parts,
                                const OptionalAttributes& attributes, std::string_view content,
                                std::string& out);
 
-// "[Static(\"<b>\"), Attribute]"
-std::string debug_parts(std::span<const RenderPart> parts);
+// "[Static(\"<b>\"), Attribute]", for a list of any kind of part that has a debug text.
+template <class Part>
+std::string debug_parts(std::span<const Part> parts) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0) {
+            text += ", ";
+        }
+        text += parts[i].debug_text();
+    }
+    text += "]";
+    return text;
+}
+template <class Part>
+std::string debug_parts(const std::vector<Part>& parts) {
+    return debug_parts(std::span<const Part>(parts));
+}
 
 }  // namespace kerfa_render_core_static::components

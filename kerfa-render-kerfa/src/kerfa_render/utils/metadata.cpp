@@ -20,18 +20,25 @@ void append_field(std::string_view key, std::string_view value, std::string& out
 }
 
 void append_metadata(const kerfa_content::types::Metadata& metadata, std::string& out) {
+    append_metadata_block("metadata", metadata, out);
+}
+
+void append_metadata_block(std::string_view element, const kerfa_content::types::Metadata& metadata,
+                           std::string& out) {
     // The map is kept in byte order of its keys.
     const auto& pairs = metadata.data();
     if (pairs.empty()) {
         return;
     }
+    out += '<';
+    out += element;
+    out += '>';
     if (pairs.size() == 1) {
-        out += "<metadata>";
         append_pair(pairs.begin()->first, pairs.begin()->second, out);
         out += "<>\n";
         return;
     }
-    out += "<metadata>\n";
+    out += '\n';
     for (const auto& [key, value] : pairs) {
         append_field(key, value, out);
     }

@@ -12,6 +12,10 @@ namespace kerfa_render_kerfa::kerfa_render::utils {
 // feed. Backslashes and "<" are escaped, since the block's body is read with escapes.
 void append_metadata(const kerfa_content::types::Metadata& metadata, std::string& out);
 
+// As append_metadata, with the given element name in place of "metadata".
+void append_metadata_block(std::string_view element, const kerfa_content::types::Metadata& metadata,
+                           std::string& out);
+
 // "key: value" and a line feed.
 void append_field(std::string_view key, std::string_view value, std::string& out);
 

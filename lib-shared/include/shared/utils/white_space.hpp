@@ -25,4 +25,7 @@ std::string_view trim(std::string_view text);
 // Empty or nothing but white space.
 bool is_blank(std::string_view text);
 
+// Whether any character of the text is white space (invalid bytes are not).
+bool contains_white_space(std::string_view text);
+
 }  // namespace shared::utils

@@ -1,6 +1,9 @@
 #include "shared/components/trace/trace_log.hpp"
 
+#include <memory>
 #include <vector>
+
+#include <spdlog/spdlog.h>
 
 #include "components/trace/trace_lines.hpp"
 
@@ -31,6 +34,13 @@ void log_error(std::string_view message) {
     if (logger.should_log(spdlog::level::err)) {
         logger.error("{}", message);
     }
+}
+
+void silence_default_logger() {
+    const std::vector<spdlog::sink_ptr> no_sinks;
+    auto silent = std::make_shared<spdlog::logger>("", no_sinks.begin(), no_sinks.end());
+    silent->set_level(spdlog::level::off);
+    spdlog::set_default_logger(std::move(silent));
 }
 
 }  // namespace shared::components::trace

@@ -59,4 +59,8 @@ const BlockKindRecord& block_kind_record(BlockKind id);
 // The canonical element name of a kind, e.g. "bullet-entry".
 std::string_view block_kind_name(BlockKind id);
 
+// As block_kind_name, but "unknown" for an id outside the table: for views that show any
+// document, a hand-built one included.
+std::string_view block_kind_name_or_unknown(BlockKind id);
+
 }  // namespace kerfa_content::data::kinds

@@ -92,4 +92,7 @@ const PropertyKindRecord& property_kind_record(PropertyKind id);
 // The canonical element name of a kind, e.g. "document?".
 std::string_view property_kind_name(PropertyKind id);
 
+// As property_kind_name, but "unknown" for an id outside the table.
+std::string_view property_kind_name_or_unknown(PropertyKind id);
+
 }  // namespace kerfa_content::data::kinds

@@ -22,4 +22,9 @@ class TraceLog {
 // Error-level lines through the same silent facade (the text writer's unknown block kinds).
 void log_error(std::string_view message);
 
+// The logging library's own default logger writes to standard output, where it would mix with a
+// command's results; the program replaces it at start-up with one that has no sink and is off,
+// so a stray call of the library's free functions prints nothing either.
+void silence_default_logger();
+
 }  // namespace shared::components::trace

@@ -1,0 +1,525 @@
+#include "kerfa_render_markdown/markdown_renderer.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "kerfa_content/testing/model.hpp"
+#include "kerfa_content/testing/writer_cases.hpp"
+
+namespace kerfa_render_markdown {
+namespace {
+
+using namespace kerfa_content::testing;
+namespace bk = kerfa_content::data::kinds::block_kind;
+namespace pk = kerfa_content::data::kinds::property_kind;
+using kerfa_content::data::attributes::BulletStyle;
+using kerfa_content::data::attributes::NamedColor;
+using kerfa_content::types::Source;
+
+std::string md(const std::vector<Data>& items) {
+    return MarkdownRenderer().render_all(items);
+}
+
+Data entry(std::vector<Data> children) {
+    return block(bk::BULLET_ENTRY, std::move(children));
+}
+
+Data bullets(std::vector<Data> entries, std::optional<Attributes> attributes = std::nullopt) {
+    return block(bk::BULLET, std::move(entries), std::move(attributes));
+}
+
+Data quote(std::vector<Data> children) {
+    return block(bk::BLOCK_QUOTE, std::move(children));
+}
+
+Data cell(std::string value, kerfa_content::data::kinds::BlockKind kind = bk::TABLE_ENTRY) {
+    return block(kind, list(text(std::move(value))));
+}
+
+Data row(std::vector<Data> cells) {
+    return block(bk::TABLE_ROW, std::move(cells));
+}
+
+Data heading_part(std::vector<Data> cells) {
+    return block(bk::TABLE_HEADING, list(block(bk::TABLE_HEADING_ROW, std::move(cells))));
+}
+
+Data table(std::vector<Data> children = {}) {
+    return block(bk::TABLE, std::move(children));
+}
+
+// A span of one kind around the text "t".
+std::vector<Data> span(kerfa_content::data::kinds::PropertyKind kind,
+                       std::optional<Attributes> attributes = std::nullopt,
+                       std::string inside = "t") {
+    return list(open(kind, std::move(attributes)), text(std::move(inside)), close());
+}
+
+TEST(MarkdownRenderer, WritesContent) {
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"six characters are escaped, no others",
+             [] { return list(text("a*b[c]\\d_e`f#g<h|i~j&k>")); },
+             "a\\*b\\[c\\]\\\\d\\_e\\`f#g<h|i~j&k>"},
+            {"check boxes without a space",
+             [] { return list(check(true), check(false), text("a")); }, "[x][ ]a"},
+            {"divider", [] { return list(divider()); }, "---"},
+            {"raw HTML unchanged", [] { return list(html("<b>*x*</b>")); }, "<b>*x*</b>"},
+            {"line breaks",
+             [] { return list(text("a"), line_break(), text("b"), line_break(true), text("c")); },
+             "a\nb\r\nc"},
+            {"headings",
+             [] { return list(heading(0), text("A"), line_break(), heading(5), text("F")); },
+             "# A\n###### F"},
+            {"a tagline's text is ordinary text", [] { return list(tagline(), text("t_")); },
+             "t\\_"},
+            {"sections that end with a line break",
+             [] { return list(section(list(text("a"), line_break())), section(list(text("b")))); },
+             "a\nb"},
+            {"image from a file", [] { return list(image("a/b.png")); }, "![](a/b.png)"},
+            {"image from an address",
+             [] { return list(image_source(Source::http("http://x/y_z.png"))); },
+             "![](http://x/y_z.png)"},
+            {"image with a space", [] { return list(image("a b.png")); }, "![](<a b.png>)"},
+            {"image with white space beyond ASCII", [] { return list(image("a\u3000b.png")); },
+             "![](<a\u3000b.png>)"},
+            {"image without a source", [] { return list(image_source(Source{})); }, "![]()"},
+        });
+}
+
+TEST(MarkdownRenderer, WritesEachPropertyKind) {
+    const auto style = [](std::string css) { return "<span style=\"" + css + "\">t</span>"; };
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"bold", [] { return span(pk::BOLD); }, "**t**"},
+            {"italic", [] { return span(pk::ITALIC); }, "_t_"},
+            {"strikethrough", [] { return span(pk::STRIKETHROUGH); }, "~~t~~"},
+            {"code", [] { return span(pk::CODE); }, "`t`"},
+            {"caution", [] { return span(pk::CAUTION); }, style("color: #B39700")},
+            {"dim", [] { return span(pk::DIM); }, style("color: #a0a0a0")},
+            {"important", [] { return span(pk::IMPORTANT); }, style("color: #E67E00")},
+            {"monospace", [] { return span(pk::MONOSPACE); }, style("font-family: monospace")},
+            {"note", [] { return span(pk::NOTE); }, style("color: #57902b")},
+            {"variable", [] { return span(pk::VARIABLE); }, style("color: #C437FB")},
+            {"warning", [] { return span(pk::WARNING); }, style("color: crimson")},
+            {"tag", [] { return span(pk::TAG); }, style("background: #e8e8e8")},
+            {"font name", [] { return span(pk::FONT_NAME, attrs({attr::text("Fira Code")})); },
+             style("font-family: Fira Code")},
+            {"font size without a value", [] { return span(pk::FONT_SIZE); }, style("font-size: ")},
+            {"highlight", [] { return span(pk::HIGHLIGHT, attrs({attr::text("red")})); },
+             "<mark style=\"background: yellow\">t</mark>"},
+            {"small", [] { return span(pk::SMALL); }, "<small>t</small>"},
+            {"subscript", [] { return span(pk::SUBSCRIPT); }, "<sub>t</sub>"},
+            {"superscript", [] { return span(pk::SUPERSCRIPT); }, "<sup>t</sup>"},
+            {"underline", [] { return span(pk::UNDERLINE); }, "<u>t</u>"},
+            {"background, named",
+             [] { return span(pk::BACKGROUND, attrs({attr::color(NamedColor::RebeccaPurple)})); },
+             style("background: rebeccapurple")},
+            {"badge, value", [] { return span(pk::BADGE, attrs({attr::hex("ff0000")})); },
+             style("background: #ff0000")},
+            {"color, mixed",
+             [] { return span(pk::COLOR, attrs({attr::color(NamedColor::MidYellowGreen)})); },
+             style("color: #80FF00")},
+            {"color without a value", [] { return span(pk::COLOR); }, style("color: inherit")},
+            {"address", [] { return span(pk::ADDRESS); }, "<span>t</span>"},
+            {"coordinates", [] { return span(pk::COORDINATES); }, "<span>t</span>"},
+            {"fixed", [] { return span(pk::FIXED); }, "<span>t</span>"},
+            {"document link: its document only",
+             [] { return span(pk::DOCUMENT, attrs({attr::doc_link("notes", "a", "b")})); },
+             "[t](notes)"},
+            {"document link without a document",
+             [] {
+                 return span(pk::DOCUMENT,
+                             attrs({attr::doc_link(std::nullopt, "a", std::nullopt)}));
+             },
+             "t"},
+            {"document by text", [] { return span(pk::DOCUMENT, attrs({attr::text("my notes")})); },
+             "[t](<my notes>)"},
+            {"document without a value", [] { return span(pk::DOCUMENT); }, "t"},
+            {"document filter", [] { return span(pk::DOCUMENT_FILTER, attrs({attr::text("x")})); },
+             "t"},
+            {"document select", [] { return span(pk::DOCUMENT_SELECT, attrs({attr::text("x")})); },
+             "t"},
+            {"email", [] { return span(pk::EMAIL, attrs({attr::text("a@b.c")})); },
+             "[t](mailto:a@b.c)"},
+            {"link", [] { return span(pk::LINK, attrs({attr::text("http://x/(y)")})); },
+             "[t](http://x/(y))"},
+            {"telephone", [] { return span(pk::TELEPHONE, attrs({attr::integer(123)})); },
+             "[t](tel:123)"},
+            {"telephone without a value", [] { return span(pk::TELEPHONE); }, "t"},
+            {"an unknown kind", [] { return span(99); }, "t"},
+            {"an invalid element", [] { return list(open_invalid("x"), text("t"), close()); }, "t"},
+            {"the link text is escaped",
+             [] { return span(pk::LINK, attrs({attr::text("u")}), "a_b"); }, "[a\\_b](u)"},
+        });
+}
+
+TEST(MarkdownRenderer, WritesEachBlockKind) {
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"a list, dash by default",
+             [] { return list(bullets(list(entry(list(text("a"))), entry(list(text("b")))))); },
+             "- a\n- b"},
+            {"decimal counts from its start",
+             [] {
+                 return list(
+                     bullets(list(entry(list(text("a"))), entry(list(text("b")))),
+                             attrs({attr::bullet(BulletStyle::Decimal), attr::integer(7)})));
+             },
+             "7. a\n8. b"},
+            {"leading zero is not written",
+             [] {
+                 return list(bullets(
+                     list(entry(list(text("a"))), entry(list(text("b")))),
+                     attrs({attr::bullet(BulletStyle::DecimalLeadingZero), attr::integer(5)})));
+             },
+             "5. a\n6. b"},
+            {"other styles write a dash",
+             [] {
+                 return list(
+                     bullets(list(entry(list(text("a"))), entry(list(text("b")))),
+                             attrs({attr::bullet(BulletStyle::UpperRoman), attr::integer(3)})));
+             },
+             "- a\n- b"},
+            {"an entry outside a list", [] { return list(entry(list(text("a")))); }, "- a"},
+            {"an entry after text on its line starts a new one",
+             [] { return list(text("x"), bullets(list(entry(list(text("a")))))); }, "x\n- a"},
+            {"a nested list behind an indent",
+             [] {
+                 return list(bullets(list(entry(list(text("a"))))),
+                             block(bk::INDENT, list(bullets(list(entry(list(text("b"))))))));
+             },
+             "- a\n\t- b"},
+            {"quotes mark every line",
+             [] { return list(quote(list(text("a"), line_break(), text("b")))); }, "> a\n> b"},
+            {"nested quotes", [] { return list(quote(list(quote(list(text("a")))))); }, "> > a"},
+            {"an indent inside a quote",
+             [] {
+                 return list(
+                     quote(list(block(bk::INDENT, list(text("a"), line_break(), text("b"))))));
+             },
+             "> \ta\n> \tb"},
+            {"a list inside a quote",
+             [] {
+                 return list(
+                     quote(list(bullets(list(entry(list(text("a"))), entry(list(text("b"))))))));
+             },
+             "> - a\n> - b"},
+            // Every line of a code box stays in the quote, the first and the closing fence too.
+            {"a code box inside a quote",
+             [] {
+                 return list(
+                     quote(list(block(bk::CODEBOX, list(text("c"), line_break(), text("d"))))));
+             },
+             "> ```\n> c\n> d\n> ```"},
+            {"an empty last line of code inside a quote",
+             [] { return list(quote(list(block(bk::CODEBOX, list(text("c"), line_break()))))); },
+             "> ```\n> c\n>\n> ```"},
+            {"an empty code box inside a quote and an indent",
+             [] { return list(quote(list(block(bk::INDENT, list(block(bk::CODEBOX)))))); },
+             "> \t```\n>\n> \t```"},
+            {"code is not escaped, emphasis still written",
+             [] {
+                 return list(
+                     block(bk::CODEBOX, list(text("a*b_c"), open(pk::BOLD), text("x"), close())));
+             },
+             "```\na*b_c**x**\n```"},
+            {"card", [] { return list(block(bk::CARD, list(text("a")))); },
+             "<div style=\"background: #f0f0f0; border: 1px solid #b0b0b0; border-radius: 0.3em; "
+             "padding: 1em\">a</div>"},
+            {"plain blocks, standalone headings and unknown kinds write their children",
+             [] {
+                 return list(block(bk::BLOCK, list(text("a"))),
+                             block(bk::STANDALONE_HEADING, list(text("b"))),
+                             block(77, list(text("c"))));
+             },
+             "abc"},
+        });
+}
+
+TEST(MarkdownRenderer, WritesTables) {
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"a pipe table",
+             [] {
+                 return list(
+                     table(list(heading_part(list(cell("a", bk::TABLE_HEADING_ENTRY),
+                                                  cell("b", bk::TABLE_HEADING_ENTRY))),
+                                row(list(cell("1"), cell("2"))), row(list(cell("3"), cell("4"))))));
+             },
+             "| a | b |\n| --- | --- |\n| 1 | 2 |\n| 3 | 4 |"},
+            {"one rule per item of the heading row",
+             [] {
+                 return list(table(list(heading_part(list(cell("a", bk::TABLE_HEADING_ENTRY),
+                                                          cell("b", bk::TABLE_HEADING_ENTRY),
+                                                          cell("c", bk::TABLE_HEADING_ENTRY))))));
+             },
+             "| a | b | c |\n| --- | --- | --- |"},
+            {"an empty heading row still gets one rule",
+             [] { return list(table(list(heading_part({})))); }, "|  |\n| --- |"},
+            {"empty cells",
+             [] { return list(table(list(row(list(block(bk::TABLE_ENTRY), cell("b")))))); },
+             "|  | b |"},
+            {"a table holding a table is HTML, and so is the inner one",
+             [] {
+                 return list(table(list(row(
+                     list(block(bk::TABLE_ENTRY, list(table(list(row(list(cell("x|y"))))))))))));
+             },
+             "<table>\n<tr><td><table>\n<tr><td>x|y</td></tr>\n</table></td></tr>\n</table>"},
+            {"a table deeper inside a cell's blocks makes HTML too",
+             [] {
+                 return list(table(list(heading_part(
+                     list(block(bk::TABLE_HEADING_ENTRY,
+                                list(block(bk::BLOCK, list(block(bk::BLOCK, list(table())))))))))));
+             },
+             "<table>\n<thead>\n<tr><th><table>\n</table></th></tr>\n</thead>\n</table>"},
+        });
+}
+
+// Where the lead ("> " per quote, then the indent's tabs) is written, and where it is not.
+TEST(MarkdownRenderer, TakesTheLineStart) {
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"every item that begins a line gets the lead",
+             [] {
+                 return list(
+                     quote(list(text("a"), line_break(), check(true), line_break(), divider(),
+                                line_break(), html("<i>"), line_break(), image("p.png"),
+                                line_break(), open(pk::BOLD), text("b"), close())));
+             },
+             "> a\n> [x]\n> ---\n> <i>\n> ![](p.png)\n> **b**"},
+            {"a heading and a card get it too",
+             [] { return list(quote(list(heading(1), text("h"), line_break(), block(bk::CARD)))); },
+             "> ## h\n> <div style=\"background: #f0f0f0; border: 1px solid #b0b0b0; "
+             "border-radius: 0.3em; padding: 1em\"></div>"},
+            {"a span end eats the next line's lead",
+             [] {
+                 return list(quote(
+                     list(text("a"), open(pk::BOLD), text("b"), line_break(), close(), text("c"))));
+             },
+             "> a**b\n**c"},
+            {"so does the end of a heading line",
+             [] {
+                 return list(quote(
+                     list(quote(list(heading(0), text("h"), block(bk::BLOCK, list(line_break())))),
+                          text("after"))));
+             },
+             "> > # h\nafter"},
+            {"table rows get no lead",
+             [] {
+                 return list(quote(list(table(list(row(list(cell("a"))), row(list(cell("b"))))))));
+             },
+             "| a |\n| b |"},
+            {"a tagline leaves it",
+             [] { return list(quote(list(text("a"), line_break(), tagline(), text("t")))); },
+             "> a\n> t"},
+            {"a section begins at a line start",
+             [] {
+                 return list(section(list(text("x"))),
+                             section(list(bullets(list(entry(list(text("a"))))))), section(),
+                             section(list(text("y"), line_break())), section(list(text("z"))));
+             },
+             "x\n- a\ny\nz"},
+            {"an empty line keeps the quote markers",
+             [] {
+                 return list(quote(
+                     list(quote(list(text("a"), line_break(), line_break(true), text("b"))))));
+             },
+             "> > a\n> >\r\n> > b"},
+        });
+}
+
+TEST(MarkdownRenderer, InlineCodeIsFencedAndWrittenAsItStands) {
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"not escaped", [] { return span(pk::CODE, std::nullopt, "snake_case *x*"); },
+             "`snake_case *x*`"},
+            {"a fence longer than any run inside",
+             [] { return span(pk::CODE, std::nullopt, "a``b`c"); }, "```a``b`c```"},
+            {"a backquote at the start", [] { return span(pk::CODE, std::nullopt, "`a"); },
+             "`` `a ``"},
+            {"a backquote at the end", [] { return span(pk::CODE, std::nullopt, "a`"); },
+             "`` a` ``"},
+            {"only backquotes", [] { return span(pk::CODE, std::nullopt, "``"); }, "``` `` ```"},
+            {"a blank at both ends", [] { return span(pk::CODE, std::nullopt, " a "); }, "`  a  `"},
+            {"a blank at one end only", [] { return span(pk::CODE, std::nullopt, " a"); }, "` a`"},
+            {"only blanks", [] { return span(pk::CODE, std::nullopt, "  "); }, "`  `"},
+            {"empty", [] { return list(text("a"), open(pk::CODE), close(), text("b")); }, "ab"},
+            {"its parts",
+             [] {
+                 return list(open(pk::CODE), text("a_"), open(pk::ITALIC), text("b"), close(),
+                             close(), text("_c"));
+             },
+             "`a__b_`\\_c"},
+            {"after the lead of a quote",
+             [] { return list(quote(span(pk::CODE, std::nullopt, "`x"))); }, "> `` `x ``"},
+            {"left open: written bare, and text after its list is escaped again",
+             [] { return list(block(bk::BLOCK, list(open(pk::CODE), text("a_b"))), text("c_d")); },
+             "a_bc\\_d"},
+        });
+}
+
+TEST(MarkdownRenderer, AutolinksKeepTheirAddress) {
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"a link without a value",
+             [] { return span(pk::LINK, std::nullopt, "http://a_b/*c*"); }, "<http://a_b/*c*>"},
+            {"an address whose value is its text",
+             [] { return list(open_content(pk::LINK), text("http://x_y"), close(), text("_")); },
+             "<http://x_y>\\_"},
+            {"an e-mail without a value", [] { return span(pk::EMAIL, std::nullopt, "a_b@c.d"); },
+             "<a_b@c.d>"},
+        });
+}
+
+// A code box, pipe table, block quote or heading that follows text on its line starts a new one;
+// right after a list label a heading or quote stays there.
+TEST(MarkdownRenderer, BlocksAfterTextStartTheirOwnLine) {
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"a code box in a list entry",
+             [] {
+                 return list(bullets(
+                     list(entry(list(text("Install:"), block(bk::CODEBOX, list(text("make")))))),
+                     attrs({attr::bullet(BulletStyle::Decimal)})));
+             },
+             "1. Install:\n```\nmake\n```"},
+            // Its later lines could not stay in the entry: a code box leaves the label's line too.
+            {"a code box right after the label",
+             [] { return list(bullets(list(entry(list(block(bk::CODEBOX, list(text("x")))))))); },
+             "- \n```\nx\n```"},
+            {"a pipe table right after the label",
+             [] {
+                 return list(bullets(list(entry(
+                     list(table(list(heading_part(list(cell("a", bk::TABLE_HEADING_ENTRY))))))))));
+             },
+             "- \n| a |\n| --- |"},
+            {"a quote right after the label",
+             [] { return list(bullets(list(entry(list(quote(list(text("q")))))))); }, "- q"},
+            {"a code box after text at section level",
+             [] { return list(text("a"), block(bk::CODEBOX, list(text("x")))); }, "a\n```\nx\n```"},
+            {"a code box after text inside a quote",
+             [] {
+                 return list(quote(list(
+                     bullets(list(entry(list(text("t"), block(bk::CODEBOX, list(text("x"))))))))));
+             },
+             "> - t\n> ```\n> x\n> ```"},
+            {"a quote after text",
+             [] { return list(bullets(list(entry(list(text("t"), quote(list(text("q")))))))); },
+             "- t\n> q"},
+            {"a pipe table after text",
+             [] {
+                 return list(bullets(list(entry(
+                     list(text("t"),
+                          table(list(heading_part(list(cell("a", bk::TABLE_HEADING_ENTRY))))))))));
+             },
+             "- t\n| a |\n| --- |"},
+            {"a heading after text",
+             [] { return list(bullets(list(entry(list(text("t"), heading(1), text("h")))))); },
+             "- t\n## h"},
+            {"a heading right after the label",
+             [] { return list(bullets(list(entry(list(heading(0), text("h")))))); }, "- # h"},
+            {"a code box after a line break",
+             [] { return list(text("a"), line_break(), block(bk::CODEBOX, list(text("x")))); },
+             "a\n```\nx\n```"},
+        });
+}
+
+TEST(MarkdownRenderer, EscapesPipesInPipeTableCells) {
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"text and code",
+             [] {
+                 return list(table(list(row(list(
+                     cell("a|b"), block(bk::TABLE_ENTRY, span(pk::CODE, std::nullopt, "c|d")))))));
+             },
+             "| a\\|b | `c\\|d` |"},
+            // As written: raw HTML stands as it is (a reader keeps a backslash inside it).
+            {"raw HTML is left alone",
+             [] {
+                 return list(
+                     table(list(row(list(block(bk::TABLE_ENTRY, list(html("<i title=\"|\">"))))))));
+             },
+             "| <i title=\"|\"> |"},
+            {"outside a table it stays", [] { return list(text("a|b")); }, "a|b"},
+        });
+}
+
+TEST(MarkdownRenderer, CountsWrapAtTheLargestValue) {
+    const auto items =
+        list(bullets(list(entry(list(text("a"))), entry(list(text("b")))),
+                     attrs({attr::bullet(BulletStyle::Decimal),
+                            attr::integer(std::numeric_limits<std::int64_t>::max())})));
+    EXPECT_EQ(md(items), "9223372036854775807. a\n-9223372036854775808. b");
+}
+
+TEST(MarkdownRenderer, WritesADocumentsChildrenAndOneContainer) {
+    kerfa_content::data::types::Document document;
+    document.name = "ignored";
+    document.children = list(section(list(heading(0), text("A"), line_break(), text("x"))));
+    EXPECT_EQ(MarkdownRenderer().render(document), "# A\nx");
+    const auto item = quote(list(text("q")));
+    EXPECT_EQ(MarkdownRenderer().render_container(*item.as_container()), "> q");
+}
+
+// 200,000 levels of blocks, each holding a span still open, and a table at the bottom that every
+// enclosing table looks for. Quotes and indents nest in a chain of their own, without spans: every
+// line opened inside them writes the whole lead, so a line per level would make the text grow with
+// the square of the depth.
+TEST(MarkdownRenderer, WritesDeepDocuments) {
+    constexpr std::size_t kDepth = 200'000;
+    const std::vector<std::uint16_t> kinds{bk::BLOCK,
+                                           bk::BULLET,
+                                           bk::CARD,
+                                           bk::CODEBOX,
+                                           bk::TABLE,
+                                           bk::TABLE_ROW,
+                                           bk::TABLE_ENTRY,
+                                           bk::TABLE_HEADING,
+                                           bk::TABLE_HEADING_ROW,
+                                           bk::TABLE_HEADING_ENTRY,
+                                           bk::STANDALONE_HEADING,
+                                           99};
+    const auto chain = [&](const std::vector<std::uint16_t>& cycle, Data bottom,
+                           bool spans = true) {
+        std::vector<Data> top;
+        std::vector<Data>* tail = &top;
+        for (std::size_t level = 0; level < kDepth; ++level) {
+            if (spans) {
+                tail->push_back(open(pk::BOLD));
+            }
+            tail->push_back(block(cycle[level % cycle.size()]));
+            tail = &tail->back().as_container()->children();
+        }
+        tail->push_back(std::move(bottom));
+        return top;
+    };
+    const std::string blocks = md(chain(kinds, table(list(row(list(cell("bottom")))))));
+    EXPECT_NE(blocks.find("<td>bottom</td>"), std::string::npos);
+
+    const std::string quotes = md(chain({bk::BLOCK_QUOTE, bk::INDENT}, text("x"), false));
+    std::string lead;
+    for (std::size_t level = 0; level < kDepth / 2; ++level) {
+        lead += "> ";
+    }
+    EXPECT_EQ(quotes, lead + std::string(kDepth / 2, '\t') + "x");
+
+    const std::string entries = md(chain({bk::BULLET, bk::BULLET_ENTRY}, text("x")));
+    EXPECT_TRUE(entries.starts_with("****\n- ****\n- ****\n- **"));
+}
+
+}  // namespace
+}  // namespace kerfa_render_markdown
