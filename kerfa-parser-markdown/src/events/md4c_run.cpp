@@ -125,7 +125,7 @@ class TextCollector {
 class Walker {
   public:
     Walker(std::string_view text, const RunSettings& settings, EventSink& sink)
-        : text_(text), settings_(settings), sink_(sink) {
+        : text_(text), settings_(settings), sink_(sink), deferring_(settings.find_repairs) {
         batch_.reserve(BATCH * 2);
     }
 
@@ -148,6 +148,7 @@ class Walker {
             sink_.restart();
         } else if (!dry_) {
             flush();
+            hand_on_deferred();
         }
         return std::move(result_);
     }
@@ -188,6 +189,7 @@ class Walker {
             dry_ = true;
             batch_.clear();
             store_.clear();
+            drop_deferred();
             sink_.restart();
             return code;
         }
@@ -198,11 +200,42 @@ class Walker {
         return code;
     }
     void flush() {
-        if (!batch_.empty()) {
+        if (deferring_) {
+            defer();
+        } else if (!batch_.empty()) {
             sink_.take(batch_);
         }
         batch_.clear();
         store_.clear();
+    }
+
+    // A run that looks for repairs keeps its first events, up to the size of its text, instead
+    // of handing them on: a repair found among them (the run is then read again) costs no
+    // building. Past that size, or at the end of the run, they go to the sink.
+    void defer() {
+        for (Event event : batch_) {
+            if (!event.text.empty() && !in_input(event.text)) {
+                event.text = deferred_texts_.emplace_back(event.text);
+                deferred_bytes_ += event.text.size();
+            }
+            deferred_.push_back(event);
+        }
+        deferred_bytes_ += batch_.size() * sizeof(Event);
+        if (deferred_bytes_ > text_.size()) {
+            hand_on_deferred();
+        }
+    }
+    void hand_on_deferred() {
+        deferring_ = false;
+        if (!deferred_.empty()) {
+            sink_.take(deferred_);
+        }
+        drop_deferred();
+    }
+    void drop_deferred() {
+        deferred_ = {};
+        deferred_texts_ = {};
+        deferred_bytes_ = 0;
     }
 
     // ---- offsets ----
@@ -844,6 +877,10 @@ class Walker {
     std::vector<Event> batch_;
     TextStore store_;
     bool dry_ = false;  // a repair was found: no more events from this run
+    bool deferring_;
+    std::vector<Event> deferred_;
+    std::deque<std::string> deferred_texts_;
+    std::size_t deferred_bytes_ = 0;
     std::vector<MD_BLOCKTYPE> blocks_;
     OpenContainers open_;
 
