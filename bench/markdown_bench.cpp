@@ -7,6 +7,7 @@
 // 20 MB.
 
 #include <benchmark/benchmark.h>
+#include <md4c.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -44,10 +45,12 @@ void set_bytes(benchmark::State& state, std::size_t bytes) {
 void BM_MarkdownCorpusToHtml(benchmark::State& state) {
     const std::string& text = corpus();
     const kerfa_bench::TempInputFile file("kerfa-markdown-bench", text, ".md");
-    kerfa_bench::report_peak(state, text.size(),
-                             [&] { kerfa_bench::convert_file(file.path().string(), kerfa_bench::ConvertTarget::Html); });
+    kerfa_bench::report_peak(state, text.size(), [&] {
+        kerfa_bench::convert_file(file.path().string(), kerfa_bench::ConvertTarget::Html);
+    });
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kerfa_bench::convert_file(file.path().string(), kerfa_bench::ConvertTarget::Html));
+        benchmark::DoNotOptimize(
+            kerfa_bench::convert_file(file.path().string(), kerfa_bench::ConvertTarget::Html));
     }
     set_bytes(state, text.size());
 }
@@ -65,6 +68,54 @@ void BM_CmarkGfmMarkdownCorpus(benchmark::State& state) {
 }
 BENCHMARK(BM_CmarkGfmMarkdownCorpus)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 #endif
+
+// The importer alone on the corpus (no file, no writer), with the peak memory of one import.
+void BM_MarkdownCorpusImport(benchmark::State& state) {
+    const std::string& text = corpus();
+    kerfa_bench::report_peak(state, text.size(),
+                             [&] { benchmark::DoNotOptimize(import_size(text)); });
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(import_size(text));
+    }
+    set_bytes(state, text.size());
+}
+BENCHMARK(BM_MarkdownCorpusImport)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// md4c on the corpus with the importer's flags and callbacks that only count: the floor under
+// any importer built on it.
+void BM_Md4cCorpusCallbacksOnly(benchmark::State& state) {
+    const std::string& text = corpus();
+    const auto block = [](MD_BLOCKTYPE, void*, void* count) {
+        ++*static_cast<std::size_t*>(count);
+        return 0;
+    };
+    const auto span = [](MD_SPANTYPE, void*, void* count) {
+        ++*static_cast<std::size_t*>(count);
+        return 0;
+    };
+    const auto piece = [](MD_TEXTTYPE, const MD_CHAR*, MD_SIZE, void* count) {
+        ++*static_cast<std::size_t*>(count);
+        return 0;
+    };
+    const MD_PARSER parser{.abi_version = 0,
+                           .flags = MD_FLAG_TABLES | MD_FLAG_STRIKETHROUGH | MD_FLAG_TASKLISTS,
+                           .enter_block = block,
+                           .leave_block = block,
+                           .enter_span = span,
+                           .leave_span = span,
+                           .text = piece,
+                           .debug_log = nullptr,
+                           .syntax = nullptr};
+    std::size_t callbacks = 0;
+    for (auto _ : state) {
+        callbacks = 0;
+        md_parse(text.data(), static_cast<MD_SIZE>(text.size()), &parser, &callbacks);
+        benchmark::DoNotOptimize(callbacks);
+    }
+    state.counters["callbacks"] = static_cast<double>(callbacks);
+    set_bytes(state, text.size());
+}
+BENCHMARK(BM_Md4cCorpusCallbacksOnly)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The first megabyte of the corpus repeated 1, 10 and 100 times.
 void BM_MarkdownImportRepeated(benchmark::State& state) {

@@ -268,5 +268,30 @@ TEST(AdapterEvents, ThematicBreaks) {
     });
 }
 
+// A long text reaches the importer a batch of events at a time, and a run that finds a repair is
+// read again from the repaired text: many copies of one part give the part's events as many
+// times, each heading's line shifted by the copies before it. The part holds what may change
+// after it is written: headings without text, repairs, HTML blocks.
+TEST(AdapterEvents, LongTextsGiveTheEventsOfTheirParts) {
+    const std::string part =
+        "x\n\n#\n\n| a |\n|-|\n|b||c|\n# h\n\ntext\n| a |\n|---|\n\n<div>\n\n"
+        "> q\n> | a |\n> |:-|\n\n# [](u)\n";
+    const EventList one = events::read_events(part);
+    EventList expected;
+    std::string whole;
+    for (int copy = 0; copy < 300; ++copy) {
+        for (Event e : one.events) {
+            if (e.kind == EventKind::StartHeading) {
+                e.value += static_cast<std::uint32_t>(whole.size());
+            }
+            expected.events.push_back(e);
+        }
+        whole += part;
+    }
+    const EventList read = events::read_events(whole);
+    EXPECT_FALSE(read.message.has_value());
+    EXPECT_EQ(events_text(read), events_text(expected));
+}
+
 }  // namespace
 }  // namespace kerfa_parser_markdown::testing

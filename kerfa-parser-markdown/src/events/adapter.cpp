@@ -58,57 +58,95 @@ bool repairs_hold(std::string_view text, const RunResult& first, const RunResult
     return true;
 }
 
-EventList with_message(EventList list, std::string_view message) {
-    list.message = std::string(message);
-    return list;
+void give_literal(std::string_view text, EventSink& sink) {
+    const EventList list = guards::literal_events(text);
+    sink.take(list.events);
 }
+
+// Keeps every event, with a copy of each text that is not in the input.
+class ListSink final : public EventSink {
+  public:
+    ListSink(std::string_view input, EventList& list) : input_(input), list_(list) {}
+
+    void restart() override {
+        list_.events.clear();
+        list_.storage.clear();
+    }
+    void take(std::span<const Event> events) override {
+        for (Event event : events) {
+            const bool in_input =
+                event.text.data() >= input_.data() &&
+                event.text.data() + event.text.size() <= input_.data() + input_.size();
+            if (!event.text.empty() && !in_input) {
+                event.text = list_.keep(std::string(event.text));
+            }
+            list_.events.push_back(event);
+        }
+    }
+
+  private:
+    std::string_view input_;
+    EventList& list_;
+};
 
 }  // namespace
 
-EventList read_events(std::string_view whole) {
+std::optional<std::string_view> read_events(std::string_view whole, EventSink& sink) {
     const std::size_t bom = whole.starts_with(BYTE_ORDER_MARK) ? BYTE_ORDER_MARK.size() : 0;
     const std::string_view text = whole.substr(bom);
     if (guards::too_large_for_engine(text.size()) || guards::any_pre_scan_fires(text)) {
-        return guards::literal_events(text);
+        give_literal(text, sink);
+        return guards::LITERAL_MESSAGE;
     }
 
     RunSettings settings{.tables = true, .find_repairs = true, .bom = bom, .map = nullptr};
-    RunResult first = run_engine(text, settings);
+    RunResult first = run_engine(text, settings, sink);
     switch (first.status) {
         case RunStatus::Complete:
             break;
         case RunStatus::TableBudget: {
             settings.tables = false;
             settings.find_repairs = false;
-            RunResult plain = run_engine(text, settings);
-            if (plain.status != RunStatus::Complete) {
-                return guards::literal_events(text);
+            if (run_engine(text, settings, sink).status != RunStatus::Complete) {
+                give_literal(text, sink);
+                return guards::LITERAL_MESSAGE;
             }
-            return with_message(std::move(plain.list), guards::TABLES_OFF_MESSAGE);
+            return guards::TABLES_OFF_MESSAGE;
         }
         case RunStatus::DestinationBudget:
         case RunStatus::EngineFailure:
-            return guards::literal_events(text);
+            give_literal(text, sink);
+            return guards::LITERAL_MESSAGE;
     }
     if (first.edits.empty()) {
-        return std::move(first.list);
+        return std::nullopt;
     }
 
+    // The first run stopped giving events at its first repair: it is read again, from the
+    // edited text when the repairs hold, else from the text as it is.
+    settings.find_repairs = false;
     repair::PositionMap map;
     std::string edited = repair::PositionMap::apply(text, std::move(first.edits), map);
-    if (guards::too_large_for_engine(edited.size())) {
-        return std::move(first.list);
+    if (!guards::too_large_for_engine(edited.size())) {
+        settings.map = &map;
+        const RunResult second = run_engine(edited, settings, sink);
+        if (second.status == RunStatus::Complete && repairs_hold(text, first, second)) {
+            return std::nullopt;
+        }
+        sink.restart();
+        settings.map = nullptr;
     }
-    // The second run's events view the edited text, so their list keeps it.
-    EventList holder;
-    const std::string_view edited_view = holder.keep(std::move(edited));
-    settings.find_repairs = false;
-    settings.map = &map;
-    RunResult second = run_engine(edited_view, settings, std::move(holder));
-    if (second.status != RunStatus::Complete || !repairs_hold(text, first, second)) {
-        return std::move(first.list);
+    run_engine(text, settings, sink);
+    return std::nullopt;
+}
+
+EventList read_events(std::string_view text) {
+    EventList list;
+    ListSink sink(text, list);
+    if (const auto message = read_events(text, sink)) {
+        list.message = std::string(*message);
     }
-    return std::move(second.list);
+    return list;
 }
 
 }  // namespace kerfa_parser_markdown::events

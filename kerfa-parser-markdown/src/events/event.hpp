@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,18 @@ struct Event {
     static Event with_text(EventKind kind, std::string_view text) {
         return Event{kind, 0, false, 0, text};
     }
+};
+
+// Where the events of a reading go: a batch at a time, in document order; the texts of a batch
+// that are not in the input live until `take` returns. A reading that cannot stand (a budget
+// exceeded, tables to repair) is started over: `restart` drops whatever its events built.
+class EventSink {
+  public:
+    virtual void restart() = 0;
+    virtual void take(std::span<const Event> events) = 0;
+
+  protected:
+    ~EventSink() = default;
 };
 
 // The events of one text and the texts they view that are not in the input. The input must

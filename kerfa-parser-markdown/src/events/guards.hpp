@@ -37,17 +37,34 @@ inline std::uint64_t max_destination_bytes(std::size_t text_size) {
     return std::max(std::uint64_t{16} * text_size, std::uint64_t{1} << 20);
 }
 
-// The pre-scans: a line whose leading run holds more than 256 list markers; more than 50,000
-// consecutive non-blank lines with a bracket among them; brackets nested deeper than 32 in a
-// text that holds a link reference definition.
-bool too_many_list_markers(std::string_view text);
-bool too_long_bracket_paragraph(std::string_view text);
-bool too_deep_brackets(std::string_view text);
+// The pre-scans, all in one pass over the lines: a line whose leading run holds more than 256
+// list markers; more than 50,000 consecutive non-blank lines with a bracket among them; brackets
+// nested deeper than 32 in a text that holds a link reference definition. With `first_only` the
+// pass stops at the first that fires.
+struct PreScan {
+    bool list_markers = false;
+    bool bracket_paragraph = false;
+    bool deep_brackets = false;
+};
+PreScan pre_scan(std::string_view text, bool first_only);
 
-inline bool any_pre_scan_fires(std::string_view text) {
-    return too_many_list_markers(text) || too_long_bracket_paragraph(text) ||
-           too_deep_brackets(text);
+inline bool too_many_list_markers(std::string_view text) {
+    return pre_scan(text, false).list_markers;
 }
+inline bool too_long_bracket_paragraph(std::string_view text) {
+    return pre_scan(text, false).bracket_paragraph;
+}
+inline bool too_deep_brackets(std::string_view text) {
+    return pre_scan(text, false).deep_brackets;
+}
+inline bool any_pre_scan_fires(std::string_view text) {
+    const PreScan found = pre_scan(text, true);
+    return found.list_markers || found.bracket_paragraph || found.deep_brackets;
+}
+
+// The text with CR LF and lone CR made LF and U+0000 made U+FFFD: the text itself when it holds
+// neither, else a copy kept in `storage`.
+std::string_view literal_text(std::string_view text, std::string& storage);
 
 // The whole text as one paragraph: CR LF and lone CR made LF, U+0000 made U+FFFD (the text
 // given is already without its byte-order mark). No text event for an empty text.

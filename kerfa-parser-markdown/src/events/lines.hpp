@@ -1,10 +1,63 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 // Line arithmetic over a Markdown text, where a line ends at LF, CR LF or a lone CR.
 namespace kerfa_parser_markdown::events::lines {
+
+// The first position at or after p whose byte is one of `Bytes`, or the end of the text (p
+// itself when past it). Sixteen bytes at a time where the processor allows.
+template <char... Bytes>
+std::size_t find_byte(std::string_view text, std::size_t p) {
+    const char* data = text.data();
+    const std::size_t size = text.size();
+#if defined(__SSE2__)
+    while (p + 16 <= size) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p));
+        __m128i hits = _mm_setzero_si128();
+        ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(chunk, _mm_set1_epi8(Bytes)))), ...);
+        if (const auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask != 0) {
+            return p + static_cast<std::size_t>(std::countr_zero(mask));
+        }
+        p += 16;
+    }
+#endif
+    for (; p < size; ++p) {
+        const char c = data[p];
+        if (((c == Bytes) || ...)) {
+            return p;
+        }
+    }
+    return p;
+}
+
+// Just after the last byte before p that is one of `Bytes`, or 0 when there is none; sixteen
+// bytes at a time, backwards, where the processor allows.
+template <char... Bytes>
+std::size_t after_last_byte(std::string_view text, std::size_t p) {
+    const char* data = text.data();
+#if defined(__SSE2__)
+    while (p >= 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + p - 16));
+        __m128i hits = _mm_setzero_si128();
+        ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(chunk, _mm_set1_epi8(Bytes)))), ...);
+        if (const auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask != 0) {
+            return p - 16 + static_cast<std::size_t>(std::bit_width(mask));
+        }
+        p -= 16;
+    }
+#endif
+    while (p > 0 && !((data[p - 1] == Bytes) || ...)) {
+        --p;
+    }
+    return p;
+}
 
 inline bool is_line_end(char c) {
     return c == '\n' || c == '\r';
@@ -16,18 +69,12 @@ inline bool is_blank_char(char c) {
 
 // The start of the line that holds position p.
 inline std::size_t line_start(std::string_view text, std::size_t p) {
-    while (p > 0 && !is_line_end(text[p - 1])) {
-        --p;
-    }
-    return p;
+    return after_last_byte<'\n', '\r'>(text, p);
 }
 
 // Where the line that holds position p ends: its line end, or the end of the text.
 inline std::size_t line_end(std::string_view text, std::size_t p) {
-    while (p < text.size() && !is_line_end(text[p])) {
-        ++p;
-    }
-    return p;
+    return find_byte<'\n', '\r'>(text, p);
 }
 
 // The start of the line after the one ending at `end` (a line end or the end of the text).

@@ -2,8 +2,11 @@
 
 #include <md4c.h>
 
+#include <algorithm>
+#include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "events/entities.hpp"
 #include "events/guards.hpp"
@@ -16,6 +19,48 @@ namespace {
 
 constexpr int STOP = -1;
 constexpr std::size_t NONE = SIZE_MAX;
+// Events handed to the sink at once: enough to make the call rare, few enough to stay in cache.
+constexpr std::size_t BATCH = 256;
+
+// Copies of the texts that the events of one batch view and that are not in the input, in
+// blocks kept from batch to batch.
+class TextStore {
+  public:
+    std::string_view keep(std::string_view text) {
+        if (text.size() > LARGEST_BLOCK / 4) {
+            return large_.emplace_back(text);
+        }
+        while (current_ < blocks_.size() &&
+               blocks_[current_].size() + text.size() > blocks_[current_].capacity()) {
+            ++current_;
+        }
+        if (current_ == blocks_.size()) {
+            // Small first: a short text read on its own (a chat message) needs little.
+            const std::size_t shift = std::min<std::size_t>(blocks_.size(), 6);
+            blocks_.emplace_back().reserve(std::max(FIRST_BLOCK << shift, text.size()));
+        }
+        std::string& block = blocks_[current_];
+        const std::size_t at = block.size();
+        block.append(text);  // within the reserved capacity: earlier views stay valid
+        return {block.data() + at, text.size()};
+    }
+    void clear() {
+        for (std::size_t i = 0; i <= current_ && i < blocks_.size(); ++i) {
+            blocks_[i].clear();
+        }
+        if (!large_.empty()) {
+            large_.clear();
+        }
+        current_ = 0;
+    }
+
+  private:
+    static constexpr std::size_t FIRST_BLOCK = std::size_t{1} << 10;
+    static constexpr std::size_t LARGEST_BLOCK = FIRST_BLOCK << 6;
+    std::vector<std::string> blocks_;
+    std::size_t current_ = 0;
+    std::deque<std::string> large_;
+};
 
 // Adjacent pieces of one text, viewed in place while there is one piece from the input, copied
 // once they have to be joined.
@@ -62,9 +107,9 @@ class TextCollector {
         }
     }
 
-    // The collected text as a view that lives as long as the list; the collector is emptied.
-    std::string_view take(EventList& list) {
-        std::string_view out = owned_ ? list.keep(std::move(text_)) : view_;
+    // The collected text as a view that lives as long as the batch; the collector is emptied.
+    std::string_view take(TextStore& store) {
+        std::string_view out = owned_ ? store.keep(text_) : view_;
         text_.clear();
         view_ = {};
         owned_ = false;
@@ -79,9 +124,9 @@ class TextCollector {
 
 class Walker {
   public:
-    Walker(std::string_view text, const RunSettings& settings, EventList list)
-        : text_(text), settings_(settings) {
-        result_.list = std::move(list);
+    Walker(std::string_view text, const RunSettings& settings, EventSink& sink)
+        : text_(text), settings_(settings), sink_(sink), deferring_(settings.find_repairs) {
+        batch_.reserve(BATCH * 2);
     }
 
     RunResult run() && {
@@ -99,25 +144,98 @@ class Walker {
         if (code != 0 && result_.status == RunStatus::Complete) {
             result_.status = RunStatus::EngineFailure;
         }
+        if (result_.status != RunStatus::Complete) {
+            sink_.restart();
+        } else if (!dry_) {
+            flush();
+            hand_on_deferred();
+        }
         return std::move(result_);
     }
 
   private:
     // ---- callbacks ----
     static int enter_block_cb(MD_BLOCKTYPE type, void* detail, void* self) {
-        return static_cast<Walker*>(self)->enter_block(type, detail);
+        auto* walker = static_cast<Walker*>(self);
+        return walker->after(walker->enter_block(type, detail));
     }
     static int leave_block_cb(MD_BLOCKTYPE type, void* detail, void* self) {
-        return static_cast<Walker*>(self)->leave_block(type, detail);
+        auto* walker = static_cast<Walker*>(self);
+        return walker->after(walker->leave_block(type, detail));
     }
     static int enter_span_cb(MD_SPANTYPE type, void* detail, void* self) {
-        return static_cast<Walker*>(self)->enter_span(type, detail);
+        auto* walker = static_cast<Walker*>(self);
+        return walker->after(walker->enter_span(type, detail));
     }
     static int leave_span_cb(MD_SPANTYPE type, void* detail, void* self) {
-        return static_cast<Walker*>(self)->leave_span(type, detail);
+        auto* walker = static_cast<Walker*>(self);
+        return walker->after(walker->leave_span(type, detail));
     }
     static int text_cb(MD_TEXTTYPE type, const MD_CHAR* data, MD_SIZE size, void* self) {
-        return static_cast<Walker*>(self)->text(type, std::string_view(data, size));
+        auto* walker = static_cast<Walker*>(self);
+        return walker->after(walker->text(type, std::string_view(data, size)));
+    }
+
+    // ---- batches ----
+    // Between callbacks: a run that has found a repair gives no more events (it is read again
+    // once the repairs are made); a full batch goes to the sink unless an event in it may still
+    // change (a heading waiting for its line, a separator's HTML block not yet known).
+    int after(int code) {
+        if (dry_) {
+            store_.clear();
+            return code;
+        }
+        if (!result_.edits.empty()) {
+            dry_ = true;
+            batch_.clear();
+            store_.clear();
+            drop_deferred();
+            sink_.restart();
+            return code;
+        }
+        if (batch_.size() >= BATCH && !heading_needs_line_ &&
+            !(html_block_open_ && settings_.map != nullptr)) {
+            flush();
+        }
+        return code;
+    }
+    void flush() {
+        if (deferring_) {
+            defer();
+        } else if (!batch_.empty()) {
+            sink_.take(batch_);
+        }
+        batch_.clear();
+        store_.clear();
+    }
+
+    // A run that looks for repairs keeps its first events, up to the size of its text, instead
+    // of handing them on: a repair found among them (the run is then read again) costs no
+    // building. Past that size, or at the end of the run, they go to the sink.
+    void defer() {
+        for (Event event : batch_) {
+            if (!event.text.empty() && !in_input(event.text)) {
+                event.text = deferred_texts_.emplace_back(event.text);
+                deferred_bytes_ += event.text.size();
+            }
+            deferred_.push_back(event);
+        }
+        deferred_bytes_ += batch_.size() * sizeof(Event);
+        if (deferred_bytes_ > text_.size()) {
+            hand_on_deferred();
+        }
+    }
+    void hand_on_deferred() {
+        deferring_ = false;
+        if (!deferred_.empty()) {
+            sink_.take(deferred_);
+        }
+        drop_deferred();
+    }
+    void drop_deferred() {
+        deferred_ = {};
+        deferred_texts_ = {};
+        deferred_bytes_ = 0;
     }
 
     // ---- offsets ----
@@ -139,10 +257,10 @@ class Walker {
 
     // ---- writing events ----
     std::size_t emit(Event event) {
-        if (dropping_separator_) {
+        if (dropping_separator_ || dry_) {
             return NONE;
         }
-        auto& events = result_.list.events;
+        auto& events = batch_;
         if (pending_task_) {
             const Event marker{EventKind::TaskListMarker, 0, *pending_task_, 0, {}};
             pending_task_.reset();
@@ -167,13 +285,13 @@ class Walker {
 
     void flush_text() {
         if (!text_collector_.empty()) {
-            emit(Event::with_text(EventKind::Text, text_collector_.take(result_.list)));
+            emit(Event::with_text(EventKind::Text, text_collector_.take(store_)));
         }
     }
     void flush_inline_html() {
         if (inline_html_open_) {
             inline_html_open_ = false;
-            emit(Event::with_text(EventKind::InlineHtml, inline_html_.take(result_.list)));
+            emit(Event::with_text(EventKind::InlineHtml, inline_html_.take(store_)));
         }
     }
     void flush_inline() {
@@ -182,18 +300,27 @@ class Walker {
     }
 
     // ---- blocks ----
-    std::size_t count_open(std::initializer_list<MD_BLOCKTYPE> types) const {
-        std::size_t n = 0;
-        for (MD_BLOCKTYPE open : blocks_) {
-            for (MD_BLOCKTYPE type : types) {
-                n += open == type ? 1 : 0;
+    // Open block quotes, lists and items, counted as they open and close.
+    struct OpenContainers {
+        std::size_t quotes = 0;
+        std::size_t lists = 0;
+        std::size_t items = 0;
+
+        std::size_t* counter(MD_BLOCKTYPE type) {
+            switch (type) {
+                case MD_BLOCK_QUOTE:
+                    return &quotes;
+                case MD_BLOCK_UL:
+                case MD_BLOCK_OL:
+                    return &lists;
+                case MD_BLOCK_LI:
+                    return &items;
+                default:
+                    return nullptr;
             }
         }
-        return n;
-    }
-    std::size_t container_depth() const {
-        return count_open({MD_BLOCK_QUOTE, MD_BLOCK_UL, MD_BLOCK_OL, MD_BLOCK_LI});
-    }
+        std::size_t depth() const { return quotes + lists + items; }
+    };
 
     int enter_block(MD_BLOCKTYPE type, void* detail) {
         flush_inline();
@@ -242,8 +369,9 @@ class Walker {
                 code_last_piece_end_ = NONE;
                 break;
             case MD_BLOCK_HTML:
-                html_block_start_ = result_.list.events.size();
-                html_block_depth_ = container_depth();
+                html_block_open_ = true;
+                html_block_start_ = batch_.size();
+                html_block_depth_ = open_.depth();
                 emit_kind(EventKind::StartHtmlBlock);
                 html_first_line_ = true;
                 html_line_has_input_ = false;
@@ -279,6 +407,9 @@ class Walker {
                 break;
         }
         blocks_.push_back(type);
+        if (std::size_t* open = open_.counter(type)) {
+            ++*open;
+        }
         return 0;
     }
 
@@ -288,6 +419,9 @@ class Walker {
         }
         end_run();
         blocks_.pop_back();
+        if (std::size_t* open = open_.counter(type)) {
+            --*open;
+        }
         switch (type) {
             case MD_BLOCK_DOC:
             case MD_BLOCK_TBODY:
@@ -310,6 +444,7 @@ class Walker {
                 leave_code_block();
                 break;
             case MD_BLOCK_HTML:
+                html_block_open_ = false;
                 if (dropping_separator_) {
                     dropping_separator_ = false;
                     separator_waiting_ = true;
@@ -352,8 +487,8 @@ class Walker {
         }
         result_.tables.push_back({});
         in_table_ = true;
-        table_quote_depth_ = count_open({MD_BLOCK_QUOTE});
-        table_in_item_ = count_open({MD_BLOCK_LI}) > 0;
+        table_quote_depth_ = open_.quotes;
+        table_in_item_ = open_.items > 0;
         return true;
     }
 
@@ -378,12 +513,12 @@ class Walker {
 
     void set_heading_line(std::size_t line) {
         if (heading_event_ != NONE) {
-            result_.list.events[heading_event_].value = to_whole(line);
+            batch_[heading_event_].value = to_whole(line);
         }
     }
 
     void leave_code_block() {
-        std::string_view literal = code_.take(result_.list);
+        std::string_view literal = code_.take(store_);
         const bool text_ends_with_line_end = !text_.empty() && lines::is_line_end(text_.back());
         if (!literal.empty() && literal.back() == '\n' && !text_ends_with_line_end &&
             code_last_piece_end_ == text_.size()) {
@@ -426,7 +561,7 @@ class Walker {
     int leave_span(MD_SPANTYPE type, void*) {
         if (type == MD_SPAN_CODE) {
             in_code_span_ = false;
-            std::string_view code = code_span_.take(result_.list);
+            std::string_view code = code_span_.take(store_);
             if (in_table_ && code.find("\\|") != std::string_view::npos) {
                 std::string unescaped;
                 for (std::size_t i = 0; i < code.size(); ++i) {
@@ -435,7 +570,7 @@ class Walker {
                     }
                     unescaped += code[i];
                 }
-                code = result_.list.keep(std::move(unescaped));
+                code = store_.keep(unescaped);
             }
             emit(Event::with_text(EventKind::Code, code));
             return 0;
@@ -469,7 +604,9 @@ class Walker {
             result_.status = RunStatus::DestinationBudget;
             return STOP;
         }
-        emit(Event::with_text(kind, decode_attribute(attribute)));
+        if (!dry_) {
+            emit(Event::with_text(kind, decode_attribute(attribute)));
+        }
         return 0;
     }
 
@@ -499,18 +636,26 @@ class Walker {
                     break;
             }
         }
-        return result_.list.keep(std::move(out));
+        return store_.keep(out);
     }
 
     // ---- texts ----
     int text(MD_TEXTTYPE type, std::string_view piece) {
-        if (in_input(piece)) {
+        const bool from_input = in_input(piece);
+        if (from_input) {
             note_input_piece(offset_of(piece), piece.size());
+        }
+        if (dry_) {
+            // Only positions and breaks still matter: they find the repairs.
+            if (type == MD_TEXT_BR || type == MD_TEXT_SOFTBR) {
+                note_break();
+            }
+            return 0;
         }
         switch (type) {
             case MD_TEXT_NORMAL:
                 flush_inline_html();
-                if (in_input(piece)) {
+                if (from_input) {
                     text_collector_.append_view(piece);
                 } else {
                     text_collector_.append_copy(piece);
@@ -600,7 +745,7 @@ class Walker {
                     return;
                 }
                 if (!html_lead_.empty()) {
-                    emit(Event::with_text(EventKind::Text, html_lead_.take(result_.list)));
+                    emit(Event::with_text(EventKind::Text, html_lead_.take(store_)));
                 }
             }
         }
@@ -621,24 +766,24 @@ class Walker {
         html_first_line_ = false;
         html_line_has_input_ = false;
         if (end >= text_.size()) {
-            emit(Event::with_text(EventKind::Html, html_line_.take(result_.list)));
+            emit(Event::with_text(EventKind::Html, html_line_.take(store_)));
             html_previous_line_end_ = text_.size();
         } else if (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') {
-            emit(Event::with_text(EventKind::Html, html_line_.take(result_.list)));
+            emit(Event::with_text(EventKind::Html, html_line_.take(store_)));
             emit(Event::with_text(EventKind::Html, "\n"));
             html_previous_line_end_ = end + 2;
         } else {
             html_line_.append_copy("\n");
-            emit(Event::with_text(EventKind::Html, html_line_.take(result_.list)));
+            emit(Event::with_text(EventKind::Html, html_line_.take(store_)));
             html_previous_line_end_ = end + 1;
         }
     }
 
     void start_dropping_separator(std::size_t offset) {
-        result_.list.events.resize(html_block_start_);
+        batch_.resize(html_block_start_);
         dropping_separator_ = true;
         result_.separators.push_back({to_original(offset), html_block_depth_, false});
-        html_lead_.take(result_.list);
+        html_lead_.clear();
     }
 
     // ---- positions ----
@@ -697,12 +842,8 @@ class Walker {
     // The end of a run of inline content: look for a table header inside it.
     void end_run() {
         if (run_first_ != NONE && settings_.find_repairs && settings_.tables) {
-            const repair::Run run{run_first_,
-                                  run_last_,
-                                  run_break_before_first_,
-                                  count_open({MD_BLOCK_QUOTE}),
-                                  count_open({MD_BLOCK_LI}) > 0,
-                                  container_depth()};
+            const repair::Run run{run_first_,   run_last_,       run_break_before_first_,
+                                  open_.quotes, open_.items > 0, open_.depth()};
             if (auto site = repair::find_site(text_, run)) {
                 if (site->separator) {
                     result_.edits.push_back({site->header_line, *site->separator, true});
@@ -731,8 +872,17 @@ class Walker {
 
     std::string_view text_;
     const RunSettings& settings_;
+    EventSink& sink_;
     RunResult result_;
+    std::vector<Event> batch_;
+    TextStore store_;
+    bool dry_ = false;  // a repair was found: no more events from this run
+    bool deferring_;
+    std::vector<Event> deferred_;
+    std::deque<std::string> deferred_texts_;
+    std::size_t deferred_bytes_ = 0;
     std::vector<MD_BLOCKTYPE> blocks_;
+    OpenContainers open_;
 
     TextCollector text_collector_;
     TextCollector inline_html_;
@@ -750,6 +900,7 @@ class Walker {
     std::size_t html_previous_line_end_ = 0;
     std::size_t html_block_start_ = 0;
     std::size_t html_block_depth_ = 0;
+    bool html_block_open_ = false;
     bool dropping_separator_ = false;
     bool separator_waiting_ = false;
 
@@ -779,8 +930,8 @@ class Walker {
 
 }  // namespace
 
-RunResult run_engine(std::string_view text, const RunSettings& settings, EventList list) {
-    return Walker(text, settings, std::move(list)).run();
+RunResult run_engine(std::string_view text, const RunSettings& settings, EventSink& sink) {
+    return Walker(text, settings, sink).run();
 }
 
 }  // namespace kerfa_parser_markdown::events

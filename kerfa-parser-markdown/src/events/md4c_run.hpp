@@ -42,7 +42,6 @@ struct SeparatorRecord {
 };
 
 struct RunResult {
-    EventList list;
     RunStatus status = RunStatus::Complete;
     std::vector<TableRecord> tables;
     std::vector<SeparatorRecord> separators;
@@ -52,8 +51,9 @@ struct RunResult {
     std::vector<repair::Site> sites;
 };
 
-// Parses `text` once with the engine and turns its callbacks into events, appended to `list`
-// (which may already keep texts that the events view).
-RunResult run_engine(std::string_view text, const RunSettings& settings, EventList list = {});
+// Parses `text` once with the engine and gives its callbacks as events to `sink`, restarting it
+// when the run ends early. A run that finds repairs stops giving events at the first one (it is
+// read again once they are made) and restarts the sink.
+RunResult run_engine(std::string_view text, const RunSettings& settings, EventSink& sink);
 
 }  // namespace kerfa_parser_markdown::events

@@ -142,6 +142,10 @@ std::optional<Site> find_site(std::string_view text, const Run& run) {
         header = delimiter;
 
         const Stripped d = strip_line(text, delimiter, false);
+        if (d.content >= text.size() ||
+            (text[d.content] != '|' && text[d.content] != ':' && text[d.content] != '-')) {
+            continue;  // most lines: no delimiter row
+        }
         const auto cells = delimiter_cells(text, d.content);
         if (!cells) {
             continue;

@@ -1,7 +1,9 @@
 #include "parser/import_events.hpp"
 
+#include <span>
 #include <string>
 
+#include "events/adapter.hpp"
 #include "kerfa_content/data/kinds/block_kind.hpp"
 #include "kerfa_content/data/kinds/property_kind.hpp"
 #include "kerfa_parser_markdown/parser/parser.hpp"
@@ -150,7 +152,7 @@ class Importer {
         }
     }
 
-    ParseData finish(std::string_view text, const std::optional<std::string>& adapter_message) && {
+    ParseData finish(std::string_view text, std::optional<std::string_view> adapter_message) && {
         h_.complete_section();
         if (h_.sections.empty()) {
             kerfa_content::data::types::Section section;
@@ -163,7 +165,7 @@ class Importer {
         data.content = std::move(h_.sections);
         std::vector<std::string> messages;
         if (adapter_message) {
-            messages.push_back(*adapter_message);
+            messages.emplace_back(*adapter_message);
         }
         if (nesting_exceeded_) {
             messages.emplace_back(NESTING_MESSAGE);
@@ -244,14 +246,35 @@ class Importer {
     bool nesting_exceeded_ = false;
 };
 
+// The importer as the adapter's sink: each batch goes straight into the harness.
+class ImportSink final : public events::EventSink {
+  public:
+    void restart() override { importer_ = Importer(); }
+    void take(std::span<const Event> events) override {
+        for (const Event& event : events) {
+            importer_.handle(event);
+        }
+    }
+    ParseData finish(std::string_view text, std::optional<std::string_view> message) && {
+        return std::move(importer_).finish(text, message);
+    }
+
+  private:
+    Importer importer_;
+};
+
 }  // namespace
 
+ParseData import_text(std::string_view text) {
+    ImportSink sink;
+    const auto message = events::read_events(text, sink);
+    return std::move(sink).finish(text, message);
+}
+
 ParseData import_events(const events::EventList& list, std::string_view text) {
-    Importer importer;
-    for (const Event& event : list.events) {
-        importer.handle(event);
-    }
-    return std::move(importer).finish(text, list.message);
+    ImportSink sink;
+    sink.take(list.events);
+    return std::move(sink).finish(text, list.message);
 }
 
 }  // namespace kerfa_parser_markdown::parser

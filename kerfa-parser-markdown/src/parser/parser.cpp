@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "events/adapter.hpp"
 #include "parser/import_events.hpp"
 
 namespace kerfa_parser_markdown::parser {
@@ -18,7 +17,7 @@ Parser::ParseData Parser::parse_str(std::string_view text) {
 }
 
 Parser::ParseData Parser::parse(std::string_view text) {
-    return import_events(events::read_events(text), text);
+    return import_text(text);
 }
 
 }  // namespace kerfa_parser_markdown::parser

@@ -1,7 +1,9 @@
 #include "types/harness.hpp"
 
+#include <algorithm>
 #include <utility>
 
+#include "events/lines.hpp"
 #include "kerfa_content/configure/data_factory.hpp"
 #include "kerfa_content/data/attributes/bullet_style.hpp"
 #include "kerfa_content/utils/block.hpp"
@@ -25,14 +27,16 @@ using kerfa_content::data::types::Section;
 namespace kind = kerfa_content::data::kinds::block_kind;
 
 void append_breaks(Container& container, std::size_t count) {
+    auto& children = container.children();
     for (std::size_t i = 0; i < count; ++i) {
-        container.append(LineBreak{false});
+        children.emplace_back(LineBreak{false});
     }
 }
 
 void append_terminators(Container& container, std::size_t count) {
+    auto& children = container.children();
     for (std::size_t i = 0; i < count; ++i) {
-        container.append(PropertyTerminator{});
+        children.emplace_back(PropertyTerminator{});
     }
 }
 
@@ -67,6 +71,16 @@ std::int64_t completed_entries(const Block& block) {
     return count;
 }
 
+// A destination percent-decoded (unchanged when that is not UTF-8); without a percent sign
+// there is nothing to decode.
+std::string_view decoded_address(std::string_view destination, std::string& decoded) {
+    if (destination.find('%') == std::string_view::npos) {
+        return destination;
+    }
+    decoded = shared::utils::decode_url_or_orginal(destination);
+    return decoded;
+}
+
 }  // namespace
 
 std::string ContainerInFlight::heading_name() const {
@@ -87,7 +101,27 @@ void Harness::open_section(std::size_t offset, std::uint8_t level) {
     Section section;
     section.id = next_id++;
     section.level = level;
-    containers.push_back({Container(std::move(section)), 0, 0});
+    open(Container(std::move(section)));
+}
+
+void Harness::open(Container container) {
+    auto& children = container.children();
+    if (children.empty() && !spare_children_.empty()) {
+        children = std::move(spare_children_.back());
+        spare_children_.pop_back();
+    }
+    containers.push_back({std::move(container), 0, 0});
+}
+
+void Harness::settle(Container& container) {
+    auto& children = container.children();
+    if (children.capacity() - children.size() <= children.size() / 8) {
+        return;  // nearly full already: a copy would cost more than it saves
+    }
+    std::vector<Data> exact(std::make_move_iterator(children.begin()),
+                            std::make_move_iterator(children.end()));
+    children.clear();
+    spare_children_.push_back(std::exchange(children, std::move(exact)));
 }
 
 void Harness::ensure_has_section() {
@@ -102,18 +136,12 @@ void Harness::write_pending_breaks() {
     append_breaks(top.container, std::exchange(top.pending_breaks, 0));
 }
 
-void Harness::write(Data item) {
-    ensure_has_section();
-    ContainerInFlight& top = containers.back();
-    append_breaks(top.container, std::exchange(top.pending_breaks, 0));
-    top.container.append(std::move(item));
-}
-
 void Harness::append_str(std::string text) {
     write(Content::text_of(std::move(text)));
 }
 
 void Harness::append_text(std::string_view text) {
+    using events::lines::find_byte;
     if (image_depth > 0) {
         return;
     }
@@ -126,30 +154,33 @@ void Harness::append_text(std::string_view text) {
     if (text.empty()) {
         return;
     }
-    if (text.find_first_of("\r\n") == std::string_view::npos) {
-        top.container.append(Content::text_of(std::string(text)));
+    std::string without_cr;
+    if (find_byte<'\r'>(text, 0) < text.size()) {
+        without_cr.reserve(text.size());
+        std::remove_copy(text.begin(), text.end(), std::back_inserter(without_cr), '\r');
+        text = without_cr;
+    }
+    std::size_t end = find_byte<'\n'>(text, 0);
+    if (end == text.size()) {
+        top.container.children().emplace_back(Content::text_of(std::string(text)));
         return;
     }
-    std::string line;
-    bool first = true;
-    for (const char c : text) {
-        if (c == '\r') {
-            continue;
-        }
-        if (c == '\n') {
-            if (!first) {
-                top.container.append(LineBreak{false});
-            }
-            top.container.append(Content::text_of(std::exchange(line, {})));
-            first = false;
-            continue;
-        }
-        line += c;
+    // Many lines at once (a code block, a text read literally): room for all their items.
+    auto& children = top.container.children();
+    const std::size_t items =
+        2 * static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    if (children.capacity() - children.size() < items) {
+        children.reserve(std::max(children.size() + items, 2 * children.capacity()));
     }
-    if (!first) {
-        top.container.append(LineBreak{false});
+    for (std::size_t start = 0;; start = end + 1, end = find_byte<'\n'>(text, start)) {
+        if (start != 0) {
+            children.emplace_back(LineBreak{false});
+        }
+        children.emplace_back(Content::text_of(std::string(text.substr(start, end - start))));
+        if (end == text.size()) {
+            break;
+        }
     }
-    top.container.append(Content::text_of(std::move(line)));
 }
 
 void Harness::append_html(std::string text) {
@@ -168,21 +199,23 @@ void Harness::append_check(bool checked) {
 }
 
 void Harness::append_image(std::string_view destination) {
-    write(kerfa_content::configure::DataFactory::image(
-        shared::utils::decode_url_or_orginal(destination)));
+    std::string decoded;
+    write(kerfa_content::configure::DataFactory::image(decoded_address(destination, decoded)));
     ++image_depth;
 }
 
 void Harness::append_link(std::string_view destination) {
     ensure_has_section();
-    containers.back().container.append(kerfa_content::configure::DataFactory::link(
-        shared::utils::decode_url_or_orginal(destination)));
+    std::string decoded;
+    containers.back().container.children().emplace_back(
+        kerfa_content::configure::DataFactory::link(decoded_address(destination, decoded)));
     ++containers.back().open_properties;
 }
 
 void Harness::append_property(PropertyKind property) {
     ensure_has_section();
-    containers.back().container.append(Property(PropertyElement{property, std::nullopt, false}));
+    containers.back().container.children().emplace_back(
+        Property(PropertyElement{property, std::nullopt, false}));
     ++containers.back().open_properties;
 }
 
@@ -190,7 +223,7 @@ void Harness::end_span() {
     ensure_has_section();
     ContainerInFlight& top = containers.back();
     if (top.open_properties != 0) {
-        top.container.append(PropertyTerminator{});
+        top.container.children().emplace_back(PropertyTerminator{});
         --top.open_properties;
     }
 }
@@ -201,7 +234,7 @@ void Harness::append_block(BlockKind block) {
 
 void Harness::append_block_with_attributes(BlockKind block, std::optional<Attributes> attributes) {
     ensure_has_section();
-    containers.push_back({Container(Block{block, std::move(attributes), {}}), 0, 0});
+    open(Container(Block{block, std::move(attributes), {}}));
 }
 
 void Harness::append_table() {
@@ -230,6 +263,7 @@ void Harness::close_into_parent(ContainerInFlight record, bool keep_own_breaks) 
         append_breaks(record.container, record.pending_breaks);
     }
     append_terminators(record.container, record.open_properties);
+    settle(record.container);
     if (containers.empty()) {
         sections.emplace_back(std::move(record.container));
         return;
@@ -331,7 +365,7 @@ void Harness::append_bullet(std::optional<std::uint32_t> start) {
 void Harness::append_bullet_entry() {
     if (resume_pending && !suspended_stacks.empty()) {
         for (ContainerInFlight& record : suspended_stacks.back()) {
-            containers.push_back(std::move(record));
+            open(std::move(record.container));
         }
         suspended_stacks.pop_back();
         resume_pending = false;

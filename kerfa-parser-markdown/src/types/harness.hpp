@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "kerfa_content/data/structure/data.hpp"
@@ -38,7 +39,16 @@ class Harness {
     // Writes the top container's pending breaks.
     void write_pending_breaks();
     // Writes an item into the top container, its pending breaks first.
-    void write(Data item);
+    template <typename Item>
+    void write(Item&& item) {
+        ensure_has_section();
+        ContainerInFlight& top = containers.back();
+        auto& children = top.container.children();
+        for (; top.pending_breaks > 0; --top.pending_breaks) {
+            children.emplace_back(kerfa_content::data::types::LineBreak{false});
+        }
+        children.emplace_back(std::forward<Item>(item));
+    }
 
     void append_str(std::string text);
     void append_text(std::string_view text);
@@ -68,11 +78,17 @@ class Harness {
     void complete_section();
 
   private:
+    // Pushes a record for the container. An open container fills one of the spare child arrays
+    // (no regrowth from nothing); a closed one keeps an exact copy and gives the array back.
+    void open(kerfa_content::data::structure::Container container);
+    void settle(kerfa_content::data::structure::Container& container);
     // Writes a closed record into the new top container (or the sections, for a section).
     void close_into_parent(ContainerInFlight record, bool keep_own_breaks);
     void open_section(std::size_t offset, std::uint8_t level);
     bool may_flatten() const;
     std::vector<ContainerInFlight> copies_of_open_lists() const;
+
+    std::vector<std::vector<Data>> spare_children_;
 };
 
 }  // namespace kerfa_parser_markdown::types
