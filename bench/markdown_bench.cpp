@@ -3,9 +3,8 @@
 // with the peak memory of one conversion; then the importer's time per byte on growing inputs
 // and on every input family that a guard covers, which must stay flat from 1 MB to 10 MB.
 //
-// The corpus is real Markdown: the file named by KERFA_MARKDOWN_CORPUS, or else every *.md file
-// under /usr/share/doc and /usr/lib/node_modules (in path order, up to 20 MB) gathered when the
-// benchmark starts. Nothing is kept in the repository.
+// The corpus is real Markdown gathered when the benchmark starts (markdown_corpus.hpp), up to
+// 20 MB.
 
 #include <benchmark/benchmark.h>
 #include <md4c.h>
@@ -13,59 +12,22 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "kerfa_parser_markdown/parser/parser.hpp"
 
 #include "bench_support.hpp"
 #include "cmark_peer.hpp"
+#include "markdown_corpus.hpp"
 
 namespace {
 
 constexpr std::size_t kCorpusLimit = 20 * 1024 * 1024;
 constexpr std::size_t kMegabyte = 1024 * 1024;
 
-std::string read_whole(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-std::string gather_corpus() {
-    if (const char* named = std::getenv("KERFA_MARKDOWN_CORPUS")) {
-        return read_whole(named);
-    }
-    std::vector<std::filesystem::path> files;
-    for (const char* root : {"/usr/share/doc", "/usr/lib/node_modules"}) {
-        std::error_code error;
-        for (auto it = std::filesystem::recursive_directory_iterator(
-                 root, std::filesystem::directory_options::skip_permission_denied, error);
-             !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-            if (it->is_regular_file(error) && it->path().extension() == ".md") {
-                files.push_back(it->path());
-            }
-        }
-    }
-    std::sort(files.begin(), files.end());
-    std::string corpus;
-    for (const auto& file : files) {
-        if (corpus.size() >= kCorpusLimit) {
-            break;
-        }
-        corpus += read_whole(file);
-        corpus += "\n\n";
-    }
-    return corpus;
-}
-
 const std::string& corpus() {
-    static const std::string text = gather_corpus();
+    static const std::string text = kerfa_bench::gather_markdown(kCorpusLimit);
     return text;
 }
 

@@ -1,4 +1,5 @@
-// Whole-document parse throughput of the Kerfa parser on about 50 MB of generated Kerfa.
+// Whole-document parse throughput of the Kerfa parser on about 50 MB of generated Kerfa, and
+// on the families of text that push one part of the parser to its limit.
 
 #include <benchmark/benchmark.h>
 
@@ -59,5 +60,69 @@ void BM_ParseKerfa(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ParseKerfa)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+std::string repeat_to(std::string_view part, std::size_t bytes) {
+    std::string out;
+    out.reserve(bytes + part.size());
+    while (out.size() < bytes) {
+        out += part;
+    }
+    return out;
+}
+
+// Texts that push one part of the parser to its limit; time and arena per byte must stay flat
+// from 1 MB to 10 MB.
+std::string kerfa_family(int which, std::size_t bytes) {
+    switch (which) {
+        case 0: {  // blocks nested as deep as the text allows, then all closed
+            std::string text = repeat_to("<card>", bytes / 2);
+            text += 'x';
+            text += repeat_to("<>", text.size() / 3);
+            return text;
+        }
+        case 1:  // spans opened and never closed, on one line
+            return repeat_to("<b>x", bytes);
+        case 2:  // one line of text full of escapes
+            return repeat_to("a\\<b\\> ", bytes);
+        case 3:  // elements without content, one after another
+            return repeat_to("<x yes>", bytes);
+        case 4: {  // one table row of a huge number of entries
+            std::string text = "<table>";
+            text += repeat_to("a<|>", bytes);
+            text += "\n<>";
+            return text;
+        }
+        case 5:  // private regions nested without end
+            return repeat_to("<<p>>x", bytes);
+        default: {  // one long element name and one long attribute word
+            std::string text = "<";
+            text.append(bytes / 2, 'n');
+            text += ' ';
+            text.append(bytes / 2, 'v');
+            text += ">x<>";
+            return text;
+        }
+    }
+}
+
+void BM_KerfaFamily(benchmark::State& state) {
+    const std::string text = kerfa_family(static_cast<int>(state.range(0)),
+                                          static_cast<std::size_t>(state.range(1)) << 20);
+    const auto parser =
+        kerfa_parser_kerfa::configure::ParserFactory{{}, DoubleTagMode::RemovePrivate}.new_parser();
+    std::size_t arena = 0;
+    for (auto _ : state) {
+        auto data = parser->parse_str(text);
+        arena = data.storage->reserved_bytes();
+        benchmark::DoNotOptimize(data.content.size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(text.size()));
+    state.counters["arena_x_input"] = static_cast<double>(arena) / static_cast<double>(text.size());
+}
+BENCHMARK(BM_KerfaFamily)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {1, 10}})
+    ->ArgNames({"family", "MB"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -53,8 +53,8 @@ TEST(AttributeValue, ConstructorsPickTheirAlternativeAndCopiesAreDeep) {
 
     Attribute original = DocumentLink{"a", "b", "c"};
     Attribute copy = original;
-    std::get<DocumentLink>(original).document = "changed";
-    EXPECT_EQ(std::get<DocumentLink>(copy).document, "a");
+    std::get<Attribute::DocLink>(original)->document = "changed";
+    EXPECT_EQ(std::get<Attribute::DocLink>(copy)->document, "a");
     EXPECT_NE(copy, original);
     EXPECT_NE(Attribute::str("x"), Attribute::invalid("x"));
 }

@@ -10,6 +10,8 @@
 
 namespace {
 
+using kerfa_content::data::structure::DataList;
+
 using namespace kerfa_content::testing;
 using kerfa_content::data::structure::Container;
 using kerfa_content::data::types::Block;
@@ -20,7 +22,7 @@ using kerfa_content::data::types::Section;
 Section deep_section(std::size_t depth) {
     Section root;
     root.children.push_back(heading(0));
-    std::vector<Data>* tail = &root.children;
+    DataList* tail = &root.children;
     for (std::size_t level = 0; level < depth; ++level) {
         Block next{static_cast<std::uint16_t>(level % 14), std::nullopt, {}};
         next.children.reserve(2);
@@ -65,7 +67,7 @@ TEST(DeepTree, ClonedAndComparedWithoutRecursion) {
     EXPECT_EQ(copy, original);
 
     // A difference at the very bottom is found.
-    std::vector<Data>* tail = &copy.as_container()->children();
+    DataList* tail = &copy.as_container()->children();
     while (tail->size() > 1 && tail->at(1).as_container() != nullptr) {
         tail = &tail->at(1).as_container()->children();
     }

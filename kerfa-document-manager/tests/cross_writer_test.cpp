@@ -18,6 +18,8 @@
 namespace kerfa_document_manager {
 namespace {
 
+using kerfa_content::data::structure::DataList;
+
 using namespace kerfa_texts;
 namespace kattr = kerfa_content::data::attributes;
 using kerfa_content::data::types::Document;
@@ -32,10 +34,10 @@ std::string write_with(const Parsed& parsed) {
 
 // What the colour-tag form cannot say: a colour span keeps only its first value, and a colour
 // value's digits come back in lower case.
-void forget_what_colour_tags_lose(std::vector<Data>& top) {
-    std::vector<std::vector<Data>*> lists{&top};
+void forget_what_colour_tags_lose(DataList& top) {
+    std::vector<DataList*> lists{&top};
     while (!lists.empty()) {
-        std::vector<Data>& items = *lists.back();
+        DataList& items = *lists.back();
         lists.pop_back();
         for (Data& item : items) {
             if (auto* container = item.as_container()) {
@@ -55,9 +57,11 @@ void forget_what_colour_tags_lose(std::vector<Data>& top) {
             }
             element->attributes->resize(1);
             if (auto* value = std::get_if<kattr::ColorValue>(color)) {
-                for (char& c : value->text) {
+                std::string lower(value->text);
+                for (char& c : lower) {
                     c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
                 }
+                value->text = lower;
             }
         }
     }

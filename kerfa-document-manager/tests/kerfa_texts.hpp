@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <sstream>
 #include <string>
@@ -21,28 +22,30 @@ namespace kerfa_document_manager::kerfa_texts {
 namespace fs = std::filesystem;
 using kerfa_content::data::structure::Content;
 using kerfa_content::data::structure::Data;
+using kerfa_content::data::structure::DataList;
 using kerfa_content::modules::parser::types::ParseData;
 
 struct Parsed {
     kerfa_content::types::Metadata metadata;
-    std::vector<Data> content;
+    std::shared_ptr<kerfa_content::data::storage::Arena> storage;  // before the items it holds
+    DataList content;
 };
 
 inline Parsed parse(std::string_view text) {
     static const auto factory =
         configure::ParserFactory::with_setup({}, configure::DoubleTagMode::RemovePrivate);
     ParseData data = factory.parse_from(text, kerfa_content::types::Source::file("x.kerfa"));
-    return Parsed{std::move(data.metadata), std::move(data.content)};
+    return Parsed{std::move(data.metadata), std::move(data.storage), std::move(data.content)};
 }
 
 // Merges adjacent texts in every list and, when `lossy`, also drops invalid elements with their
 // terminators and the line breaks that end a section. Iterative, like every walk of a document.
-inline void normalize(std::vector<Data>& top, bool lossy) {
-    std::vector<std::vector<Data>*> lists{&top};
+inline void normalize(DataList& top, bool lossy) {
+    std::vector<DataList*> lists{&top};
     while (!lists.empty()) {
-        std::vector<Data>& items = *lists.back();
+        DataList& items = *lists.back();
         lists.pop_back();
-        std::vector<Data> kept;
+        DataList kept;
         kept.reserve(items.size());
         std::vector<bool> open_invalid;
         for (Data& item : items) {
@@ -98,9 +101,8 @@ inline Parsed normalized(std::string_view text, bool lossy) {
 }
 
 // Where two item trees first differ, for failure messages.
-inline std::string first_difference(const std::vector<Data>& a, const std::vector<Data>& b) {
-    std::vector<std::tuple<const std::vector<Data>*, const std::vector<Data>*, std::string>> work{
-        {&a, &b, "top"}};
+inline std::string first_difference(const DataList& a, const DataList& b) {
+    std::vector<std::tuple<const DataList*, const DataList*, std::string>> work{{&a, &b, "top"}};
     while (!work.empty()) {
         auto [x, y, path] = work.back();
         work.pop_back();

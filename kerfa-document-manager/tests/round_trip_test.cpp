@@ -35,9 +35,9 @@ std::string write(const Parsed& parsed) {
 // is read it opens a span, and an open span keeps the line end inside the entry; written as
 // nothing, it no longer does, so the entry's lines come apart when read again. The fixed point
 // still holds for such texts; the first round cannot.
-bool invalid_span_holds_a_line_end(const std::vector<Data>& top) {
+bool invalid_span_holds_a_line_end(const DataList& top) {
     namespace bk = kerfa_content::data::kinds::block_kind;
-    std::vector<std::pair<const std::vector<Data>*, bool>> lists{{&top, false}};
+    std::vector<std::pair<const DataList*, bool>> lists{{&top, false}};
     while (!lists.empty()) {
         const auto [items, in_entry] = lists.back();
         lists.pop_back();

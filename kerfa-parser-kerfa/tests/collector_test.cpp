@@ -16,6 +16,8 @@
 namespace kerfa_parser_kerfa::testing {
 namespace {
 
+using kerfa_content::data::structure::DataList;
+
 using parser::collector::Collector;
 using parser::state::State;
 using shared::components::parse_configuration_to_map;
@@ -24,7 +26,7 @@ namespace bk = kerfa_content::data::kinds::block_kind;
 // A collector over its own holders; traced or not.
 class CollectorTest : public ::testing::TestWithParam<bool> {
   protected:
-    std::vector<Data> content;
+    DataList content;
     kerfa_content::types::Metadata metadata;
     std::vector<errors::ElementError> errors;
     kerfa_content::modules::parser::types::SourcePositions positions;
@@ -153,7 +155,7 @@ TEST_P(CollectorTest, Reports) {
 INSTANTIATE_TEST_SUITE_P(CoreAndTrace, CollectorTest, ::testing::Bool());
 
 TEST(CollectorFactoryTest, TraceWrapsTheCore) {
-    std::vector<Data> content;
+    DataList content;
     kerfa_content::types::Metadata metadata;
     std::vector<errors::ElementError> errors;
     kerfa_content::modules::parser::types::SourcePositions positions;
@@ -195,7 +197,7 @@ TEST(CollectorDeathTest, BrokenInvariantsAreInternalFaults) {
     };
     for (const Fault& fault : faults) {
         SCOPED_TRACE(fault.what);
-        std::vector<Data> content;
+        DataList content;
         kerfa_content::types::Metadata metadata;
         std::vector<errors::ElementError> errors;
         kerfa_content::modules::parser::types::SourcePositions positions;

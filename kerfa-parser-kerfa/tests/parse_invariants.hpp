@@ -23,6 +23,7 @@ namespace kerfa_parser_kerfa::testing {
 inline std::optional<std::string> broken_invariant(
     const kerfa_content::modules::parser::types::ParseData& data, std::size_t input_size) {
     using kerfa_content::data::structure::Data;
+    using kerfa_content::data::structure::DataList;
     if (!data.positions) {
         return "no positions";
     }
@@ -43,7 +44,7 @@ inline std::optional<std::string> broken_invariant(
         previous_end = end;
     }
     struct List {
-        const std::vector<Data>* items;
+        const DataList* items;
         bool section;
     };
     std::vector<List> lists;
@@ -66,7 +67,7 @@ inline std::optional<std::string> broken_invariant(
     while (!lists.empty()) {
         const List list = lists.back();
         lists.pop_back();
-        const std::vector<Data>& items = *list.items;
+        const DataList& items = *list.items;
         std::size_t open = 0;
         for (const Data& item : items) {
             if (item.as_property() != nullptr) {

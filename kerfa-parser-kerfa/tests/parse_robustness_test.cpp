@@ -15,6 +15,8 @@
 namespace kerfa_parser_kerfa::testing {
 namespace {
 
+using kerfa_content::data::structure::DataList;
+
 std::string repeat(std::string_view piece, std::size_t times) {
     std::string out;
     out.reserve(piece.size() * times);
@@ -25,9 +27,9 @@ std::string repeat(std::string_view piece, std::size_t times) {
 }
 
 // Depth of the first chain of containers, walked without recursion.
-std::size_t first_chain_depth(const std::vector<Data>& items) {
+std::size_t first_chain_depth(const DataList& items) {
     std::size_t depth = 0;
-    const std::vector<Data>* list = &items;
+    const DataList* list = &items;
     while (!list->empty() && list->front().as_container() != nullptr) {
         list = &list->front().as_container()->children();
         ++depth;

@@ -470,5 +470,43 @@ TEST(PipelineTest, ALeadingByteOrderMarkIsNoText) {
     }
 }
 
+// A parse builds its whole tree in the arena it hands over, and leaves every list as it made it,
+// so that dropping the document releases the arena without visiting an item.
+TEST(PipelineTest, TheTreeIsBuiltInTheArenaAndLeftUntouched) {
+    const ParseData data = parse(
+        "# T <b>x<>\n<card red>a <link https://example.com/a/long/address>l<> <x yes>\n"
+        "<bullet decimal 3>one\ntwo<><table grid><heading>A<|>B<>\n1<|>2<>\n"
+        "<img \"a long path/to/an/image.png\"> <doc notes:?todo>d<> <nonsense a b>z<>\n"
+        "<meta>k: v<>a text longer than fifteen bytes<html-block><p>raw html</p><>",
+        Mode::RemovePrivate);
+    ASSERT_NE(data.storage, nullptr);
+    std::vector<const kerfa_content::data::structure::DataList*> lists;
+    for (const Data& section : data.content) {
+        lists.push_back(&section.as_container()->children());
+    }
+    std::size_t checked = 0;
+    while (!lists.empty()) {
+        const auto* list = lists.back();
+        lists.pop_back();
+        EXPECT_TRUE(list->is_pristine());
+        ++checked;
+        for (const Data& item : *list) {
+            const auto* container = item.as_container();
+            const auto* block = container != nullptr ? container->as_block() : nullptr;
+            const auto* property = item.as_property();
+            const auto* attributes = block != nullptr      ? &block->attributes
+                                     : property != nullptr ? property->attributes()
+                                                           : nullptr;
+            if (attributes != nullptr && *attributes) {
+                EXPECT_TRUE((*attributes)->is_pristine());
+            }
+            if (container != nullptr && !container->is_empty()) {
+                lists.push_back(&container->children());
+            }
+        }
+    }
+    EXPECT_GT(checked, 8u);
+}
+
 }  // namespace
 }  // namespace kerfa_parser_kerfa::testing

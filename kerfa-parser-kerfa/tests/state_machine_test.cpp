@@ -24,7 +24,7 @@ constexpr TableKinds K = parser::state::table_kinds::TABLE;
 
 // One parse's holders with a harness over them.
 struct Bench {
-    std::vector<Data> content;
+    kerfa_content::data::structure::DataList content;
     kerfa_content::types::Metadata metadata;
     std::vector<errors::ElementError> errors;
     kerfa_content::modules::parser::types::SourcePositions positions;

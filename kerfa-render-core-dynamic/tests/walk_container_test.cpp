@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -11,13 +12,15 @@
 namespace kerfa_render_core_dynamic::components {
 namespace {
 
+using kerfa_content::data::structure::DataList;
+
 using namespace kerfa_content::testing;
 namespace bk = kerfa_content::data::kinds::block_kind;
 namespace pk = kerfa_content::data::kinds::property_kind;
 using testing::RecordingFactory;
 
 template <bool kWantsContent = false>
-std::string record(const std::vector<Data>& items) {
+std::string record(std::span<const Data> items) {
     std::string out;
     RecordingFactory<kWantsContent> factory(out);
     WalkContainer<RecordingFactory<kWantsContent>>(factory).render_children(items, out);
@@ -26,7 +29,7 @@ std::string record(const std::vector<Data>& items) {
 
 struct Case {
     std::string name;
-    std::vector<Data> items;
+    DataList items;
     std::string expected;
 };
 
@@ -115,8 +118,8 @@ TEST(DynamicWalk, WritesOneContainerWithTheGivenFlags) {
 // 200,000 levels of blocks, each opening a span: the walk costs heap, not call stack.
 TEST(DynamicWalk, WalksDeepDocuments) {
     constexpr std::size_t kDepth = 200'000;
-    std::vector<Data> top;
-    std::vector<Data>* tail = &top;
+    DataList top;
+    DataList* tail = &top;
     for (std::size_t level = 0; level < kDepth; ++level) {
         tail->push_back(open(pk::BOLD));
         tail->push_back(block(bk::BLOCK));

@@ -55,7 +55,7 @@ std::string content_text(const Content& content) {
             [](const Content::DividerLine&) { return std::string("<--->"); },
             [](const Content::Html& html) { return fmt::format("[html \"{}\"]", html.text); },
             [](const Content::Image& image) {
-                return fmt::format("<image {}>", image.source.debug_text());
+                return fmt::format("<image {}>", image.source->debug_text());
             },
             [](const Content::Text& text) { return fmt::format("\"{}\"", text.text); },
         },

@@ -129,7 +129,7 @@ void Walk::leaf(const Data& item) {
                         writer_.line(fmt::format("<{}{}>", invalid->name,
                                                  describe::attributes_text(invalid->attributes)),
                                      "\xE2\x9A\xA0 invalid element - markup dropped, content kept");
-                    opened_.push_back(Opened{invalid->name, at});
+                    opened_.push_back(Opened{invalid->name.str(), at});
                 } else {
                     shared::utils::internal_fault("An emptied property reached the indented view.");
                 }

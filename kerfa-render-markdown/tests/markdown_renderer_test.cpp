@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@
 namespace kerfa_render_markdown {
 namespace {
 
+using kerfa_content::data::structure::DataList;
+
 using namespace kerfa_content::testing;
 namespace bk = kerfa_content::data::kinds::block_kind;
 namespace pk = kerfa_content::data::kinds::property_kind;
@@ -20,19 +23,19 @@ using kerfa_content::data::attributes::BulletStyle;
 using kerfa_content::data::attributes::NamedColor;
 using kerfa_content::types::Source;
 
-std::string md(const std::vector<Data>& items) {
+std::string md(std::span<const Data> items) {
     return MarkdownRenderer().render_all(items);
 }
 
-Data entry(std::vector<Data> children) {
+Data entry(DataList children) {
     return block(bk::BULLET_ENTRY, std::move(children));
 }
 
-Data bullets(std::vector<Data> entries, std::optional<Attributes> attributes = std::nullopt) {
+Data bullets(DataList entries, std::optional<Attributes> attributes = std::nullopt) {
     return block(bk::BULLET, std::move(entries), std::move(attributes));
 }
 
-Data quote(std::vector<Data> children) {
+Data quote(DataList children) {
     return block(bk::BLOCK_QUOTE, std::move(children));
 }
 
@@ -40,15 +43,15 @@ Data cell(std::string value, kerfa_content::data::kinds::BlockKind kind = bk::TA
     return block(kind, list(text(std::move(value))));
 }
 
-Data row(std::vector<Data> cells) {
+Data row(DataList cells) {
     return block(bk::TABLE_ROW, std::move(cells));
 }
 
-Data heading_part(std::vector<Data> cells) {
+Data heading_part(DataList cells) {
     return block(bk::TABLE_HEADING, list(block(bk::TABLE_HEADING_ROW, std::move(cells))));
 }
 
-Data table(std::vector<Data> children = {}) {
+Data table(DataList children = {}) {
     return block(bk::TABLE, std::move(children));
 }
 
@@ -495,8 +498,8 @@ TEST(MarkdownRenderer, WritesDeepDocuments) {
                                            99};
     const auto chain = [&](const std::vector<std::uint16_t>& cycle, Data bottom,
                            bool spans = true) {
-        std::vector<Data> top;
-        std::vector<Data>* tail = &top;
+        DataList top;
+        DataList* tail = &top;
         for (std::size_t level = 0; level < kDepth; ++level) {
             if (spans) {
                 tail->push_back(open(pk::BOLD));

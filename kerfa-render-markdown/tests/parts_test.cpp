@@ -15,6 +15,8 @@
 namespace kerfa_render_markdown::markdown_render {
 namespace {
 
+using kerfa_content::data::structure::DataList;
+
 using namespace kerfa_content::testing;
 namespace bk = kerfa_content::data::kinds::block_kind;
 using kerfa_content::data::attributes::BulletStyle;
@@ -80,7 +82,7 @@ TEST(MarkdownEscape, EscapesSixCharactersAndWrapsDestinationsWithWhiteSpace) {
 TEST(MarkdownNested, FindsTablesInsideBlocksOnly) {
     struct Case {
         std::string name;
-        std::vector<Data> items;
+        DataList items;
         bool expected;
     };
     std::vector<Case> cases;
@@ -98,8 +100,8 @@ TEST(MarkdownNested, FindsTablesInsideBlocksOnly) {
     }
 
     // 200,000 blocks deep: the search costs heap, not call stack.
-    std::vector<Data> top;
-    std::vector<Data>* tail = &top;
+    DataList top;
+    DataList* tail = &top;
     for (std::size_t level = 0; level < 200'000; ++level) {
         tail->push_back(block(bk::BLOCK));
         tail = &tail->back().as_container()->children();

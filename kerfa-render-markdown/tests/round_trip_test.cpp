@@ -24,22 +24,23 @@ namespace {
 
 using kerfa_content::data::structure::Content;
 using kerfa_content::data::structure::Data;
+using kerfa_content::data::structure::DataList;
 
-std::vector<Data> import(std::string_view markdown) {
+DataList import(std::string_view markdown) {
     return kerfa_parser_markdown::parser::Parser::parse(markdown).content;
 }
 
-std::string md(const std::vector<Data>& items) {
+std::string md(const DataList& items) {
     return MarkdownRenderer().render_all(items);
 }
 
 // The document in one line, with every run of adjacent text items made one.
-std::string merged_dump(std::vector<Data> items) {
-    std::vector<std::vector<Data>*> lists{&items};
+std::string merged_dump(DataList items) {
+    std::vector<DataList*> lists{&items};
     while (!lists.empty()) {
-        std::vector<Data>& list = *lists.back();
+        DataList& list = *lists.back();
         lists.pop_back();
-        std::vector<Data> merged;
+        DataList merged;
         for (Data& item : list) {
             const auto* content = item.as_content();
             const auto* text = content != nullptr ? std::get_if<Content::Text>(content) : nullptr;
@@ -63,7 +64,7 @@ std::string merged_dump(std::vector<Data> items) {
 
 // The plain text of the items, every run of white space one blank, none at the ends; the edges of
 // blocks count as white space, since whether a block stays one is not a question of text.
-std::string collapsed_text(const std::vector<Data>& items) {
+std::string collapsed_text(const DataList& items) {
     std::string plain;
     kerfa_content::utils::ItemWalk<> walk(items);
     while (const auto step = walk.next()) {
@@ -94,7 +95,7 @@ std::string collapsed_text(const std::vector<Data>& items) {
 }
 
 struct Rounds {
-    std::vector<Data> d1;
+    DataList d1;
     std::string m1;
     std::string d2;
     std::string m2;
@@ -108,9 +109,9 @@ Rounds rounds(std::string_view markdown) {
     Rounds r;
     r.d1 = import(markdown);
     r.m1 = md(r.d1);
-    std::vector<Data> d2 = import(r.m1);
+    DataList d2 = import(r.m1);
     r.m2 = md(d2);
-    std::vector<Data> d3 = import(r.m2);
+    DataList d3 = import(r.m2);
     r.m3 = md(d3);
     r.text1 = collapsed_text(r.d1);
     r.text2 = collapsed_text(d2);

@@ -68,7 +68,7 @@ std::string content_description(const Content& content) {
             [](const Content::DividerLine&) { return std::string("[divider line]"); },
             [](const Content::Html& html) { return fmt::format("[html] \"{}\"", html.text); },
             [](const Content::Image& image) {
-                return fmt::format("[image source: {}]", image.source.debug_text());
+                return fmt::format("[image source: {}]", image.source->debug_text());
             },
             [](const Content::Text& text) { return fmt::format("\"{}\"", text.text); },
         },

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,12 +14,14 @@
 namespace kerfa_render_text {
 namespace {
 
+using kerfa_content::data::structure::DataList;
+
 using namespace kerfa_content::testing;
 namespace bk = kerfa_content::data::kinds::block_kind;
 namespace pk = kerfa_content::data::kinds::property_kind;
 using kerfa_content::data::attributes::BulletStyle;
 
-std::string text_of(const std::vector<Data>& items) {
+std::string text_of(std::span<const Data> items) {
     return TextRenderer().render_all(items);
 }
 
@@ -26,15 +29,15 @@ Data entry(std::string value) {
     return block(bk::BULLET_ENTRY, list(text(std::move(value))));
 }
 
-Data bullets(std::vector<Data> entries, std::optional<Attributes> attributes = std::nullopt) {
+Data bullets(DataList entries, std::optional<Attributes> attributes = std::nullopt) {
     return block(bk::BULLET, std::move(entries), std::move(attributes));
 }
 
-Data indent(std::int64_t steps, std::vector<Data> children) {
+Data indent(std::int64_t steps, DataList children) {
     return block(bk::INDENT, std::move(children), attrs({attr::integer(steps)}));
 }
 
-Data row(std::vector<Data> cells, kerfa_content::data::kinds::BlockKind kind = bk::TABLE_ROW) {
+Data row(DataList cells, kerfa_content::data::kinds::BlockKind kind = bk::TABLE_ROW) {
     return block(kind, std::move(cells));
 }
 
@@ -256,8 +259,8 @@ TEST(TextRenderer, WritesADocumentsChildrenAndOneContainer) {
 // 200,000 levels of blocks, each holding a span that is still open: no recursion anywhere.
 TEST(TextRenderer, WritesDeepDocuments) {
     constexpr std::size_t kDepth = 200'000;
-    std::vector<Data> top;
-    std::vector<Data>* tail = &top;
+    DataList top;
+    DataList* tail = &top;
     for (std::size_t level = 0; level < kDepth; ++level) {
         tail->push_back(open(pk::BOLD));
         tail->push_back(block(static_cast<std::uint16_t>(level % 14)));

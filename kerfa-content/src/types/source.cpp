@@ -78,7 +78,7 @@ std::optional<std::string> Source::path_string_option() const {
         return shared::utils::utf8_lossy(file->path);
     }
     if (const auto* http = std::get_if<Http>(this)) {
-        return http->url;
+        return http->url.str();
     }
     return std::nullopt;
 }

@@ -37,10 +37,12 @@ std::optional<std::string> normalize_name(std::optional<std::string> name) {
 }
 
 void update_from_heading(data::types::Section& section) {
-    if (section.children.empty()) {
+    // Read through a const view: reaching the items for change would mark an arena list.
+    const data::structure::DataList& children = section.children;
+    if (children.empty()) {
         return;
     }
-    const auto* marker = section.children.front().as_line_property();
+    const auto* marker = children.front().as_line_property();
     if (marker == nullptr) {
         return;
     }

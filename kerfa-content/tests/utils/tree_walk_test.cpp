@@ -10,6 +10,8 @@
 
 namespace {
 
+using kerfa_content::data::structure::DataList;
+
 using namespace kerfa_content::testing;
 using kerfa_content::utils::ItemWalk;
 using kerfa_content::utils::WalkEvent;
@@ -28,7 +30,7 @@ std::string describe(const Data& item) {
     return item.is_terminator() ? "close" : "other";
 }
 
-std::string trace(const std::vector<Data>& items) {
+std::string trace(const DataList& items) {
     std::string out;
     ItemWalk<> walk(items);
     while (const auto step = walk.next()) {
@@ -45,7 +47,7 @@ std::string trace(const std::vector<Data>& items) {
 TEST(TreeWalk, GivesEveryItemInDocumentOrderWithItsPlace) {
     struct Case {
         const char* name;
-        std::vector<Data> items;
+        DataList items;
         std::string expected;
     };
     std::vector<Case> cases;
@@ -126,8 +128,8 @@ TEST(TreeWalk, NeighbourFlagsCountEveryItemOfTheList) {
 // A million nested blocks: a walk that used a call frame per level would exhaust the stack.
 TEST(TreeWalk, WalksAMillionLevels) {
     constexpr std::size_t kDepth = 1'000'000;
-    std::vector<Data> top;
-    std::vector<Data>* tail = &top;
+    DataList top;
+    DataList* tail = &top;
     for (std::size_t level = 0; level < kDepth; ++level) {
         tail->push_back(block(static_cast<std::uint16_t>(level % 14), list(text("x"))));
         tail = &tail->back().as_container()->children();

@@ -6,13 +6,13 @@
 namespace kerfa_parser_kerfa::configure {
 
 std::unique_ptr<parser::collector::Collector> CollectorFactory::collector(
-    std::vector<kerfa_content::data::structure::Data>& content,
-    kerfa_content::types::Metadata& metadata, std::vector<errors::ElementError>& errors,
-    std::uint64_t first_id,
-    kerfa_content::modules::parser::types::SourcePositions& positions) const {
+    kerfa_content::data::structure::DataList& content, kerfa_content::types::Metadata& metadata,
+    std::vector<errors::ElementError>& errors, std::uint64_t first_id,
+    kerfa_content::modules::parser::types::SourcePositions& positions,
+    kerfa_content::data::storage::Arena* arena) const {
     std::unique_ptr<parser::collector::Collector> core =
         std::make_unique<parser::collector::CollectorCore>(content, metadata, errors, first_id,
-                                                           positions);
+                                                           positions, arena);
     if (trace) {
         return std::make_unique<parser::collector::CollectorTrace>(std::move(core));
     }

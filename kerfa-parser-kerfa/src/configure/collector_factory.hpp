@@ -18,10 +18,10 @@ struct CollectorFactory {
 
     // A collector over the parse's holders, which must outlive it.
     std::unique_ptr<parser::collector::Collector> collector(
-        std::vector<kerfa_content::data::structure::Data>& content,
-        kerfa_content::types::Metadata& metadata, std::vector<errors::ElementError>& errors,
-        std::uint64_t first_id,
-        kerfa_content::modules::parser::types::SourcePositions& positions) const;
+        kerfa_content::data::structure::DataList& content, kerfa_content::types::Metadata& metadata,
+        std::vector<errors::ElementError>& errors, std::uint64_t first_id,
+        kerfa_content::modules::parser::types::SourcePositions& positions,
+        kerfa_content::data::storage::Arena* arena = nullptr) const;
 };
 
 }  // namespace kerfa_parser_kerfa::configure

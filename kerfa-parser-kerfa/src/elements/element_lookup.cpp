@@ -126,6 +126,15 @@ void add_colors(ElementMap& map) {
     }
 }
 
+bool is_ascii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool is_hex_digit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
@@ -174,12 +183,26 @@ const ElementMap& element_map() {
 }
 
 KerfaElementType ElementLookup::get(const ElementMap& map, std::string_view name) {
-    const std::string lower = shared::utils::to_lowercase(name);
-    if (auto found = map.find(std::string_view(lower)); found != map.end()) {
+    // Names of the map are short ASCII: such a name is lower-cased on the stack, anything else
+    // through the full Unicode mapping.
+    char buffer[32];
+    std::string lowered;
+    std::string_view lower;
+    if (name.size() <= sizeof buffer && is_ascii(name)) {
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            const char c = name[i];
+            buffer[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+        lower = std::string_view(buffer, name.size());
+    } else {
+        lowered = shared::utils::to_lowercase(name);
+        lower = lowered;
+    }
+    if (auto found = map.find(lower); found != map.end()) {
         return found->second;
     }
     if (is_element_color(name)) {
-        return KerfaElementType::PropertyAlias{Attribute::color(lower.substr(1)),
+        return KerfaElementType::PropertyAlias{Attribute::color(std::string(lower.substr(1))),
                                                &property_kind_record(pk::COLOR)};
     }
     return KerfaElementType::Unknown{};

@@ -26,7 +26,7 @@ void run_tokens(Chain& chain, const components::char_iterator::SharedPosition& p
     while (std::optional<tokenizer::types::LocatedToken> located = tokenizer.next_token()) {
         harness.line = located->line;
         harness.line_start = located->line_start;
-        state = state::State::next(std::move(state), harness, std::move(located->token));
+        state = state::State::next(std::move(state), harness, located->token);
     }
     state::State::complete(std::move(state), harness);
     if (std::optional<std::size_t> line = tokenizer.unexpected_end_line()) {
@@ -42,21 +42,25 @@ void run_tokens(Chain& chain, const components::char_iterator::SharedPosition& p
 template <components::char_iterator::CharSource Source>
 kerfa_content::modules::parser::types::ParseData run_parse(
     Source source, bool trace, components::char_iterator::DoubleTagMode mode) {
-    std::vector<kerfa_content::data::structure::Data> content;
+    // The tree is built in the arena, so that it is released with it, in one step.
+    auto arena = std::make_shared<kerfa_content::data::storage::Arena>();
+    kerfa_content::data::structure::DataList content;
     kerfa_content::types::Metadata metadata;
     std::vector<errors::ElementError> errors;
     kerfa_content::modules::parser::types::SourcePositions positions;
     components::char_iterator::SharedPosition position;
     components::char_iterator::SharedSpans spans;
     {
-        types::Harness harness{
-            configure::CollectorFactory{trace}.collector(content, metadata, errors, 0, positions),
-            attributes::AttributeLookup{}, elements::element_map()};
+        types::Harness harness{configure::CollectorFactory{trace}.collector(
+                                   content, metadata, errors, 0, positions, arena.get()),
+                               attributes::AttributeLookup{}, elements::element_map()};
+        harness.arena = arena.get();
         components::char_iterator::visit_char_chain(
             std::move(source), mode, position, spans,
             [&](auto& chain) { detail::run_tokens(chain, position, harness); });
     }
     positions.private_spans = spans.to_vec();
+    arena->set_source_bytes(position.offset());
     std::optional<kerfa_content::modules::parser::types::FormatError> error;
     if (!errors.empty()) {
         error.emplace();
@@ -66,7 +70,7 @@ kerfa_content::modules::parser::types::ParseData run_parse(
         }
     }
     return kerfa_content::modules::parser::types::ParseData::with_positions(
-        {std::move(content), std::move(error), std::nullopt, std::move(metadata)},
+        {std::move(arena), std::move(content), std::move(error), std::nullopt, std::move(metadata)},
         std::move(positions));
 }
 

@@ -118,8 +118,11 @@ void Harness::settle(Container& container) {
     if (children.capacity() - children.size() <= children.size() / 8) {
         return;  // nearly full already: a copy would cost more than it saves
     }
-    std::vector<Data> exact(std::make_move_iterator(children.begin()),
-                            std::make_move_iterator(children.end()));
+    kerfa_content::data::structure::DataList exact;
+    exact.reserve(children.size());
+    for (Data& child : children) {
+        exact.emplace_back(std::move(child));
+    }
     children.clear();
     spare_children_.push_back(std::exchange(children, std::move(exact)));
 }

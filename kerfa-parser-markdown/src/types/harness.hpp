@@ -88,7 +88,7 @@ class Harness {
     bool may_flatten() const;
     std::vector<ContainerInFlight> copies_of_open_lists() const;
 
-    std::vector<std::vector<Data>> spare_children_;
+    std::vector<kerfa_content::data::structure::DataList> spare_children_;
 };
 
 }  // namespace kerfa_parser_markdown::types

@@ -45,8 +45,8 @@ std::string get_attribute_value(const kattr::Attribute& attribute) {
             [](const kattr::Attribute::Integer& value) -> std::string {
                 return fmt::format("{}", value.value);
             },
-            [](const kattr::Attribute::String& value) -> std::string { return value.text; },
-            [](const kattr::Attribute::Invalid& value) -> std::string { return value.text; },
+            [](const kattr::Attribute::String& value) { return value.text.str(); },
+            [](const kattr::Attribute::Invalid& value) { return value.text.str(); },
         },
         static_cast<const kattr::Attribute::variant&>(attribute));
 }

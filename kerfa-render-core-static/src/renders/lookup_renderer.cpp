@@ -1,6 +1,7 @@
 #include "kerfa_render_core_static/renders/lookup_renderer.hpp"
 
 #include "components/walk_container.hpp"
+#include "shared/utils/large_text.hpp"
 
 namespace kerfa_render_core_static::renders {
 
@@ -8,7 +9,7 @@ using components::WalkContainer;
 
 std::string LookupRenderer::render(const kerfa_content::data::types::Document& document) const {
     std::string out;
-    out.reserve(size_hint(document));
+    shared::utils::reserve_large(out, size_hint(document));
     document_start(document, out);
     render_all_to(document.children, out);
     return out;

@@ -62,7 +62,7 @@ void RenderActualDocLink::append_doc_link(std::string& out, const DocumentLink& 
 
 void RenderActualDocLink::start(const modules::PropertyElement& element, std::string& out) const {
     if (element.attributes && !element.attributes->empty()) {
-        if (const auto* link = std::get_if<DocumentLink>(&element.attributes->front())) {
+        if (const auto* link = element.attributes->front().as_doc_link()) {
             append_link_anchor(out, *link);
             return;
         }

@@ -25,9 +25,13 @@ std::size_t text_size(const Content& content) {
 
 }  // namespace
 
+std::size_t frame_size() {
+    return kPageHead.size() + kStyleOpen.size() + style_sheet().size() + kStyleClose.size() +
+           kPageEnd.size();
+}
+
 std::size_t estimate_page_size(std::span<const Data> items) {
-    std::size_t size = kPageHead.size() + kStyleOpen.size() + style_sheet().size() +
-                       kStyleClose.size() + kPageEnd.size();
+    std::size_t size = frame_size();
     kerfa_content::utils::ItemWalk<> walk(items);
     while (const auto step = walk.next()) {
         if (step->event == kerfa_content::utils::WalkEvent::Exit) {

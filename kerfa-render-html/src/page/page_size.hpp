@@ -12,4 +12,7 @@ namespace kerfa_render_html::page {
 // walk over the items.
 std::size_t estimate_page_size(std::span<const kerfa_content::data::structure::Data> items);
 
+// The bytes of the page around its items: head, style sheet and end.
+std::size_t frame_size();
+
 }  // namespace kerfa_render_html::page

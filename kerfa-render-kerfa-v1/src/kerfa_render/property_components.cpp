@@ -62,7 +62,7 @@ void RenderActualDocLink::append_doc_link(const DocumentLink& link, std::string&
 void RenderActualDocLink::start(const PropertyElement& element, std::string& out) const {
     out += "<link";
     if (element.attributes && !element.attributes->empty()) {
-        if (const auto* link = std::get_if<DocumentLink>(&element.attributes->front())) {
+        if (const auto* link = element.attributes->front().as_doc_link()) {
             append_doc_link(*link, out);
         }
     }

@@ -318,7 +318,7 @@ bool has_color_tag(const std::optional<kerfa_content::data::types::Attributes>& 
     if (color->as_name() != nullptr) {
         return true;
     }
-    const std::string& digits = color->as_value()->text;
+    const std::string_view digits = color->as_value()->text;
     return (digits.size() == 3 || digits.size() == 6) && is_hex_digits(digits);
 }
 

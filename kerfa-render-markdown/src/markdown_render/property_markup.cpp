@@ -32,7 +32,7 @@ Tags document_link(const PropertyElement& element) {
     if (first == nullptr) {
         return {};
     }
-    if (const auto* link = std::get_if<Attribute::DocLink>(first)) {
+    if (const auto* link = first->as_doc_link()) {
         // Only the document part: filters and selections have no Markdown form.
         return link->document ? link_to(*link->document) : Tags{};
     }

@@ -66,6 +66,8 @@ struct CompiledSeparator {
             utils::internal_fault(std::string("configuration separator does not compile: ") +
                                   reinterpret_cast<const char*>(message));
         }
+        // Matched natively where PCRE2 can; where it cannot, pcre2_match interprets as before.
+        (void)pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
     }
     ~CompiledSeparator() { pcre2_code_free(code); }
     CompiledSeparator(const CompiledSeparator&) = delete;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 
+#include "shared/utils/large_text.hpp"
 #include "shared/utils/stdout.hpp"
 #include "shared/utils/utf8.hpp"
 
@@ -109,7 +110,10 @@ std::expected<std::string, std::error_code> read_file(std::string_view path,
         room = static_cast<std::size_t>(status.st_size) + 1;
     }
     room += spare_capacity;
-    std::string bytes(room, '\0');
+    std::string bytes;
+    reserve_large(bytes, room);
+    // The room is read into, so it need not be filled first.
+    bytes.resize_and_overwrite(room, [](char*, std::size_t size) { return size; });
     std::size_t used = 0;
     for (;;) {
         if (used == bytes.size()) {
@@ -151,8 +155,7 @@ std::expected<void, std::error_code> write_file(std::string_view path, std::stri
 }
 
 bool same_file(std::string_view first, std::string_view second) {
-    if (first.find('\0') != std::string_view::npos ||
-        second.find('\0') != std::string_view::npos) {
+    if (first.find('\0') != std::string_view::npos || second.find('\0') != std::string_view::npos) {
         return false;
     }
     struct stat first_status {};

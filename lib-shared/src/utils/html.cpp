@@ -1,45 +1,55 @@
 #include "shared/utils/html.hpp"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
 namespace shared::utils {
 
 namespace {
 
-// Copies runs between special characters whole; only the special characters are looked up.
-void append_escaped(std::string& out, std::string_view text, std::string_view specials) {
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t at = text.find_first_of(specials, start);
-        if (at == std::string_view::npos) {
-            out.append(text.substr(start));
-            return;
-        }
-        out.append(text.substr(start, at - start));
-        switch (text[at]) {
-            case '&':
-                out.append("&amp;");
-                break;
-            case '<':
-                out.append("&lt;");
-                break;
-            case '>':
-                out.append("&gt;");
-                break;
-            default:
-                out.append("&quot;");
-                break;
-        }
-        start = at + 1;
+// What each byte becomes: 0 itself, otherwise the entity of that number in kEntities.
+using EscapeTable = std::array<std::uint8_t, 256>;
+
+constexpr std::string_view kEntities[] = {"", "&amp;", "&lt;", "&gt;", "&quot;"};
+
+constexpr EscapeTable escape_table(bool quotes) {
+    EscapeTable table{};
+    table['&'] = 1;
+    table['<'] = 2;
+    table['>'] = 3;
+    if (quotes) {
+        table['"'] = 4;
     }
+    return table;
+}
+
+constexpr EscapeTable kTextTable = escape_table(false);
+constexpr EscapeTable kAttributeTable = escape_table(true);
+
+// Copies the runs between special bytes whole; one table look-up per byte finds them.
+void append_escaped(std::string& out, std::string_view text, const EscapeTable& table) {
+    const char* run = text.data();
+    const char* const end = run + text.size();
+    for (const char* at = run; at != end; ++at) {
+        const std::uint8_t entity = table[static_cast<unsigned char>(*at)];
+        if (entity != 0) {
+            out.append(run, static_cast<std::size_t>(at - run));
+            out.append(kEntities[entity]);
+            run = at + 1;
+        }
+    }
+    out.append(run, static_cast<std::size_t>(end - run));
 }
 
 }  // namespace
 
 void append_html_text(std::string& out, std::string_view text) {
-    append_escaped(out, text, "&<>");
+    append_escaped(out, text, kTextTable);
 }
 
 void append_html_attribute(std::string& out, std::string_view value) {
-    append_escaped(out, value, "&\"<>");
+    append_escaped(out, value, kAttributeTable);
 }
 
 bool is_plain_css_value(std::string_view value) {

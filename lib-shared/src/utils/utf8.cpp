@@ -1,5 +1,7 @@
 #include "shared/utils/utf8.hpp"
 
+#include <simdjson.h>
+
 namespace shared::utils {
 
 DecodedChar decode_utf8_slow(std::string_view text, std::size_t position) {
@@ -68,16 +70,10 @@ std::string to_utf8(char32_t c) {
     return out;
 }
 
+// simdjson checks blocks of bytes at once with the same rules as decode_utf8 (no overlong forms,
+// surrogates or values above U+10FFFF).
 bool is_valid_utf8(std::string_view text) {
-    std::size_t position = 0;
-    while (position < text.size()) {
-        const DecodedChar decoded = decode_utf8(text, position);
-        if (!decoded.valid) {
-            return false;
-        }
-        position += decoded.length;
-    }
-    return true;
+    return simdjson::validate_utf8(text.data(), text.size());
 }
 
 std::size_t count_chars(std::string_view text) {

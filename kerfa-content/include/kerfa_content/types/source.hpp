@@ -4,6 +4,8 @@
 #include <string>
 #include <variant>
 
+#include "kerfa_content/data/storage/string.hpp"
+
 namespace kerfa_content::types {
 
 namespace source_value {
@@ -11,11 +13,11 @@ struct None {
     bool operator==(const None&) const = default;
 };
 struct File {
-    std::string path;  // a file-system path, as bytes
+    data::storage::String path;  // a file-system path, as bytes
     bool operator==(const File&) const = default;
 };
 struct Http {
-    std::string url;
+    data::storage::String url;
     bool operator==(const Http&) const = default;
 };
 }  // namespace source_value
@@ -30,8 +32,8 @@ class Source : public std::variant<source_value::None, source_value::File, sourc
 
     Source() : variant(None{}) {}
 
-    static Source file(std::string path) { return File{std::move(path)}; }
-    static Source http(std::string url) { return Http{std::move(url)}; }
+    static Source file(data::storage::String path) { return File{std::move(path)}; }
+    static Source http(data::storage::String url) { return Http{std::move(url)}; }
 
     // None for no origin; the path (invalid UTF-8 replaced by U+FFFD) or a copy of the address.
     std::optional<std::string> path_string_option() const;

@@ -9,11 +9,11 @@
 namespace kerfa_content::data::structure {
 
 Container::Container(types::Block&& block)
-    : variant(std::make_unique<types::Block>(std::move(block))) {}
+    : variant(storage::Box<types::Block>::make(std::move(block))) {}
 Container::Container(types::Document&& document)
-    : variant(std::make_unique<types::Document>(std::move(document))) {}
+    : variant(storage::Box<types::Document>::make(std::move(document))) {}
 Container::Container(types::Section&& section)
-    : variant(std::make_unique<types::Section>(std::move(section))) {}
+    : variant(storage::Box<types::Section>::make(std::move(section))) {}
 
 Container::Container(Container&& other) noexcept = default;
 
@@ -34,31 +34,31 @@ Container::~Container() {
 }
 
 const types::Block* Container::as_block() const {
-    const auto* box = std::get_if<std::unique_ptr<types::Block>>(this);
+    const auto* box = std::get_if<storage::Box<types::Block>>(this);
     return box ? box->get() : nullptr;
 }
 types::Block* Container::as_block() {
-    auto* box = std::get_if<std::unique_ptr<types::Block>>(this);
+    auto* box = std::get_if<storage::Box<types::Block>>(this);
     return box ? box->get() : nullptr;
 }
 const types::Document* Container::as_document() const {
-    const auto* box = std::get_if<std::unique_ptr<types::Document>>(this);
+    const auto* box = std::get_if<storage::Box<types::Document>>(this);
     return box ? box->get() : nullptr;
 }
 types::Document* Container::as_document() {
-    auto* box = std::get_if<std::unique_ptr<types::Document>>(this);
+    auto* box = std::get_if<storage::Box<types::Document>>(this);
     return box ? box->get() : nullptr;
 }
 const types::Section* Container::as_section() const {
-    const auto* box = std::get_if<std::unique_ptr<types::Section>>(this);
+    const auto* box = std::get_if<storage::Box<types::Section>>(this);
     return box ? box->get() : nullptr;
 }
 types::Section* Container::as_section() {
-    auto* box = std::get_if<std::unique_ptr<types::Section>>(this);
+    auto* box = std::get_if<storage::Box<types::Section>>(this);
     return box ? box->get() : nullptr;
 }
 
-const std::vector<Data>& Container::children() const {
+const DataList& Container::children() const {
     const auto* kids = tree::children_of(*this);
     if (kids == nullptr) {
         shared::utils::internal_fault("children of a moved-from container");
@@ -66,7 +66,7 @@ const std::vector<Data>& Container::children() const {
     return *kids;
 }
 
-std::vector<Data>& Container::children() {
+DataList& Container::children() {
     auto* kids = tree::children_of(*this);
     if (kids == nullptr) {
         shared::utils::internal_fault("children of a moved-from container");
@@ -78,7 +78,7 @@ void Container::append(Data item) {
     children().push_back(std::move(item));
 }
 
-void Container::append_all(std::vector<Data> items) {
+void Container::append_all(DataList items) {
     auto& kids = children();
     if (kids.empty()) {
         kids = std::move(items);

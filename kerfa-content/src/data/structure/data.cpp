@@ -50,12 +50,12 @@ void text_append(std::span<const Data> items, std::string& out) {
     }
 }
 
-std::vector<Data> clone_items(std::span<const Data> items) {
+DataList clone_items(std::span<const Data> items) {
     struct Frame {
         Range rest;
-        std::vector<Data>* out;  // inside a heap record, so it stays put while lists grow
+        DataList* out;  // inside a heap record, so it stays put while lists grow
     };
-    std::vector<Data> result;
+    DataList result;
     result.reserve(items.size());
     Frame frame{{items.data(), items.data() + items.size()}, &result};
     std::vector<Frame> parents;

@@ -1,23 +1,25 @@
 #include "data/structure/tree.hpp"
 
 #include <utility>
+#include <vector>
 
 namespace kerfa_content::data::structure::tree {
 
-void drop_items(std::vector<Data>& items) noexcept {
-    // Whole child lists move to the work list (a vector move, not an item move); a list is then
+void drop_items(DataList& items) noexcept {
+    // Whole child lists move to the work list (a list move, not an item move); a list is then
     // freed holding only leaves and emptied containers, whose destruction goes no deeper. A list
-    // of leaves needs no work list at all.
-    std::vector<Data> list = std::move(items);
+    // of leaves needs no work list at all, and a pristine one is not even read.
+    DataList list = std::move(items);
     items.clear();
-    std::vector<std::vector<Data>> pending;
+    std::vector<DataList> pending;
     for (;;) {
-        for (Data& item : list) {
-            if (auto* container = item.as_container()) {
-                auto* kids = children_of(*container);
-                if (kids != nullptr && !kids->empty()) {
-                    pending.push_back(std::move(*kids));
-                    kids->clear();
+        if (!list.is_pristine()) {
+            for (Data& item : list) {
+                if (auto* container = item.as_container()) {
+                    auto* kids = children_of(*container);
+                    if (kids != nullptr && !kids->empty() && !kids->is_pristine()) {
+                        pending.push_back(std::move(*kids));
+                    }
                 }
             }
         }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include "kerfa_content/data/structure/data.hpp"
 
 // Walks over whole subtrees, all with explicit work lists so that no depth of nesting can
@@ -10,7 +8,7 @@
 namespace kerfa_content::data::structure::tree {
 
 // The children of whatever record the container holds; null for a moved-from container.
-inline const std::vector<Data>* children_of(const Container& container) noexcept {
+inline const DataList* children_of(const Container& container) noexcept {
     switch (container.index()) {
         case 0: {
             const auto& box = *std::get_if<0>(&container);
@@ -29,8 +27,8 @@ inline const std::vector<Data>* children_of(const Container& container) noexcept
     }
 }
 
-inline std::vector<Data>* children_of(Container& container) noexcept {
-    return const_cast<std::vector<Data>*>(children_of(static_cast<const Container&>(container)));
+inline DataList* children_of(Container& container) noexcept {
+    return const_cast<DataList*>(children_of(static_cast<const Container&>(container)));
 }
 
 // The rest of a list still to visit.
@@ -39,12 +37,13 @@ struct Range {
     const Data* end;
 };
 
-inline Range range_of(const std::vector<Data>& items) {
+inline Range range_of(const DataList& items) {
     return {items.data(), items.data() + items.size()};
 }
 
-// Frees every item of the list and everything below it, leaving the list empty.
-void drop_items(std::vector<Data>& items) noexcept;
+// Frees every item of the list and everything below it, leaving the list empty. A pristine
+// arena list (see DataList) holds nothing that needs freeing and is dropped whole.
+void drop_items(DataList& items) noexcept;
 
 // The fields of a container other than its children, compared.
 bool same_state(const Container& a, const Container& b);

@@ -5,19 +5,19 @@
 namespace kerfa_content::data::types {
 
 const PropertyElement* Property::as_element() const {
-    const auto* box = std::get_if<std::unique_ptr<PropertyElement>>(this);
+    const auto* box = std::get_if<storage::Box<PropertyElement>>(this);
     return box ? box->get() : nullptr;
 }
 PropertyElement* Property::as_element() {
-    auto* box = std::get_if<std::unique_ptr<PropertyElement>>(this);
+    auto* box = std::get_if<storage::Box<PropertyElement>>(this);
     return box ? box->get() : nullptr;
 }
 const InvalidElement* Property::as_invalid() const {
-    const auto* box = std::get_if<std::unique_ptr<InvalidElement>>(this);
+    const auto* box = std::get_if<storage::Box<InvalidElement>>(this);
     return box ? box->get() : nullptr;
 }
 InvalidElement* Property::as_invalid() {
-    auto* box = std::get_if<std::unique_ptr<InvalidElement>>(this);
+    auto* box = std::get_if<storage::Box<InvalidElement>>(this);
     return box ? box->get() : nullptr;
 }
 

@@ -10,6 +10,7 @@
 //   -                                   a span terminator
 //   [x] [ ] --- html'..' img'..'        content
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -77,7 +78,7 @@ inline std::string content_text(const Content& content) {
             } else if constexpr (std::is_same_v<T, Content::Html>) {
                 return "html'" + escaped(value.text) + "'";
             } else if constexpr (std::is_same_v<T, Content::Image>) {
-                return "img'" + value.source.path_string_option().value_or("") + "'";
+                return "img'" + value.source->path_string_option().value_or("") + "'";
             } else {
                 return "'" + escaped(value.text) + "'";
             }
@@ -142,29 +143,29 @@ inline std::string item_text(const Data& item) {
 }
 
 // The items of a list, containers opened in place; walks with its own stack.
-inline std::string dump_items(const std::vector<Data>& items) {
+inline std::string dump_items(std::span<const Data> items) {
     struct Frame {
-        const std::vector<Data>* items;
+        std::span<const Data> items;
         std::size_t next;
     };
     std::string out;
-    std::vector<Frame> stack{{&items, 0}};
+    std::vector<Frame> stack{{items, 0}};
     while (!stack.empty()) {
         Frame& frame = stack.back();
-        if (frame.next == frame.items->size()) {
+        if (frame.next == frame.items.size()) {
             stack.pop_back();
             if (!stack.empty()) {
                 out += "]";
             }
             continue;
         }
-        const Data& item = (*frame.items)[frame.next++];
+        const Data& item = frame.items[frame.next++];
         if (frame.next > 1) {
             out += " ";
         }
         if (const auto* container = item.as_container()) {
             out += container_head(*container) + "[";
-            stack.push_back({&container->children(), 0});
+            stack.push_back({container->children(), 0});
         } else {
             out += item_text(item);
         }

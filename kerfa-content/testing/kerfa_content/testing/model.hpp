@@ -25,6 +25,7 @@ using data::attributes::Attribute;
 using data::structure::Container;
 using data::structure::Content;
 using data::structure::Data;
+using data::structure::DataList;
 using Attributes = data::types::Attributes;
 namespace types = data::types;
 
@@ -120,22 +121,22 @@ inline Data close() {
 }
 
 // Containers.
-inline Data block(data::kinds::BlockKind kind, std::vector<Data> children = {},
+inline Data block(data::kinds::BlockKind kind, DataList children = {},
                   std::optional<Attributes> attributes = std::nullopt) {
     return Container(types::Block{kind, std::move(attributes), std::move(children)});
 }
-inline Data section(std::vector<Data> children = {}) {
+inline Data section(DataList children = {}) {
     types::Section record;
     record.children = std::move(children);
     return Container(std::move(record));
 }
-inline Data section_with_id(std::size_t id, std::vector<Data> children = {}) {
+inline Data section_with_id(std::size_t id, DataList children = {}) {
     types::Section record;
     record.id = id;
     record.children = std::move(children);
     return Container(std::move(record));
 }
-inline Data section_with(std::uint8_t level, std::vector<Data> children,
+inline Data section_with(std::uint8_t level, DataList children,
                          std::vector<std::pair<std::string, std::string>> metadata = {}) {
     types::Section record;
     record.level = level;
@@ -150,7 +151,7 @@ inline Data section_with(std::uint8_t level, std::vector<Data> children,
     return Container(std::move(record));
 }
 // A section named by its heading, as parsers leave one.
-inline Data named_section(std::uint8_t level, std::string name, std::vector<Data> children = {}) {
+inline Data named_section(std::uint8_t level, std::string name, DataList children = {}) {
     types::Section record;
     record.level = level;
     record.name = std::move(name);
@@ -175,7 +176,7 @@ inline std::string repeated(std::string_view text, std::size_t times) {
     return out;
 }
 
-inline Data document(std::vector<Data> children = {}) {
+inline Data document(DataList children = {}) {
     types::Document record;
     record.children = std::move(children);
     return Container(std::move(record));

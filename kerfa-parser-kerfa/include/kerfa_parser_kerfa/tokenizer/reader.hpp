@@ -58,6 +58,7 @@ ReadResult read_text_using(std::string start, char32_t first, Chars& chars) {
         } else {
             text.add(c);
         }
+        text.append(components::char_iterator::take_run(chars));
         c = chars.next();
         if (c == kEndOfInput) {
             break;
@@ -97,6 +98,7 @@ RawRead read_raw(char32_t first, Chars& chars) {
         } else {
             body.add(c);
         }
+        body.append(components::char_iterator::take_run(chars));
         c = chars.next();
         if (c == kEndOfInput) {
             return {body.take(), false};

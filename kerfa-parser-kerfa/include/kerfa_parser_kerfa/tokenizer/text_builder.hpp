@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "kerfa_parser_kerfa/components/char_iterator/utf8.hpp"
@@ -23,6 +24,15 @@ class TextBuilder {
             return;
         }
         add_slow(c);
+    }
+
+    // Appends whole bytes at once (a run of plain text).
+    void append(std::string_view bytes) {
+        if (bytes.empty()) {
+            return;
+        }
+        flush();
+        text_.append(bytes);
     }
 
     std::string take() {

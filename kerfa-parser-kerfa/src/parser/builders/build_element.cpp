@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "kerfa_content/data/structure/in_arena.hpp"
 #include "parser/types/harness.hpp"
 
 namespace kerfa_parser_kerfa::parser::builders {
@@ -27,6 +28,10 @@ Element build_block(types::Harness& harness, types::ElementBuilderPartial partia
         harness.collector->report_missing_attribute(harness.line, partial.name);
         return build_invalid_element(harness, std::move(partial));
     }
+    if (harness.arena != nullptr) {
+        partial.attributes =
+            kerfa_content::data::structure::in_arena(*harness.arena, std::move(partial.attributes));
+    }
     return Element::Block{
         std::move(partial.name),
         kerfa_content::data::types::Block{kind.id, std::move(partial.attributes), {}}, &kind};
@@ -39,9 +44,16 @@ Element build_property(types::Harness& harness, types::ElementBuilderPartial par
         return build_invalid_element(harness, std::move(partial));
     }
     const bool needs_content = kind.need == ValueNeed::Content && !partial.attributes;
-    return Element::property(std::move(partial.name),
-                             kerfa_content::data::types::PropertyElement{
-                                 kind.id, std::move(partial.attributes), needs_content});
+    kerfa_content::data::types::PropertyElement element{kind.id, std::move(partial.attributes),
+                                                        needs_content};
+    if (harness.arena != nullptr) {
+        using Box = kerfa_content::data::storage::Box<kerfa_content::data::types::PropertyElement>;
+        return Element::Property{
+            std::move(partial.name),
+            Box::in_arena(*harness.arena, kerfa_content::data::structure::in_arena(
+                                              *harness.arena, std::move(element)))};
+    }
+    return Element::property(std::move(partial.name), std::move(element));
 }
 
 Element build_invalid_element(types::Harness& /*harness*/, types::ElementBuilderPartial partial) {

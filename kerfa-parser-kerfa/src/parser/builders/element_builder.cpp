@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "attributes/to_attribute_actual.hpp"
+#include "kerfa_content/data/structure/in_arena.hpp"
 #include "parser/builders/build_element.hpp"
 #include "parser/types/harness.hpp"
 
@@ -46,23 +47,42 @@ Element build_image(types::Harness& harness, types::ElementBuilderPartial partia
     return Element::Content{Content::Image{kerfa_content::types::Source::file(std::move(path))}};
 }
 
+// The one value an alias implies, as a list of its own: BlockAlias::attributes or
+// PropertyAlias::attributes, or the same list made in the arena.
+template <class Alias>
+kerfa_content::data::types::Attributes implied_attributes(
+    const Alias& alias, kerfa_content::data::storage::Arena* arena) {
+    if (arena == nullptr) {
+        return alias.attributes();
+    }
+    Attribute value = kerfa_content::data::structure::in_arena(*arena, Attribute(alias.attribute));
+    return kerfa_content::data::types::Attributes::in_arena(*arena, &value, 1);
+}
+
 }  // namespace
 
-ElementBuilder ElementBuilder::start(KerfaElementType type, std::string name) {
+ElementBuilder ElementBuilder::start(KerfaElementType type, std::string name,
+                                     kerfa_content::data::storage::Arena* arena) {
     ElementBuilder builder{std::move(type), std::move(name), std::nullopt, false};
     if (const auto* alias = builder.element_type.get_if<KerfaElementType::BlockAlias>()) {
-        builder.attributes = alias->attributes();
+        builder.attributes = implied_attributes(*alias, arena);
     } else if (const auto* alias = builder.element_type.get_if<KerfaElementType::PropertyAlias>()) {
-        builder.attributes = alias->attributes();
+        builder.attributes = implied_attributes(*alias, arena);
     }
     return builder;
 }
 
-void ElementBuilder::push(Attribute attribute) {
+// In the parse's arena, the values are made there directly and the list grows there.
+void ElementBuilder::push(types::Harness& harness, Attribute attribute) {
     if (!attributes) {
         attributes.emplace();
     }
-    attributes->push_back(std::move(attribute));
+    if (harness.arena != nullptr) {
+        attributes->emplace_back_in(*harness.arena, kerfa_content::data::structure::in_arena(
+                                                        *harness.arena, std::move(attribute)));
+    } else {
+        attributes->push_back(std::move(attribute));
+    }
 }
 
 void ElementBuilder::add_attribute(types::Harness& harness, std::string word) {
@@ -82,7 +102,7 @@ void ElementBuilder::add_first_attribute(types::Harness& harness, std::string wo
             using T = std::decay_t<decltype(type)>;
             if constexpr (std::is_same_v<T, KerfaElementType::Block>) {
                 if (auto attribute = to_block_attribute(harness, *type.kind, word)) {
-                    push(std::move(*attribute));
+                    push(harness, std::move(*attribute));
                 }
             } else if constexpr (std::is_same_v<T, KerfaElementType::Property>) {
                 if (type.kind->need == ValueNeed::None) {
@@ -101,12 +121,12 @@ void ElementBuilder::add_first_attribute(types::Harness& harness, std::string wo
                     invalid = true;
                     collector.report_invalid_attribute(line, type.kind->name, refused->text);
                 }
-                push(std::move(*attribute));
+                push(harness, std::move(*attribute));
             } else if constexpr (std::is_same_v<T, KerfaElementType::Checkbox>) {
-                push(harness.attribute_lookup.checked(word));
+                push(harness, harness.attribute_lookup.checked(word));
             } else if constexpr (std::is_same_v<T, KerfaElementType::Image> ||
                                  std::is_same_v<T, KerfaElementType::Unknown>) {
-                push(Attribute::string(std::move(word)));
+                push(harness, Attribute::string(std::move(word)));
             } else if constexpr (std::is_same_v<T, KerfaElementType::Divider>) {
                 collector.report_unexpected_attribute(line, DIVIDER_NAME, word);
             } else if constexpr (std::is_same_v<T, KerfaElementType::HtmlBlock>) {
@@ -127,10 +147,10 @@ void ElementBuilder::add_later_attribute(types::Harness& harness, std::string wo
     if (const auto* block = element_type.get_if<KerfaElementType::Block>()) {
         const auto id = block->kind->id;
         if (id == bk::BULLET) {
-            push(Attribute::string(std::move(word)));  // the list's start
+            push(harness, Attribute::string(std::move(word)));  // the list's start
         } else if (id == bk::TABLE || id == bk::TABLE_HEADING) {
             if (auto attribute = to_block_attribute(harness, *block->kind, word)) {
-                push(std::move(*attribute));
+                push(harness, std::move(*attribute));
             }
         }
         return;
@@ -138,7 +158,7 @@ void ElementBuilder::add_later_attribute(types::Harness& harness, std::string wo
     if (element_type.is<KerfaElementType::Property>() ||
         element_type.is<KerfaElementType::Image>() ||
         element_type.is<KerfaElementType::Unknown>()) {
-        push(Attribute::string(std::move(word)));
+        push(harness, Attribute::string(std::move(word)));
     }
 }
 
@@ -169,12 +189,17 @@ Element ElementBuilder::build(types::Harness& harness) && {
             if constexpr (std::is_same_v<T, KerfaElementType::Block>) {
                 return build_block(harness, std::move(partial), *type.kind);
             } else if constexpr (std::is_same_v<T, KerfaElementType::BlockAlias>) {
-                partial.attributes = type.attributes();
+                // Only the implied value: start gave it, and later words are ignored.
+                if (!partial.attributes) {
+                    partial.attributes = implied_attributes(type, harness.arena);
+                }
                 return build_block(harness, std::move(partial), *type.kind);
             } else if constexpr (std::is_same_v<T, KerfaElementType::Property>) {
                 return build_property(harness, std::move(partial), *type.kind);
             } else if constexpr (std::is_same_v<T, KerfaElementType::PropertyAlias>) {
-                partial.attributes = type.attributes();
+                if (!partial.attributes) {
+                    partial.attributes = implied_attributes(type, harness.arena);
+                }
                 return build_property(harness, std::move(partial), *type.kind);
             } else if constexpr (std::is_same_v<T, KerfaElementType::Checkbox>) {
                 return build_checkbox(harness, partial);

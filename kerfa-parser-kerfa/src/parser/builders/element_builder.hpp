@@ -24,8 +24,10 @@ struct ElementBuilder {
     std::optional<kerfa_content::data::types::Attributes> attributes;
     bool invalid = false;
 
-    // A builder for a name's type; an alias starts with the value it implies.
-    static ElementBuilder start(elements::types::KerfaElementType type, std::string name);
+    // A builder for a name's type; an alias starts with the value it implies (made in the arena
+    // when one is given).
+    static ElementBuilder start(elements::types::KerfaElementType type, std::string name,
+                                kerfa_content::data::storage::Arena* arena = nullptr);
 
     // Converts and adds one attribute word, or reports it.
     void add_attribute(types::Harness& harness, std::string word);
@@ -43,7 +45,7 @@ struct ElementBuilder {
   private:
     void add_first_attribute(types::Harness& harness, std::string word);
     void add_later_attribute(types::Harness& harness, std::string word);
-    void push(kerfa_content::data::attributes::Attribute attribute);
+    void push(types::Harness& harness, kerfa_content::data::attributes::Attribute attribute);
 };
 
 }  // namespace kerfa_parser_kerfa::parser::builders

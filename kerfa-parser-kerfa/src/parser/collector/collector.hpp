@@ -21,6 +21,7 @@ namespace kerfa_parser_kerfa::parser::collector {
 class Collector {
   public:
     using Data = kerfa_content::data::structure::Data;
+    using DataList = kerfa_content::data::structure::DataList;
     using Content = kerfa_content::data::structure::Content;
     using Container = kerfa_content::data::structure::Container;
     using Block = kerfa_content::data::types::Block;

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "kerfa_content/data/structure/in_arena.hpp"
 #include "kerfa_content/utils/section.hpp"
 #include "shared/utils/fault.hpp"
 
@@ -23,22 +24,18 @@ using kerfa_content::data::types::Section;
     shared::utils::internal_fault(message);
 }
 
-void close_spans(kerfa_content::data::structure::Container& container, std::size_t open) {
-    for (; open > 0; --open) {
-        container.append(PropertyTerminator{});
-    }
-}
-
 }  // namespace
 
-CollectorCore::CollectorCore(std::vector<Data>& content, kerfa_content::types::Metadata& metadata,
+CollectorCore::CollectorCore(DataList& content, kerfa_content::types::Metadata& metadata,
                              std::vector<ElementError>& errors, std::uint64_t first_id,
-                             kerfa_content::modules::parser::types::SourcePositions& positions)
+                             kerfa_content::modules::parser::types::SourcePositions& positions,
+                             kerfa_content::data::storage::Arena* arena)
     : content_(content),
       errors_(errors),
       metadata_(metadata),
       positions_(positions),
-      next_id_(first_id) {
+      next_id_(first_id),
+      arena_(arena) {
     positions_.add_section(0);
     push_section();
 }
@@ -58,13 +55,59 @@ const Collector::ContainerInFlight& CollectorCore::top(const char* operation) co
 }
 
 void CollectorCore::append(Data item, const char* operation) {
-    top(operation).container.append(std::move(item));
+    top(operation);
+    scratch_.push_back(homed(std::move(item)));
+}
+
+kerfa_content::data::storage::String CollectorCore::to_string(std::string_view text) const {
+    if (arena_ == nullptr) {
+        return kerfa_content::data::storage::String(text);
+    }
+    return kerfa_content::data::storage::String::in_arena(*arena_, text);
+}
+
+Collector::Data CollectorCore::homed(Data item) {
+    if (arena_ == nullptr) {
+        return item;
+    }
+    return kerfa_content::data::structure::in_arena(*arena_, std::move(item));
+}
+
+void CollectorCore::push(Container container, State state) {
+    stack_.push_back(ContainerInFlight{std::move(container), std::move(state), 0, scratch_.size()});
 }
 
 void CollectorCore::push_section() {
     Section section;
     section.id = take_id();
-    stack_.push_back(ContainerInFlight{Container(std::move(section)), State::Default{}, 0});
+    if (arena_ != nullptr) {
+        push(kerfa_content::data::storage::Box<Section>::in_arena(*arena_, std::move(section)),
+             State::Default{});
+    } else {
+        push(Container(std::move(section)), State::Default{});
+    }
+}
+
+Collector::ContainerInFlight CollectorCore::pop_closed() {
+    ContainerInFlight closed = std::move(stack_.back());
+    stack_.pop_back();
+    for (; closed.open_properties > 0; --closed.open_properties) {
+        scratch_.emplace_back(PropertyTerminator{});
+    }
+    auto& children = closed.container.children();
+    if (arena_ != nullptr && children.empty()) {
+        children = DataList::take_into_arena(*arena_, scratch_, closed.first_child);
+        if (closed.holds_heap_items) {
+            (void)children.data();  // reached for change: its items are destroyed with it
+        }
+    } else {
+        children.reserve(children.size() + scratch_.size() - closed.first_child);
+        for (std::size_t i = closed.first_child; i < scratch_.size(); ++i) {
+            children.push_back(std::move(scratch_[i]));
+        }
+        scratch_.resize(closed.first_child);
+    }
+    return closed;
 }
 
 void CollectorCore::add(Data item) {
@@ -80,11 +123,16 @@ void CollectorCore::add(Data item) {
         }
         --current.open_properties;
     }
-    current.container.append(std::move(item));
+    scratch_.push_back(homed(std::move(item)));
 }
 
 void CollectorCore::add_block(Block block, State state) {
-    stack_.push_back(ContainerInFlight{Container(std::move(block)), std::move(state), 0});
+    if (arena_ != nullptr) {
+        push(kerfa_content::data::structure::block_in_arena(*arena_, std::move(block)),
+             std::move(state));
+    } else {
+        push(Container(std::move(block)), std::move(state));
+    }
 }
 
 void CollectorCore::add_block_with_id(std::uint16_t kind, State state) {
@@ -95,7 +143,9 @@ void CollectorCore::add_container(Container container, State state) {
     if (container.as_section() != nullptr) {
         broken("add_container", "sections are opened by the collector itself");
     }
-    stack_.push_back(ContainerInFlight{std::move(container), std::move(state), 0});
+    // Built elsewhere, it may own heap memory: the list it joins must destroy its items.
+    top("add_container").holds_heap_items = true;
+    push(std::move(container), std::move(state));
 }
 
 void CollectorCore::add_content(Content content) {
@@ -107,12 +157,18 @@ void CollectorCore::add_heading(std::uint8_t level) {
 }
 
 void CollectorCore::add_html(std::string text) {
-    append(Content{Content::Html{std::move(text)}}, "add_html");
+    top("add_html");
+    scratch_.emplace_back(Content::Html{to_string(text)});
 }
 
 void CollectorCore::add_invalid_element(InvalidElement element) {
     ContainerInFlight& current = top("add_invalid_element");
-    current.container.append(Property(std::move(element)));
+    if (arena_ != nullptr) {
+        scratch_.emplace_back(Property(kerfa_content::data::storage::Box<InvalidElement>::in_arena(
+            *arena_, kerfa_content::data::structure::in_arena(*arena_, std::move(element)))));
+    } else {
+        scratch_.emplace_back(Property(std::move(element)));
+    }
     ++current.open_properties;
 }
 
@@ -122,7 +178,7 @@ void CollectorCore::add_line_break(bool carriage_return) {
 
 void CollectorCore::add_property(Property property) {
     ContainerInFlight& current = top("add_property");
-    current.container.append(std::move(property));
+    scratch_.push_back(homed(std::move(property)));
     ++current.open_properties;
 }
 
@@ -131,7 +187,7 @@ void CollectorCore::add_property_terminator() {
     if (current.open_properties == 0) {
         broken("add_property_terminator", "no open span");
     }
-    current.container.append(PropertyTerminator{});
+    scratch_.emplace_back(PropertyTerminator{});
     --current.open_properties;
 }
 
@@ -154,7 +210,8 @@ void CollectorCore::update_section_start(std::size_t start) {
 }
 
 void CollectorCore::add_text(std::string text) {
-    append(Content::text_of(std::move(text)), "add_text");
+    top("add_text");
+    scratch_.emplace_back(Content::Text{to_string(text)});
 }
 
 void CollectorCore::append_container_metadata(ConfigurationMap map) {
@@ -172,10 +229,8 @@ void CollectorCore::complete_current_container() {
     if (stack_.size() < 2) {
         broken("complete_current_container", "only the section is open");
     }
-    ContainerInFlight closed = std::move(stack_.back());
-    stack_.pop_back();
-    close_spans(closed.container, closed.open_properties);
-    stack_.back().container.append(std::move(closed.container));
+    ContainerInFlight closed = pop_closed();
+    scratch_.emplace_back(std::move(closed.container));
 }
 
 void CollectorCore::complete_section() {
@@ -185,9 +240,7 @@ void CollectorCore::complete_section() {
     while (stack_.size() > 1) {
         complete_current_container();
     }
-    ContainerInFlight closed = std::move(stack_.back());
-    stack_.pop_back();
-    close_spans(closed.container, closed.open_properties);
+    ContainerInFlight closed = pop_closed();
     Section* section = closed.container.as_section();
     if (section == nullptr) {
         broken("complete_section", "the bottom container is not a section");
@@ -216,16 +269,19 @@ Collector::State CollectorCore::current_state() const {
 
 void CollectorCore::delete_last() {
     if (!stack_.empty()) {
+        scratch_.resize(stack_.back().first_child);
         stack_.pop_back();
     }
 }
 
 bool CollectorCore::is_current_empty() const {
-    return top("is_current_empty").container.is_empty();
+    const ContainerInFlight& current = top("is_current_empty");
+    return scratch_.size() == current.first_child && current.container.is_empty();
 }
 
 bool CollectorCore::is_very_first() const {
-    return stack_.size() == 1 && content_.empty() && stack_.back().container.is_empty();
+    return stack_.size() == 1 && content_.empty() && scratch_.empty() &&
+           stack_.back().container.is_empty();
 }
 
 void CollectorCore::replace_current_state(State state) {

@@ -13,13 +13,16 @@
 namespace kerfa_parser_kerfa::parser::collector {
 
 // The collector that builds. It writes into the four holders of the parse, which must outlive it.
-// A broken stack invariant (an empty stack, closing the section as a container, a terminator with
-// no open span) is an internal fault.
+// Given an arena (which must outlive the items), it builds every item, record and child list in
+// it, so that the parse's tree is released with the arena; without one, on the heap. A broken
+// stack invariant (an empty stack, closing the section as a container, a terminator with no open
+// span) is an internal fault.
 class CollectorCore final : public Collector {
   public:
-    CollectorCore(std::vector<Data>& content, kerfa_content::types::Metadata& metadata,
+    CollectorCore(DataList& content, kerfa_content::types::Metadata& metadata,
                   std::vector<ElementError>& errors, std::uint64_t first_id,
-                  kerfa_content::modules::parser::types::SourcePositions& positions);
+                  kerfa_content::modules::parser::types::SourcePositions& positions,
+                  kerfa_content::data::storage::Arena* arena = nullptr);
 
     void add(Data item) override;
     void add_block(Block block, State state) override;
@@ -66,16 +69,26 @@ class CollectorCore final : public Collector {
     ContainerInFlight& top(const char* operation);
     const ContainerInFlight& top(const char* operation) const;
     void append(Data item, const char* operation);
+    // The item with what it owns moved into the arena, when there is one.
+    Data homed(Data item);
+    kerfa_content::data::storage::String to_string(std::string_view text) const;
+    void push(Container container, State state);
     void push_section();
+    // Takes the top record off the stack with its children (and the terminators of the spans
+    // still open in it) moved from the scratch list into its container.
+    ContainerInFlight pop_closed();
     std::size_t take_id() { return static_cast<std::size_t>(next_id_.fetch_add(1)); }
 
     std::vector<ContainerInFlight> stack_;
-    std::vector<Data>& content_;
+    // The children of every open container, the innermost last: one list for the whole parse.
+    DataList scratch_;
+    DataList& content_;
     std::vector<ElementError>& errors_;
     kerfa_content::types::Metadata& metadata_;
     kerfa_content::modules::parser::types::SourcePositions& positions_;
     std::optional<kerfa_content::types::Metadata> pending_metadata_;
     std::atomic<std::uint64_t> next_id_;
+    kerfa_content::data::storage::Arena* arena_;
 };
 
 }  // namespace kerfa_parser_kerfa::parser::collector

@@ -24,10 +24,12 @@ struct State {
     struct Default {
         bool operator==(const Default&) const = default;
     };
-    // The builder is boxed so that states stay small: every open container keeps one.
+    // The builder is boxed so that states stay small: every open container keeps one. The parse
+    // hands the box of a finished element to the next one (Harness::builder_box).
     struct Element {
         explicit Element(builders::ElementBuilder element_builder)
             : builder(std::make_unique<builders::ElementBuilder>(std::move(element_builder))) {}
+        explicit Element(std::unique_ptr<builders::ElementBuilder> box) : builder(std::move(box)) {}
         Element(const Element& other)
             : builder(std::make_unique<builders::ElementBuilder>(*other.builder)) {}
         Element& operator=(const Element& other) {
@@ -120,7 +122,8 @@ struct State {
     }
 
     // Handles one token; gives the next state.
-    static State next(State state, types::Harness& harness, tokenizer::types::Token token);
+    // Handles one token, whose texts it may take; gives the next state.
+    static State next(State&& state, types::Harness& harness, tokenizer::types::Token& token);
 
     // Places a completed element in the current container, by the state saved with it.
     static State next_element(State saved, types::Harness& harness,

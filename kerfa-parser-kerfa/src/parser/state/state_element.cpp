@@ -7,7 +7,9 @@ namespace kerfa_parser_kerfa::parser::state {
 State StateElement::start_element(types::Harness& harness, std::string name) {
     elements::types::KerfaElementType type =
         elements::ElementLookup::get(harness.element_lookup, name);
-    return State::Element{builders::ElementBuilder::start(std::move(type), std::move(name))};
+    std::unique_ptr<builders::ElementBuilder> box = harness.builder_box();
+    *box = builders::ElementBuilder::start(std::move(type), std::move(name), harness.arena);
+    return State::Element{std::move(box)};
 }
 
 State StateElement::next_element_complete(types::Harness& harness,

@@ -98,8 +98,10 @@ State element_attribute(State& state, Harness& harness, Token& token) {
 }
 
 State element_complete(State& state, Harness& harness, Token&) {
-    return StateElement::next_element_complete(
-        harness, std::move(*std::get<State::Element>(state.value).builder));
+    std::unique_ptr<builders::ElementBuilder>& box = std::get<State::Element>(state.value).builder;
+    State next = StateElement::next_element_complete(harness, std::move(*box));
+    harness.spare_builder = std::move(box);
+    return next;
 }
 
 State element_unterminated(State& state, Harness& harness, Token&) {
@@ -279,7 +281,7 @@ static_assert(rows_in_state_order(), "a row of the grammar table stands for anot
 
 }  // namespace
 
-State State::next(State state, Harness& harness, Token token) {
+State State::next(State&& state, Harness& harness, Token& token) {
     const Cell cell = ROWS[state.value.index()].cells[token.value.index()];
     return cell(state, harness, token);
 }

@@ -9,7 +9,8 @@ namespace kerfa_parser_kerfa::parser::state {
 using tokenizer::types::Token;
 
 State StatePostMetadata::next_text(types::Harness& harness, std::string text) {
-    return State::next(resume(harness), harness, Token::Text{std::move(text)});
+    Token token = Token::Text{std::move(text)};
+    return State::next(resume(harness), harness, token);
 }
 
 State StatePostMetadata::next_newline(types::Harness& harness, Token token) {
@@ -20,7 +21,7 @@ State StatePostMetadata::next_newline(types::Harness& harness, Token token) {
     if (resumed.is<State::Default>()) {
         return resumed;  // the line end after the metadata adds no line break
     }
-    return State::next(std::move(resumed), harness, std::move(token));
+    return State::next(std::move(resumed), harness, token);
 }
 
 State StatePostMetadata::next_terminator(types::Harness& harness) {

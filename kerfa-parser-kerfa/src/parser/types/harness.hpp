@@ -7,6 +7,7 @@
 #include "attributes/attribute_lookup.hpp"
 #include "elements/element_lookup.hpp"
 #include "kerfa_parser_kerfa/tokenizer/types/token.hpp"
+#include "parser/builders/element_builder.hpp"
 #include "parser/collector/collector.hpp"
 #include "parser/state/state.hpp"
 
@@ -19,6 +20,19 @@ struct Harness {
     const elements::ElementMap& element_lookup;
     std::size_t line = 1;        // line of the token being handled, from 1
     std::size_t line_start = 0;  // byte offset of that line's first character
+    // The box of the last finished element's builder, for the next element to reuse.
+    std::unique_ptr<builders::ElementBuilder> spare_builder{};
+    // The arena the parse builds its tree in, if any: elements are made there directly.
+    kerfa_content::data::storage::Arena* arena = nullptr;
+
+    // A builder box: the spare one when there is one.
+    std::unique_ptr<builders::ElementBuilder> builder_box() {
+        if (spare_builder) {
+            return std::move(spare_builder);
+        }
+        return std::make_unique<builders::ElementBuilder>(
+            builders::ElementBuilder{elements::types::KerfaElementType::Unknown{}, {}, {}, false});
+    }
 
     // UnexpectedToken: the token's text, the context and the token's name, joined by blanks.
     void report_bad_token(const tokenizer::types::Token& token, std::string_view context);

@@ -37,9 +37,16 @@ class LookupRenderer : public kerfa_content::modules::renderer::Renderer {
     // What stands before and after the text of every list or container written.
     virtual void around_start(std::string& /*out*/) const {}
     virtual void around_end(std::string& /*out*/) const {}
-    // Room to reserve for a document's text, so the output grows once.
-    virtual std::size_t size_hint(const kerfa_content::data::types::Document& /*document*/) const {
-        return 0;
+    // Room to reserve for a document's text, so that the output never has to move: by default
+    // twice the text the document was parsed from, when it kept a note of it. Room that is never
+    // written costs no memory.
+    virtual std::size_t size_hint(const kerfa_content::data::types::Document& document) const {
+        return 2 * source_bytes(document);
+    }
+
+    // The length of the text a parsed document came from; 0 when unknown.
+    static std::size_t source_bytes(const kerfa_content::data::types::Document& document) {
+        return document.storage ? document.storage->source_bytes() : 0;
     }
 
   private:

@@ -4,12 +4,13 @@
 #include <variant>
 
 #include "kerfa_content/data/attributes/named_color.hpp"
+#include "kerfa_content/data/storage/string.hpp"
 
 namespace kerfa_content::data::attributes {
 
 // A colour written as a hexadecimal value, kept as written but without its number sign.
 struct ColorValue {
-    std::string text;
+    storage::String text;
 
     bool operator==(const ColorValue&) const = default;
 };

@@ -4,14 +4,16 @@
 #include <string>
 #include <string_view>
 
+#include "kerfa_content/data/storage/string.hpp"
+
 namespace kerfa_content::data::attributes {
 
 // A link to another document, optionally narrowed by a filter and a selection. A part that would
 // be empty is absent.
 struct DocumentLink {
-    std::optional<std::string> document;
-    std::optional<std::string> filter;
-    std::optional<std::string> select;
+    std::optional<storage::String> document;
+    std::optional<storage::String> filter;
+    std::optional<storage::String> select;
 
     // The text form: the document unescaped, then ":?" and the escaped filter, then ":#" and the
     // escaped selection, each only when present.

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <memory>
 #include <span>
 #include <string>
 #include <variant>
-#include <vector>
+
+#include "kerfa_content/data/storage/box.hpp"
+#include "kerfa_content/data/storage/list.hpp"
 
 namespace kerfa_content::data::types {
 struct Block;
@@ -15,13 +16,13 @@ struct Section;
 namespace kerfa_content::data::structure {
 
 class Data;
+using DataList = storage::List<Data>;
 
-// An item that holds children: a block, a document or a section, each in its own box
-// (alternatives in that order). Dropping a container frees its whole subtree without recursion,
-// so trees of any depth can be dropped.
-class Container
-    : public std::variant<std::unique_ptr<types::Block>, std::unique_ptr<types::Document>,
-                          std::unique_ptr<types::Section>> {
+// An item that holds children: a block, a document or a section, each in its own box on the heap
+// or in the arena of a parsed document (alternatives in that order). Dropping a container frees
+// its whole subtree without recursion, so trees of any depth can be dropped.
+class Container : public std::variant<storage::Box<types::Block>, storage::Box<types::Document>,
+                                      storage::Box<types::Section>> {
   public:
     using variant::variant;
     Container(types::Block&& block);
@@ -43,13 +44,13 @@ class Container
     types::Section* as_section();
 
     // The children of whichever record it holds; a moved-from container is a fault.
-    const std::vector<Data>& children() const;
-    std::vector<Data>& children();
+    const DataList& children() const;
+    DataList& children();
 
     // Moves one item to the end of the children.
     void append(Data item);
     // Moves every item, in order, to the end of the children.
-    void append_all(std::vector<Data> items);
+    void append_all(DataList items);
     bool is_empty() const;
 
     // A container of the same alternative with every field copied except the children.

@@ -3,6 +3,8 @@
 #include <string>
 #include <variant>
 
+#include "kerfa_content/data/storage/box.hpp"
+#include "kerfa_content/data/storage/string.hpp"
 #include "kerfa_content/types/source.hpp"
 
 namespace kerfa_content::data::structure {
@@ -18,15 +20,16 @@ struct DividerLine {
 };
 // Raw HTML, kept unchanged.
 struct Html {
-    std::string text;
+    storage::String text;
     bool operator==(const Html&) const = default;
 };
+// The source is kept out of line: it is large and rare, and an item stays small.
 struct Image {
-    kerfa_content::types::Source source;
+    storage::Boxed<kerfa_content::types::Source> source;
     bool operator==(const Image&) const = default;
 };
 struct Text {
-    std::string text;
+    storage::String text;
     bool operator==(const Text&) const = default;
 };
 }  // namespace content_value
@@ -43,7 +46,7 @@ class Content
     using Text = content_value::Text;
     using variant::variant;
 
-    static Content text_of(std::string text) { return Text{std::move(text)}; }
+    static Content text_of(storage::String text) { return Text{std::move(text)}; }
 
     // Appends the text of Html or Text; the others add nothing.
     void text_append(std::string& out) const;

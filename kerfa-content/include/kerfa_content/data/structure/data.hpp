@@ -42,10 +42,17 @@ class Data : public std::variant<Container, Content, types::LineProperty, types:
     friend bool operator==(const Data& a, const Data& b);
 };
 
-using DataList = std::vector<Data>;
+}  // namespace kerfa_content::data::structure
+
+// An item holds boxes, texts and lists, none of which points into itself: its bytes can move.
+template <>
+inline constexpr bool
+    kerfa_content::data::storage::is_relocatable_v<kerfa_content::data::structure::Data> = true;
+
+namespace kerfa_content::data::structure {
 
 // Deep copy and plain text of a list of items (iterative).
-std::vector<Data> clone_items(std::span<const Data> items);
+DataList clone_items(std::span<const Data> items);
 void text_append(std::span<const Data> items, std::string& out);
 bool items_equal(std::span<const Data> a, std::span<const Data> b);
 

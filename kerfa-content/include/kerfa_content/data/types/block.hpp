@@ -12,7 +12,7 @@ namespace kerfa_content::data::types {
 struct Block {
     kinds::BlockKind id = 0;
     std::optional<Attributes> attributes;  // by position; absent when none were written
-    std::vector<structure::Data> children;
+    structure::DataList children;
 
     // id and attributes, no children.
     Block clone_state() const { return Block{id, attributes, {}}; }

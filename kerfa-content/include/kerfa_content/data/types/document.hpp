@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,13 @@ struct Document {
     std::string name;
     kerfa_content::types::Source source;
     kerfa_content::types::Metadata metadata;
-    std::vector<structure::Data> children;  // its sections
+    // The arena of the parse the children come from, if they come from one (ParseData): it
+    // must outlive them, so it comes before them.
+    std::shared_ptr<storage::Arena> storage;
+    structure::DataList children;  // its sections
 
-    // Every field but the children.
-    Document clone_state() const { return Document{id, name, source, metadata, {}}; }
+    // Every field but the children and their storage.
+    Document clone_state() const { return Document{id, name, source, metadata, {}, {}}; }
     bool is_empty() const { return children.empty(); }
 
     // Deep comparison (iterative).

@@ -8,10 +8,13 @@
 
 #include "kerfa_content/data/attributes/attribute.hpp"
 #include "kerfa_content/data/kinds/property_kind.hpp"
+#include "kerfa_content/data/storage/box.hpp"
+#include "kerfa_content/data/storage/list.hpp"
+#include "kerfa_content/data/storage/string.hpp"
 
 namespace kerfa_content::data::types {
 
-using Attributes = std::vector<attributes::Attribute>;
+using Attributes = storage::List<attributes::Attribute>;
 
 // A recognised inline property.
 struct PropertyElement {
@@ -25,21 +28,21 @@ struct PropertyElement {
 
 // An element whose name was not recognised or that lacked a required value; it still opens a span.
 struct InvalidElement {
-    std::string name;
+    storage::String name;
     std::optional<Attributes> attributes;
 
     bool operator==(const InvalidElement&) const = default;
 };
 
-// Opens an inline span. Alternatives in order: Element, InvalidElement, each in its own box.
-class Property
-    : public std::variant<std::unique_ptr<PropertyElement>, std::unique_ptr<InvalidElement>> {
+// Opens an inline span. Alternatives in order: Element, InvalidElement, each in its own box (on
+// the heap, or in the arena of a parsed document).
+class Property : public std::variant<storage::Box<PropertyElement>, storage::Box<InvalidElement>> {
   public:
     using variant::variant;
     Property(PropertyElement element)
-        : variant(std::make_unique<PropertyElement>(std::move(element))) {}
+        : variant(storage::Box<PropertyElement>::make(std::move(element))) {}
     Property(InvalidElement element)
-        : variant(std::make_unique<InvalidElement>(std::move(element))) {}
+        : variant(storage::Box<InvalidElement>::make(std::move(element))) {}
 
     // Null for the other alternative (or a moved-from box).
     const PropertyElement* as_element() const;

@@ -16,7 +16,7 @@ struct Section {
     std::uint8_t level = 0;           // heading level from 0 (one number sign)
     std::optional<std::string> name;  // trimmed heading text; absent when blank or implicit
     std::optional<kerfa_content::types::Metadata> metadata;
-    std::vector<structure::Data> children;
+    structure::DataList children;
 
     // Every field but the children.
     Section clone_state() const { return Section{id, level, name, metadata, {}}; }

@@ -9,6 +9,7 @@ data::types::Document to_document(ParseData parse, kerfa_content::types::Source 
     document.id = 0;
     document.source = std::move(source);
     document.metadata = std::move(parse.metadata);
+    document.storage = std::move(parse.storage);
     document.children = std::move(parse.content);
     return document;
 }

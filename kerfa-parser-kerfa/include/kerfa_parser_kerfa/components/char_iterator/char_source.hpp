@@ -11,6 +11,10 @@
 #include "shared/components/char_iterator/char_iterator.hpp"
 #include "shared/utils/utf8.hpp"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kerfa_parser_kerfa::components::char_iterator {
 
 // What a layer gives at the end of the input (and from then on); no character is this large.
@@ -25,11 +29,46 @@ concept CharSource = requires(T& source) {
     { source.next() } -> std::same_as<char32_t>;
 };
 
+// The bytes that end a run of plain text for every layer of the chain: "<" (elements and double
+// tags), the backslash (escapes) and the line ends (line counting).
+inline bool is_run_stop(char byte) {
+    return byte == '<' || byte == '\\' || byte == '\n' || byte == '\r';
+}
+
+// The index of the first byte of text that ends a run, or text.size() when none does; sixteen
+// bytes at a time.
+inline std::size_t find_run_stop(std::string_view text) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i open = _mm_set1_epi8('<');
+    const __m128i backslash = _mm_set1_epi8('\\');
+    const __m128i line_feed = _mm_set1_epi8('\n');
+    const __m128i carriage_return = _mm_set1_epi8('\r');
+    for (; i + 16 <= text.size(); i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const __m128i hits = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, open), _mm_cmpeq_epi8(bytes, backslash)),
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, line_feed), _mm_cmpeq_epi8(bytes, carriage_return)));
+        if (const int mask = _mm_movemask_epi8(hits); mask != 0) {
+            return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+        }
+    }
+#endif
+    for (; i < text.size(); ++i) {
+        if (is_run_stop(text[i])) {
+            return i;
+        }
+    }
+    return text.size();
+}
+
 // Decodes a borrowed UTF-8 text without copying it, inline for ASCII. Bytes that are not UTF-8
-// come out as one U+FFFD per maximal invalid subpart, as StrCharIterator gives them.
+// come out as one U+FFFD per maximal invalid subpart, as StrCharIterator gives them. A text that
+// is valid throughout also hands out runs of plain bytes whole.
 class StrCharSource {
   public:
-    explicit StrCharSource(std::string_view text) : text_(text) {}
+    explicit StrCharSource(std::string_view text)
+        : text_(text), valid_(shared::utils::is_valid_utf8(text)) {}
 
     [[gnu::always_inline]] char32_t next() {
         if (position_ == text_.size()) {
@@ -48,6 +87,18 @@ class StrCharSource {
         return decoded.code_point;
     }
 
+    // The bytes from here up to the next run stop (or the end), consumed; empty when the text is
+    // not valid UTF-8, whose characters must each be decoded.
+    std::string_view take_run() {
+        if (!valid_) {
+            return {};
+        }
+        const std::string_view rest = text_.substr(position_);
+        const std::size_t length = find_run_stop(rest);
+        position_ += length;
+        return rest.substr(0, length);
+    }
+
     // The bytes the last character took in the text: a U+FFFD standing for invalid bytes takes
     // as many as it replaced, not its own encoded length.
     std::size_t last_length() const { return last_length_; }
@@ -56,7 +107,25 @@ class StrCharSource {
     std::string_view text_;
     std::size_t position_ = 0;
     std::uint8_t last_length_ = 0;
+    bool valid_;
 };
+
+// A source that can hand out a run of plain bytes at once: none of them a run stop, all of them
+// whole UTF-8 characters, counted as read.
+template <class T>
+concept RunSource = CharSource<T> && requires(T& source) {
+    { source.take_run() } -> std::same_as<std::string_view>;
+};
+
+// The run that a source offers, or none from a source that reads character by character.
+template <CharSource Chars>
+[[gnu::always_inline]] inline std::string_view take_run(Chars& chars) {
+    if constexpr (RunSource<Chars>) {
+        return chars.take_run();
+    } else {
+        return {};
+    }
+}
 
 // A source that knows how many input bytes its last character took.
 template <class T>

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
@@ -79,6 +80,19 @@ requires(Mode != DoubleTagMode::Off) class DoubleTagFilter {
             }
             act(tag, tag_start);
         }
+    }
+
+    // A run of plain bytes: none while a character is held or a region is being removed.
+    std::string_view take_run() requires RunSource<Inner> {
+        if (pending_ != kNothing) {
+            return {};
+        }
+        if constexpr (Mode != DoubleTagMode::Strip) {
+            if (in_region_) {
+                return {};
+            }
+        }
+        return inner_.take_run();
     }
 
   private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <utility>
 
 #include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
@@ -53,6 +54,17 @@ class PositionTracker {
             after_cr_ = false;
         }
         return c;
+    }
+
+    // A run of plain bytes, which holds no line end; none right after a line end or at the start,
+    // where next() has lines or a byte-order mark to count.
+    std::string_view take_run() requires RunSource<Inner> {
+        if (at_start_ || line_ended_) {
+            return {};
+        }
+        const std::string_view run = inner_.take_run();
+        position_.counters().offset += run.size();
+        return run;
     }
 
     const SharedPosition& position() const { return position_; }

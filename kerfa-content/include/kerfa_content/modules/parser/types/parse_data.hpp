@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -13,7 +14,10 @@ namespace kerfa_content::modules::parser::types {
 
 // What every parse gives; owned by the caller.
 struct ParseData {
-    std::vector<data::structure::Data> content;  // one Section container per section
+    // The arena that the parser built the items in, if it used one; it must outlive them, so it
+    // comes first and goes with them (to_document moves both).
+    std::shared_ptr<data::storage::Arena> storage;
+    data::structure::DataList content;  // one Section container per section
     std::optional<FormatError> error;
     std::optional<SourcePositions> positions;
     kerfa_content::types::Metadata metadata;
