@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include <compare>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -211,6 +212,8 @@ class String {
 };
 
 static_assert(sizeof(String) == 16);
+static_assert(std::endian::native == std::endian::little && sizeof(void*) == 8,
+              "the far form's tag is the high byte of its length word");
 
 }  // namespace kerfa_content::data::storage
 
