@@ -105,4 +105,35 @@ TEST_F(CliKerfa, ConvertsDocumentsTwoHundredThousandLevelsDeep) {
     EXPECT_EQ(result.out, text + "\n");
 }
 
+// Every command on a document nested far deeper than any indentation is written: each
+// completes, and the indenting views stay in proportion to the input.
+TEST_F(CliKerfa, EveryCommandTakesDeepNesting) {
+    constexpr int depth = 20000;
+    std::string text;
+    for (int i = 0; i < depth; ++i) {
+        text += "<card>";
+    }
+    text += "x";
+    for (int i = 0; i < depth; ++i) {
+        text += "<>";
+    }
+    dir_.write("deep.kerfa", text);
+    for (const char* command : {"test", "statistics", "source", "hash"}) {
+        const e2e::Run result = run({command, "deep.kerfa"});
+        EXPECT_EQ(result.status, 0) << command;
+        EXPECT_EQ(result.err, "") << command;
+    }
+    for (const char* command : {"headings", "html", "markdown", "kerfa", "kerfa-min", "kerfa-v1",
+                                "text", "structure", "kerfa-indented"}) {
+        const e2e::Run result = run({command, "deep.kerfa", "out", "-s"});
+        EXPECT_EQ(result.status, 0) << command;
+        EXPECT_EQ(result.err, "") << command;
+        std::error_code error;
+        const auto written = fs::file_size(dir_.path() / "out", error);
+        EXPECT_FALSE(error) << command;
+        // At most 256 levels of four blanks on each of two lines per level.
+        EXPECT_LE(written, 2 * (256 * 4 + 64) * std::uintmax_t{depth}) << command;
+    }
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include "walk_container.hpp"
 
+#include <algorithm>
+
 #include "kerfa_content/utils/tree_walk.hpp"
 #include "shared/utils/utf8.hpp"
 #include "utils.hpp"
@@ -28,7 +30,7 @@ void render_own_metadata(const Container& container, std::size_t depth, std::str
 }  // namespace
 
 void append(std::string_view line, std::size_t depth, std::string& out) {
-    out.append(depth * 4, ' ');
+    out.append(std::min(depth, MAX_WRITTEN_DEPTH) * 4, ' ');
     out += line;
     out += '\n';
 }

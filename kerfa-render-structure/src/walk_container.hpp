@@ -11,7 +11,11 @@
 // The outline's walk: lines at a depth, item lists and metadata blocks.
 namespace kerfa_render_structure::walk_container {
 
-// Four blanks per level, the line and a line feed.
+// Indentation is written for at most this many levels, so deep nesting cannot make the outline
+// grow with the square of the depth.
+inline constexpr std::size_t MAX_WRITTEN_DEPTH = 256;
+
+// Four blanks per level (up to MAX_WRITTEN_DEPTH), the line and a line feed.
 void append(std::string_view line, std::size_t depth, std::string& out);
 
 // The line of every item of the list at `depth`, and what each container holds one level deeper:
