@@ -21,6 +21,16 @@
 
 namespace kerfa_bench {
 
+// The part repeated until the text holds at least bytes bytes.
+inline std::string repeat_to(std::string_view part, std::size_t bytes) {
+    std::string out;
+    out.reserve(bytes + part.size());
+    while (out.size() < bytes) {
+        out += part;
+    }
+    return out;
+}
+
 // A text written once to a file of its own, removed when the benchmark ends.
 class TempInputFile {
   public:

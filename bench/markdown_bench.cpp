@@ -131,38 +131,29 @@ void BM_MarkdownImportRepeated(benchmark::State& state) {
 }
 BENCHMARK(BM_MarkdownImportRepeated)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
-std::string repeat_to(std::string_view part, std::size_t bytes) {
-    std::string out;
-    out.reserve(bytes + part.size());
-    while (out.size() < bytes) {
-        out += part;
-    }
-    return out;
-}
-
 // The input families that cost the engine more than linear time without a guard.
 std::string family(int which, std::size_t bytes) {
     switch (which) {
         case 0: {  // list nesting: a deep run of markers, then blank lines
-            std::string head = repeat_to("- ", bytes / 2) + "x";
-            return head + repeat_to("\n", bytes - head.size());
+            std::string head = kerfa_bench::repeat_to("- ", bytes / 2) + "x";
+            return head + kerfa_bench::repeat_to("\n", bytes - head.size());
         }
         case 1:  // a long paragraph of bracketed words
-            return repeat_to("[a]\n", bytes);
+            return kerfa_bench::repeat_to("[a]\n", bytes);
         case 2: {  // deep brackets with a definition
-            std::string open = repeat_to("[", bytes / 2 - 10);
+            std::string open = kerfa_bench::repeat_to("[", bytes / 2 - 10);
             return open + std::string(open.size(), ']') + "\n\n[r]: /u\n";
         }
         case 3:
         case 4: {  // many columns, one-cell rows (with short delimiter cells: repaired first)
             const std::string cell = which == 3 ? "|---" : "|-";
             std::string table =
-                repeat_to("|a", bytes / 8) + "|\n" + repeat_to(cell, bytes / 4) + "|\n";
-            return table + repeat_to("|x\n", bytes - table.size());
+                kerfa_bench::repeat_to("|a", bytes / 8) + "|\n" + kerfa_bench::repeat_to(cell, bytes / 4) + "|\n";
+            return table + kerfa_bench::repeat_to("|x\n", bytes - table.size());
         }
         default: {  // a long definition used in every paragraph
             std::string text = "[r]: /" + std::string(1000, 'u') + "\n\n";
-            return text + repeat_to("[a][r]\n\n", bytes - text.size());
+            return text + kerfa_bench::repeat_to("[a][r]\n\n", bytes - text.size());
         }
     }
 }

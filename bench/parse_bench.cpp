@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "bench_support.hpp"
 #include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
 #include "kerfa_parser_kerfa/configure/parser_factory.hpp"
 
@@ -61,39 +62,30 @@ void BM_ParseKerfa(benchmark::State& state) {
 
 BENCHMARK(BM_ParseKerfa)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-std::string repeat_to(std::string_view part, std::size_t bytes) {
-    std::string out;
-    out.reserve(bytes + part.size());
-    while (out.size() < bytes) {
-        out += part;
-    }
-    return out;
-}
-
 // Texts that push one part of the parser to its limit; time and arena per byte must stay flat
 // from 1 MB to 10 MB.
 std::string kerfa_family(int which, std::size_t bytes) {
     switch (which) {
         case 0: {  // blocks nested as deep as the text allows, then all closed
-            std::string text = repeat_to("<card>", bytes / 2);
+            std::string text = kerfa_bench::repeat_to("<card>", bytes / 2);
             text += 'x';
-            text += repeat_to("<>", text.size() / 3);
+            text += kerfa_bench::repeat_to("<>", text.size() / 3);
             return text;
         }
         case 1:  // spans opened and never closed, on one line
-            return repeat_to("<b>x", bytes);
+            return kerfa_bench::repeat_to("<b>x", bytes);
         case 2:  // one line of text full of escapes
-            return repeat_to("a\\<b\\> ", bytes);
+            return kerfa_bench::repeat_to("a\\<b\\> ", bytes);
         case 3:  // elements without content, one after another
-            return repeat_to("<x yes>", bytes);
+            return kerfa_bench::repeat_to("<x yes>", bytes);
         case 4: {  // one table row of a huge number of entries
             std::string text = "<table>";
-            text += repeat_to("a<|>", bytes);
+            text += kerfa_bench::repeat_to("a<|>", bytes);
             text += "\n<>";
             return text;
         }
         case 5:  // private regions nested without end
-            return repeat_to("<<p>>x", bytes);
+            return kerfa_bench::repeat_to("<<p>>x", bytes);
         default: {  // one long element name and one long attribute word
             std::string text = "<";
             text.append(bytes / 2, 'n');
