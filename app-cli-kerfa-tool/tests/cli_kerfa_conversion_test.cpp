@@ -88,16 +88,22 @@ TEST_F(CliKerfa, ReadErrorsNameThePathOrTheFileName) {
     }
 }
 
-TEST_F(CliKerfa, ConvertsDocumentsTwoHundredThousandLevelsDeep) {
-    constexpr int depth = 200000;
+// "x" inside depth blocks opened with the tag.
+std::string nested(std::string_view tag, int depth) {
     std::string text;
     for (int i = 0; i < depth; ++i) {
-        text += "<block>";
+        text += tag;
     }
     text += "x";
     for (int i = 0; i < depth; ++i) {
         text += "<>";
     }
+    return text;
+}
+
+TEST_F(CliKerfa, ConvertsDocumentsTwoHundredThousandLevelsDeep) {
+    constexpr int depth = 200000;
+    const std::string text = nested("<block>", depth);
     dir_.write("deep.kerfa", text);
     const e2e::Run result = run({"kerfa", "deep.kerfa"});
     EXPECT_EQ(result.status, 0);
@@ -109,14 +115,7 @@ TEST_F(CliKerfa, ConvertsDocumentsTwoHundredThousandLevelsDeep) {
 // completes, and the indenting views stay in proportion to the input.
 TEST_F(CliKerfa, EveryCommandTakesDeepNesting) {
     constexpr int depth = 20000;
-    std::string text;
-    for (int i = 0; i < depth; ++i) {
-        text += "<card>";
-    }
-    text += "x";
-    for (int i = 0; i < depth; ++i) {
-        text += "<>";
-    }
+    const std::string text = nested("<card>", depth);
     dir_.write("deep.kerfa", text);
     for (const char* command : {"test", "statistics", "source", "hash"}) {
         const e2e::Run result = run({command, "deep.kerfa"});
