@@ -2,10 +2,6 @@
 
 namespace kerfa_parser_kerfa::elements::types {
 
-Element Element::property(std::string name, kerfa_content::data::types::PropertyElement element) {
-    return Property{std::move(name), kerfa_content::data::types::Property(std::move(element))};
-}
-
 std::string_view Element::display_name() const {
     static constexpr std::string_view names[] = {
         "Block",

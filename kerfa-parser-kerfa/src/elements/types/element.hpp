@@ -53,9 +53,6 @@ struct Element {
         Alternative&& alternative)  // NOLINT(google-explicit-constructor)
         : value(std::forward<Alternative>(alternative)) {}
 
-    // Wraps a recognised property as Element::Property with the name as written.
-    static Element property(std::string name, kerfa_content::data::types::PropertyElement element);
-
     // "Block", "Content", "Html", "Invalid Element", "Invalid Element And Terminator", "Metadata",
     // "Property", "Table Entry" or "Table Entry Separator".
     std::string_view display_name() const;

@@ -44,16 +44,11 @@ Element build_property(types::Harness& harness, types::ElementBuilderPartial par
         return build_invalid_element(harness, std::move(partial));
     }
     const bool needs_content = kind.need == ValueNeed::Content && !partial.attributes;
-    kerfa_content::data::types::PropertyElement element{kind.id, std::move(partial.attributes),
-                                                        needs_content};
-    if (harness.arena != nullptr) {
-        using Box = kerfa_content::data::storage::Box<kerfa_content::data::types::PropertyElement>;
-        return Element::Property{
-            std::move(partial.name),
-            Box::in_arena(*harness.arena, kerfa_content::data::structure::in_arena(
-                                              *harness.arena, std::move(element)))};
-    }
-    return Element::property(std::move(partial.name), std::move(element));
+    return Element::Property{
+        std::move(partial.name),
+        kerfa_content::data::structure::boxed(
+            harness.arena, kerfa_content::data::types::PropertyElement{
+                               kind.id, std::move(partial.attributes), needs_content})};
 }
 
 Element build_invalid_element(types::Harness& /*harness*/, types::ElementBuilderPartial partial) {

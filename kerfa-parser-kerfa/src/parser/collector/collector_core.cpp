@@ -163,12 +163,7 @@ void CollectorCore::add_html(std::string text) {
 
 void CollectorCore::add_invalid_element(InvalidElement element) {
     ContainerInFlight& current = top("add_invalid_element");
-    if (arena_ != nullptr) {
-        scratch_.emplace_back(Property(kerfa_content::data::storage::Box<InvalidElement>::in_arena(
-            *arena_, kerfa_content::data::structure::in_arena(*arena_, std::move(element)))));
-    } else {
-        scratch_.emplace_back(Property(std::move(element)));
-    }
+    scratch_.emplace_back(Property(kerfa_content::data::structure::boxed(arena_, std::move(element))));
     ++current.open_properties;
 }
 

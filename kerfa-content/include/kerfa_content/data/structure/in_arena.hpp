@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <type_traits>
+#include <utility>
 
 #include "kerfa_content/data/storage/arena.hpp"
 #include "kerfa_content/data/structure/data.hpp"
@@ -29,5 +31,16 @@ Container block_in_arena(storage::Arena& arena, types::Block&& block);
 
 // Any item but a container.
 Data in_arena(storage::Arena& arena, Data&& item);
+
+// The record in a box of its own: in the arena with all it holds when there is one, else on the
+// heap.
+template <class T>
+    requires(!std::is_reference_v<T>)
+storage::Box<T> boxed(storage::Arena* arena, T&& record) {
+    if (arena == nullptr) {
+        return storage::Box<T>::make(std::move(record));
+    }
+    return storage::Box<T>::in_arena(*arena, in_arena(*arena, std::move(record)));
+}
 
 }  // namespace kerfa_content::data::structure
