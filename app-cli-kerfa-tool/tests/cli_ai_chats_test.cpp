@@ -27,7 +27,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kData = fs::path(__FILE__).parent_path() / "ai_chats";
+const fs::path kData = fs::path(KERFA_TESTS_DIR) / "ai_chats";
 // The modification time of memories.json, which dates the memory documents: 2024-05-10 12:00 UTC.
 constexpr time_t kMemoriesTime = 1715342400;
 

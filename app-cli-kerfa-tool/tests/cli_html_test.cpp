@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 const fs::path& example() {
     static const fs::path path =
-        fs::path(__FILE__).parent_path() / ".." / ".." / "examples" / "welcome.kerfa";
+        fs::path(KERFA_TESTS_DIR) / ".." / ".." / "examples" / "welcome.kerfa";
     return path;
 }
 

@@ -168,7 +168,7 @@ inline std::string read_whole(const fs::path& path) {
 
 // The Kerfa fixtures of these tests and the examples of the repository.
 inline std::vector<fs::path> kerfa_fixture_files() {
-    const fs::path here = fs::path(__FILE__).parent_path();
+    const fs::path here = fs::path(KERFA_TESTS_DIR);
     std::vector<fs::path> files;
     for (const fs::path& folder : {here / "fixtures", here / ".." / ".." / "examples"}) {
         if (!fs::is_directory(folder)) {

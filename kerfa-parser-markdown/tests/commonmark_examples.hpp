@@ -20,7 +20,7 @@ struct Example {
 
 inline std::string read_commonmark_corpus() {
     const auto path =
-        std::filesystem::path(__FILE__).parent_path() / "commonmark" / "commonmark-0.31.2.txt";
+        std::filesystem::path(KERFA_TESTS_DIR) / "commonmark" / "commonmark-0.31.2.txt";
     std::ifstream in(path, std::ios::binary);
     std::stringstream buffer;
     buffer << in.rdbuf();

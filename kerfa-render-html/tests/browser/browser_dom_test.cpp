@@ -126,7 +126,7 @@ class BrowserDom : public testing::Test {
 TEST_F(BrowserDom, TheExampleShowsEveryFeatureAndRunsNothing) {
     // The examples folder of the source tree, wherever the tests run from.
     const fs::path example =
-        fs::path(__FILE__).parent_path() / ".." / ".." / ".." / "examples" / "welcome.kerfa";
+        fs::path(KERFA_TESTS_DIR) / ".." / ".." / "examples" / "welcome.kerfa";
     const std::string text = read_text(example);
     ASSERT_FALSE(text.empty()) << "cannot read " << fs::absolute(example);
     fs::copy(example.parent_path() / "welcome", folder_ / "welcome", fs::copy_options::recursive);
