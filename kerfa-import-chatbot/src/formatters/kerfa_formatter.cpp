@@ -23,29 +23,7 @@ void append_line_text(std::string_view text, bool starts_line, std::string& out)
     if (starts_line && !text.empty() && (text.front() == '#' || text.front() == '@')) {
         out += '\\';
     }
-    std::size_t done = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        std::string_view escaped;
-        switch (text[i]) {
-            case '\\':
-                escaped = "\\\\";
-                break;
-            case '<':
-                escaped = "\\<";
-                break;
-            case '\n':
-                escaped = "\\n";
-                break;
-            case '\r':
-                escaped = "\\r";
-                break;
-            default:
-                continue;
-        }
-        out.append(text.substr(done, i - done)).append(escaped);
-        done = i + 1;
-    }
-    out.append(text.substr(done));
+    kerfa_render_kerfa::utils::append_escaped_line_text(text, out);
 }
 
 KerfaFormatter::KerfaFormatter()

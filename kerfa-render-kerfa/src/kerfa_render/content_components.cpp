@@ -1,7 +1,7 @@
 #include "kerfa_render/content_components.hpp"
 
-#include "utils/attributes.hpp"
 #include "kerfa_render_kerfa/utils/text.hpp"
+#include "utils/attributes.hpp"
 
 namespace kerfa_render_kerfa::kerfa_render {
 
@@ -9,7 +9,7 @@ void RenderActualText::render(std::string_view text, std::string& out) const {
     if (!text.empty() && (text.front() == '#' || text.front() == '@')) {
         out += '\\';
     }
-    kerfa_render_kerfa::utils::append_escaped_text(text, out);
+    kerfa_render_kerfa::utils::append_escaped_line_text(text, out);
 }
 
 void RenderActualHtml::render(std::string_view html, std::string& out) const {
