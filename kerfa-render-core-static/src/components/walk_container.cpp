@@ -1,5 +1,6 @@
 #include "components/walk_container.hpp"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -41,6 +42,8 @@ struct Frame {
     std::optional<std::size_t> alternate;
     const ComponentSet* set = nullptr;
     std::vector<const Property*> open_properties;
+    // How many of open_properties are elements rather than invalid elements.
+    std::size_t open_elements = 0;
     const LineProperty* open_line = nullptr;
     std::unique_ptr<SpanContents> contents;
 
@@ -59,6 +62,8 @@ class Walk {
     void push_list(std::span<const Data> items, std::optional<std::size_t> alternate,
                    std::vector<const Property*> open_properties, const LineProperty* open_line) {
         Frame frame = new_frame(items, alternate);
+        frame.open_elements = static_cast<std::size_t>(std::ranges::count_if(
+            open_properties, [](const Property* p) { return p->as_element() != nullptr; }));
         frame.open_properties = std::move(open_properties);
         frame.open_line = open_line;
         frames_.push_back(std::move(frame));
@@ -174,7 +179,7 @@ class Walk {
                         close_line(frame);
                     }
                     if (const auto* heading = std::get_if<LineProperty::Heading>(&line)) {
-                        component(set.heading, "heading").start(*heading, out_);
+                        component(set.heading, "heading").start_at(*heading, place(frame), out_);
                     } else {
                         component(set.tagline, "tagline").start(out_);
                     }
@@ -182,12 +187,17 @@ class Walk {
                 },
                 [&](const kerfa_content::data::types::LineBreak& line_break) {
                     close_line(frame);
-                    component(set.line_break, "line break").render(line_break, out_);
+                    component(set.line_break, "line break")
+                        .render_at(line_break, place(frame), out_);
                 },
                 [&](const Property& property) { open_span(frame, i, property); },
                 [&](const kerfa_content::data::types::PropertyTerminator&) { close_span(frame); },
             },
             static_cast<const Data::variant&>(item));
+    }
+
+    static modules::LinePlace place(const Frame& frame) {
+        return {frame.block, frame.open_elements > 0};
     }
 
     void write_content(const ComponentSet& set, const Content& content) {
@@ -234,6 +244,7 @@ class Walk {
             shared::utils::internal_fault("An emptied property reached the writer.");
         }
         frame.open_properties.push_back(&property);
+        frame.open_elements += property.as_element() != nullptr ? 1 : 0;
     }
 
     void close_span(Frame& frame) {
@@ -242,6 +253,7 @@ class Walk {
         }
         const Property& property = *frame.open_properties.back();
         frame.open_properties.pop_back();
+        frame.open_elements -= property.as_element() != nullptr ? 1 : 0;
         const ComponentSet& set = *frame.set;
         if (const PropertyElement* element = property.as_element()) {
             set.property(element->id).end(*element, out_);

@@ -20,6 +20,14 @@ using kerfa_content::data::types::PropertyElement;
 using kerfa_content::data::types::Section;
 using kerfa_content::types::Source;
 
+// Where a heading line or a line break stands: the block whose items hold it (null in a
+// section, a document or a top-level list), and whether a span other than an invalid element
+// is open around it in that list.
+struct LinePlace {
+    const Block* holder = nullptr;
+    bool in_span = false;
+};
+
 class RenderBlock {
   public:
     virtual ~RenderBlock() = default;
@@ -68,6 +76,12 @@ class RenderHeading {
     virtual ~RenderHeading() = default;
     virtual void start(const Heading& heading, std::string& out) const = 0;
     virtual void end(const Heading& heading, std::string& out) const = 0;
+    // start, told where the heading line stands; a component whose heading depends on it
+    // overrides it.
+    virtual void start_at(const Heading& heading, const LinePlace& place, std::string& out) const {
+        static_cast<void>(place);
+        start(heading, out);
+    }
 };
 
 class RenderTagline {
@@ -112,6 +126,12 @@ class RenderLineBreak {
   public:
     virtual ~RenderLineBreak() = default;
     virtual void render(const LineBreak& line_break, std::string& out) const = 0;
+    // render, told where the line break stands, as for headings.
+    virtual void render_at(const LineBreak& line_break, const LinePlace& place,
+                           std::string& out) const {
+        static_cast<void>(place);
+        render(line_break, out);
+    }
 };
 
 class RenderText {
