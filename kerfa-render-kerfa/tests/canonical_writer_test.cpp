@@ -145,7 +145,9 @@ TEST(CanonicalWriter, AttributeValues) {
         {"backslashes doubled", with({Attribute::str("C:\\d")}), "<block C:\\\\d><>"},
         {"escape order inside quotes", with({Attribute::str("\\ \" >")}),
          "<block \"\\\\ \\\" \\>\"><>"},
-        {"empty text writes nothing after its blank", with({Attribute::str("")}), "<block ><>"},
+        // Nothing after the blank would read back as no value, or a link to the span's text.
+        {"empty text is written as an empty quoted value", with({Attribute::str("")}),
+         "<block \"\"><>"},
         {"invalid text written as a text", with({Attribute::invalid("no pe")}),
          "<block \"no pe\"><>"},
         {"tab, no-break space, U+0085, U+2000, U+3000 force quotes",
@@ -169,6 +171,9 @@ TEST(CanonicalWriter, AttributeValues) {
         {"a leading ' would open a quoted value", with({Attribute::str("'q")}), "<block \"'q\"><>"},
         {"document link text form", with({kattr::DocumentLink{"my doc", "f", std::nullopt}}),
          "<block \"my doc:?f\"><>"},
+        {"an empty document link keeps its empty value",
+         with({kattr::DocumentLink{}, kattr::DocumentLink{"", std::nullopt, std::nullopt}}),
+         "<block \"\" \"\"><>"},
     });
 }
 
@@ -191,8 +196,8 @@ TEST(CanonicalWriter, PropertiesAndContent) {
          [] { return list(open_content(pk::LINK), text("x.org"), close()); }, "<link>x.org<>"},
         {"link with an address", [=] { return list(link_to("a b"), text("x"), close()); },
          "<link \"a b\">x<>"},
-        {"empty string attribute keeps its blank", [=] { return list(link_to(""), close()); },
-         "<link ><>"},
+        {"empty string attribute is an empty quoted value",
+         [=] { return list(link_to(""), text("t"), close()); }, "<link \"\">t<>"},
         {"colour property",
          [] {
              return list(open(pk::COLOR, attrs({kattr::Color{kattr::NamedColor::Red}})), close());
@@ -204,6 +209,8 @@ TEST(CanonicalWriter, PropertiesAndContent) {
          "<checkbox><checkbox true>"},
         {"divider line", [] { return list(divider()); }, "<divider-line>"},
         {"text escapes", [] { return list(text("a<b\\c>d")); }, "a\\<b\\\\c>d"},
+        {"line ends inside a text are escaped, not written raw",
+         [] { return list(text("a\nb\r\nc\rd\\n")); }, "a\\nb\\r\\nc\\rd\\\\n"},
         {"leading # and @ on every text item, not doubled",
          [] { return list(text("#1"), text("@x"), text("a#")); }, "\\#1\\@xa#"},
         {"raw HTML", [] { return list(html("<p>\\x</p>")); }, "<html-block>\\<p>\\\\x\\</p><>"},
@@ -222,6 +229,44 @@ TEST(CanonicalWriter, PropertiesAndContent) {
                          heading(2), text("x"));
          },
          "# T\n@ n\n### x"},
+    });
+}
+
+// A line end directly in a list entry would end the entry; inside a span or a nested block it
+// does not, and stays raw.
+TEST(CanonicalWriter, ListEntriesWithLineBreaksStayOneEntry) {
+    const auto quote = [](std::vector<Data> items) {
+        return block(bk::BLOCK_QUOTE, std::move(items));
+    };
+    expect_written({
+        {"escaped directly in the entry, CR LF too",
+         [] {
+             return list(block(bk::BULLET, list(bullet_entry(list(text("a"), line_break(),
+                                                                  line_break(true), text("b"))),
+                                                bullet_entry(list(text("c"))))));
+         },
+         "<bullet>a\\n\\r\\nb\nc<>"},
+        {"raw inside a span and inside a block in the entry",
+         [=] {
+             return list(
+                 block(bk::BULLET,
+                       list(bullet_entry(list(open(pk::BOLD), text("a"), line_break(), text("b"),
+                                              close(), line_break(), text("c"))),
+                            bullet_entry(list(quote(list(text("q"), line_break(), text("r"))))))));
+         },
+         "<bullet><bold>a\nb<>\\nc\n<blockquote>q\nr<><>"},
+        {"an invalid element is no span: it is written as nothing",
+         [] {
+             return list(block(bk::BULLET, list(bullet_entry(list(open_invalid("zz"), text("a"),
+                                                                  line_break(), text("b"))))));
+         },
+         "<bullet>a\\nb<>"},
+        {"raw in table entries, sections and top-level lists",
+         [] {
+             return list(row(list(entry(list(text("x"), line_break(), text("y"))))),
+                         section(list(text("s"), line_break())), line_break());
+         },
+         "<col>x\ny<>\ns\n\n"},
     });
 }
 
@@ -246,6 +291,16 @@ TEST(CanonicalWriter, HeadingsStartTheirOwnLine) {
                          section_with(0, list(heading(0))));
          },
          "# A\n## B\r\n# "},
+        {"inside a block a heading is kept as text: no line feed, escaped at a line start",
+         [] {
+             return list(
+                 section(list(block(bk::BULLET, list(bullet_entry(list(heading(0), text("T"))),
+                                                     bullet_entry(list(heading(1), text("U"))))),
+                              block(bk::BLOCK_QUOTE, list(heading(0), text("Q"), line_break(),
+                                                          heading(2), text("R"))),
+                              text("x"), block(bk::CARD, list(text("y"), heading(0), text("Z"))))));
+         },
+         "<bullet># T\n\\## U<><blockquote># Q\n\\### R<>x<card>y# Z<>"},
     });
 }
 

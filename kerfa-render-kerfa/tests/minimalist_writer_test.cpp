@@ -217,6 +217,12 @@ TEST(MinimalistWriter, WritesWhatReadsBackLikeTheCanonicalWriter) {
          },
          "<image \"a b.png\"><image \"\"><image a\\>b\\\\c><image>"},
         {"text escapes", [] { return list(text("a<b\\c>d")); }, "a\\<b\\\\c>d"},
+        {"line ends inside a text", [] { return list(text("a\nb\rc")); }, "a\\nb\\rc"},
+        {"an empty document link",
+         [] {
+             return list(open(pk::DOCUMENT, attrs({kattr::DocumentLink{}})), text("t"), close());
+         },
+         "<doc \"\">t<>"},
         {"invalid elements vanish, their items stay",
          [] { return list(open_invalid("zz"), text("a"), close()); }, "a"},
     });

@@ -195,9 +195,10 @@ void append_attribute(const kattr::Attribute& attribute, AttributeForm form, std
             [&](const kattr::Attribute::Boolean& value) { out += value.value ? "true" : "false"; },
             [&](const kattr::Attribute::Bullet& value) { out += bullet_name(value.style, form); },
             [&](const kattr::Color& color) { append_color(color, out); },
-            [&](const kattr::DocumentLink& link) { append_str(link.to_string(), out); },
+            // Nothing after the blank would read back as a link to the text after the element.
+            [&](const kattr::DocumentLink& link) { append_str_or_empty(link.to_string(), out); },
             [&](const kattr::Attribute::Integer& value) { append_integer(value.value, out); },
-            [&](const kattr::Attribute::String& value) { append_str(value.text, out); },
+            [&](const kattr::Attribute::String& value) { append_str_or_empty(value.text, out); },
             [&](const kattr::Attribute::Invalid& value) { append_str(value.text, out); },
         },
         static_cast<const kattr::Attribute::variant&>(attribute));
