@@ -106,6 +106,28 @@ TEST(CliSource, LeadingMetadataBelongsToNoSection) {
     }
 }
 
+// Markdown sections start at the start of their heading's line, whatever ends the line before it.
+TEST(CliSource, MarkdownSectionsWithEveryKindOfLineEnd) {
+    e2e::TempDir dir;
+    for (const std::string end : {"\n", "\r\n", "\r"}) {
+        const std::string shown = end == "\n" ? "LF" : end == "\r" ? "CR" : "CR LF";
+        const std::string title = "# Title" + end + "line one" + end;
+        const std::string two = "## Two" + end + "end" + end;
+        const std::string path = dir.write("cr.md", title + two).string();
+        const std::vector<Case> cases = {
+            {{"--section=two"}, two, ""},
+            {{"--section=title"}, title, ""},
+            {{"--section=1"}, two, ""},
+        };
+        for (const Case& c : cases) {
+            const e2e::Run run = e2e::run_tool({"source", path, c.options[0]});
+            EXPECT_EQ(run.out, c.out) << c.options[0] << " with " << shown;
+            EXPECT_EQ(run.err, c.err);
+            EXPECT_EQ(run.status, 0);
+        }
+    }
+}
+
 TEST(CliSource, FailuresNameTheWholePath) {
     e2e::TempDir dir;
     const std::string path = dir.write("doc.kerfa", "# Intro\ntext\n# 7\nseven\n").string();

@@ -126,10 +126,13 @@ TEST(Harness, SectionStartsMoveBackToTheirLine) {
                      heading(1, 11), t(Text, "U"),  k(EndHeading)};
     const auto data = parser::import_events(events, text);
     EXPECT_EQ(data.positions->section_starts, (std::vector<std::size_t>{0, 3, 10}));
-    // Lone CRs are no line feeds: everything moves back to 0.
+    // A lone carriage return ends a line as well.
     events.events = {heading(1, 0), k(EndHeading), heading(1, 2), k(EndHeading)};
     EXPECT_EQ(parser::import_events(events, "#\r#").positions->section_starts,
-              (std::vector<std::size_t>{0, 0}));
+              (std::vector<std::size_t>{0, 2}));
+    events.events = {t(Text, "a"), heading(1, 4), k(EndHeading)};
+    EXPECT_EQ(parser::import_events(events, "a\r  # T").positions->section_starts,
+              (std::vector<std::size_t>{0, 2}));
 }
 
 TEST(Harness, EmptyInputGivesOneEmptySection) {

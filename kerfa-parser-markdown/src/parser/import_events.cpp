@@ -222,8 +222,9 @@ class Importer {
         return nesting_ < MAX_NESTING;
     }
 
-    // Each start back to just after the last line feed before it. Starts come in text order, so
-    // each search stops where the previous one began.
+    // Each start back to just after the last line end before it: a line feed, or a carriage
+    // return, which ends a line on its own too. Starts come in text order, so each search stops
+    // where the previous one began.
     static void move_to_line_starts(std::string_view text, std::vector<std::size_t>& starts) {
         std::size_t previous = 0;
         std::size_t previous_result = 0;
@@ -232,7 +233,7 @@ class Importer {
             const std::size_t floor = previous <= from ? previous : 0;
             const std::size_t floor_result = previous <= from ? previous_result : 0;
             std::size_t p = from;
-            while (p > floor && text[p - 1] != '\n') {
+            while (p > floor && text[p - 1] != '\n' && text[p - 1] != '\r') {
                 --p;
             }
             start = p > floor ? p : floor_result;
