@@ -15,6 +15,7 @@
 #include <tuple>
 #include <vector>
 
+#include "kerfa_content/testing/normalize.hpp"
 #include "kerfa_document_manager/configure/parser_factory.hpp"
 
 namespace kerfa_document_manager::kerfa_texts {
@@ -24,6 +25,8 @@ using kerfa_content::data::structure::Content;
 using kerfa_content::data::structure::Data;
 using kerfa_content::data::structure::DataList;
 using kerfa_content::modules::parser::types::ParseData;
+using kerfa_content::testing::first_difference;
+using kerfa_content::testing::normalize;
 
 struct Parsed {
     kerfa_content::types::Metadata metadata;
@@ -38,111 +41,11 @@ inline Parsed parse(std::string_view text) {
     return Parsed{std::move(data.metadata), std::move(data.storage), std::move(data.content)};
 }
 
-// Merges adjacent texts in every list and, when `lossy`, also drops invalid elements with their
-// terminators and the line breaks that end a section. Iterative, like every walk of a document.
-inline void normalize(DataList& top, bool lossy) {
-    std::vector<DataList*> lists{&top};
-    while (!lists.empty()) {
-        DataList& items = *lists.back();
-        lists.pop_back();
-        DataList kept;
-        kept.reserve(items.size());
-        std::vector<bool> open_invalid;
-        for (Data& item : items) {
-            if (const auto* property = item.as_property()) {
-                const bool invalid = property->as_invalid() != nullptr;
-                open_invalid.push_back(invalid);
-                if (invalid && lossy) {
-                    continue;
-                }
-            } else if (item.is_terminator()) {
-                if (!open_invalid.empty()) {
-                    const bool invalid = open_invalid.back();
-                    open_invalid.pop_back();
-                    if (invalid && lossy) {
-                        continue;
-                    }
-                }
-            } else if (const auto* content = item.as_content();
-                       content != nullptr && std::holds_alternative<Content::Text>(*content) &&
-                       !kept.empty() && kept.back().as_content() != nullptr &&
-                       std::holds_alternative<Content::Text>(*kept.back().as_content())) {
-                std::get<Content::Text>(*kept.back().as_content()).text +=
-                    std::get<Content::Text>(*content).text;
-                continue;
-            }
-            kept.push_back(std::move(item));
-        }
-        items = std::move(kept);
-        for (Data& item : items) {
-            if (auto* container = item.as_container()) {
-                lists.push_back(&container->children());
-            }
-        }
-    }
-    if (lossy) {
-        for (Data& item : top) {
-            auto* section = item.as_container() ? item.as_container()->as_section() : nullptr;
-            if (section == nullptr) {
-                continue;
-            }
-            while (!section->children.empty() && section->children.back().as_line_break()) {
-                section->children.pop_back();
-            }
-        }
-    }
-}
-
 // The text's parse with adjacent texts merged and, when `lossy`, what normalize drops dropped.
 inline Parsed normalized(std::string_view text, bool lossy) {
     Parsed parsed = parse(text);
     normalize(parsed.content, lossy);
     return parsed;
-}
-
-// Where two item trees first differ, for failure messages.
-inline std::string first_difference(const DataList& a, const DataList& b) {
-    std::vector<std::tuple<const DataList*, const DataList*, std::string>> work{{&a, &b, "top"}};
-    while (!work.empty()) {
-        auto [x, y, path] = work.back();
-        work.pop_back();
-        if (x->size() != y->size()) {
-            return path + ": " + std::to_string(x->size()) + " vs " + std::to_string(y->size()) +
-                   " items";
-        }
-        for (std::size_t i = 0; i < x->size(); ++i) {
-            const Data& u = (*x)[i];
-            const Data& v = (*y)[i];
-            const std::string here = path + "/" + std::to_string(i);
-            if (u.index() != v.index()) {
-                return here + ": kinds " + std::to_string(u.index()) + " vs " +
-                       std::to_string(v.index());
-            }
-            if (u.as_container() == nullptr) {
-                if (!(u == v)) {
-                    return here + ": leaf items differ";
-                }
-                continue;
-            }
-            const auto& cu = *u.as_container();
-            const auto& cv = *v.as_container();
-            if (const auto* su = cu.as_section()) {
-                const auto* sv = cv.as_section();
-                if (su->id != sv->id || su->level != sv->level || su->name != sv->name ||
-                    su->metadata != sv->metadata) {
-                    return here + ": section fields differ (name '" + su->name.value_or("-") +
-                           "' vs '" + sv->name.value_or("-") + "')";
-                }
-            } else if (const auto* bu = cu.as_block()) {
-                const auto* bv = cv.as_block();
-                if (bu->id != bv->id || bu->attributes != bv->attributes) {
-                    return here + ": block fields differ";
-                }
-            }
-            work.emplace_back(&cu.children(), &cv.children(), here);
-        }
-    }
-    return "metadata";
 }
 
 inline std::string show(std::string_view text) {
