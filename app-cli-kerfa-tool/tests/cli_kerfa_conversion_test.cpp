@@ -59,6 +59,50 @@ TEST_F(CliKerfa, WritesCanonicalKerfaToStandardOutputAndToAFile) {
     EXPECT_EQ(e2e::read_file(dir_.path() / "again.kerfa"), kCanonical);
 }
 
+// What the Kerfa writers write reads back whole: line ends inside texts and list entries are
+// escaped, a heading inside a list or quote stays inside it, and an empty link stays empty.
+// Where the page can be the same, it is.
+TEST_F(CliKerfa, WhatIsWrittenReadsBackWhole) {
+    struct Case {
+        std::string file;
+        std::string input;
+        std::string command;
+        std::string out;
+        bool same_page;
+    };
+    const std::string steps =
+        "1. **Install** the package:\n\n   ```\n   apt install foo\n   ```\n\n"
+        "   Then restart.\n2. **Run** it.\n";
+    const std::vector<Case> cases = {
+        {"steps.md", steps, "kerfa",
+         "<bullet decimal><bold>Install<> the package:\\n\\n<codebox>apt install foo<>Then "
+         "restart.\n<bold>Run<> it.<>\n",
+         true},
+        {"steps.md", steps, "kerfa-min",
+         "<* decimal><b>Install<> the package:\\n\\n<cb>apt install foo<>Then restart.\n"
+         "<b>Run<> it.<>\n",
+         true},
+        {"crlf.md", "- a  \r\n  b\r\n- c\r\n", "kerfa", "<bullet>a\\nb\nc<>\n", true},
+        {"escaped.kerfa", "<bullet>a\\nb\nc<>\n", "kerfa", "<bullet>a\\nb\nc<>\n\n", true},
+        {"heading.md", "- # T\n- b\n", "kerfa", "<bullet># T\nb<>\n", false},
+        {"quote.md", "> a\n> # T\n", "kerfa", "<blockquote>a\n\n\\# T<>\n", false},
+        {"links.kerfa", "<document \"\">t<> <link \"\">u<>\n", "kerfa-min",
+         "<doc \"\">t<> <l \"\">u<>\n\n", true},
+    };
+    for (const Case& c : cases) {
+        dir_.write(c.file, c.input);
+        const e2e::Run written = run({c.command, c.file});
+        EXPECT_EQ(written.out, c.out) << c.file << " " << c.command;
+        EXPECT_EQ(written.err, "");
+        EXPECT_EQ(written.status, 0);
+        // Written to a file and read again, it gives the original page.
+        ASSERT_EQ(run({"-s", c.command, c.file, "out.kerfa"}).status, 0);
+        if (c.same_page) {
+            EXPECT_EQ(run({"html", "out.kerfa"}).out, run({"html", c.file}).out) << c.file;
+        }
+    }
+}
+
 TEST_F(CliKerfa, ThePrivateOptionKeepsPrivateText) {
     dir_.write("doc.kerfa", "a<<p>>b<<>>c\n");
     EXPECT_EQ(run({"kerfa", "doc.kerfa"}).out, "ac\n\n");
