@@ -1,6 +1,5 @@
 #pragma once
 
-#include <concepts>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -34,42 +33,21 @@ class ComponentSetBuilder {
     ComponentSet build();
 
   private:
+    // The slot of each interface; a component of two interfaces is an ambiguous call.
     template <class T>
     auto& slot() {
-        static_assert(std::derived_from<T, modules::RenderCheck> +
-                              std::derived_from<T, modules::RenderDividerLine> +
-                              std::derived_from<T, modules::RenderHeading> +
-                              std::derived_from<T, modules::RenderHtml> +
-                              std::derived_from<T, modules::RenderImage> +
-                              std::derived_from<T, modules::RenderInvalidElement> +
-                              std::derived_from<T, modules::RenderLineBreak> +
-                              std::derived_from<T, modules::RenderSection> +
-                              std::derived_from<T, modules::RenderTagline> +
-                              std::derived_from<T, modules::RenderText> ==
-                          1,
-                      "a component fills exactly one slot");
-        if constexpr (std::derived_from<T, modules::RenderCheck>) {
-            return set_.check;
-        } else if constexpr (std::derived_from<T, modules::RenderDividerLine>) {
-            return set_.divider_line;
-        } else if constexpr (std::derived_from<T, modules::RenderHeading>) {
-            return set_.heading;
-        } else if constexpr (std::derived_from<T, modules::RenderHtml>) {
-            return set_.html;
-        } else if constexpr (std::derived_from<T, modules::RenderImage>) {
-            return set_.image;
-        } else if constexpr (std::derived_from<T, modules::RenderInvalidElement>) {
-            return set_.invalid_element;
-        } else if constexpr (std::derived_from<T, modules::RenderLineBreak>) {
-            return set_.line_break;
-        } else if constexpr (std::derived_from<T, modules::RenderSection>) {
-            return set_.section;
-        } else if constexpr (std::derived_from<T, modules::RenderTagline>) {
-            return set_.tagline;
-        } else {
-            return set_.text;
-        }
+        return slot_of(static_cast<const T*>(nullptr));
     }
+    auto& slot_of(const modules::RenderCheck*) { return set_.check; }
+    auto& slot_of(const modules::RenderDividerLine*) { return set_.divider_line; }
+    auto& slot_of(const modules::RenderHeading*) { return set_.heading; }
+    auto& slot_of(const modules::RenderHtml*) { return set_.html; }
+    auto& slot_of(const modules::RenderImage*) { return set_.image; }
+    auto& slot_of(const modules::RenderInvalidElement*) { return set_.invalid_element; }
+    auto& slot_of(const modules::RenderLineBreak*) { return set_.line_break; }
+    auto& slot_of(const modules::RenderSection*) { return set_.section; }
+    auto& slot_of(const modules::RenderTagline*) { return set_.tagline; }
+    auto& slot_of(const modules::RenderText*) { return set_.text; }
 
     ComponentSet set_;
 };
