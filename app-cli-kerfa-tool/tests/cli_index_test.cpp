@@ -83,6 +83,28 @@ TEST(CliIndex, ListsTheDocumentsSortedByBytes) {
               "\n###### [ü](ü.text)");
 }
 
+// A control character in a file name is escaped, so that each entry stays on its one line.
+TEST(CliIndex, ControlCharactersInNamesStayOnTheEntrysLine) {
+    e2e::TempDir dir;
+    for (const char* name : {"line\nfeed.md", "carriage\rreturn.txt", "bell\x07.kerfa"}) {
+        dir.write(name, "x");
+    }
+    e2e::Run run = run_without_variable({"-s", "index", dir.path().string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(e2e::read_file(dir.path() / "Index.kerfa"), std::string(KERFA_HEAD) +
+                                                              "\n###### <doc>bell\x07<>"
+                                                              "\n###### <doc>carriage\\rreturn<>"
+                                                              "\n###### <doc>line\\nfeed<>");
+    run = run_without_variable({"-s", "index", "-m", dir.path().string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(e2e::read_file(dir.path() / "Index.md"),
+              "# Index\n"
+              "\n###### [Index](Index.kerfa)"
+              "\n###### [bell&#x7;](bell%07.kerfa)"
+              "\n###### [carriage&#xD;return](carriage%0Dreturn.txt)"
+              "\n###### [line&#xA;feed](line%0Afeed.md)");
+}
+
 TEST(CliIndex, IndexNamesFromTheOptionAndTheEnvironment) {
     struct Case {
         std::vector<std::string> options;
