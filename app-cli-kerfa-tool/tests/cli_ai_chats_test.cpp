@@ -338,19 +338,20 @@ TEST(AiChats, WriteFailuresStopTheRun) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(e2e::read_file(blocked), "x");
 
-    // A full device behind a link, for a document and then for the index.
+    // A link in the output folder is never written through: at a document, then at the index.
     const fs::path out = dir.path() / "out";
     fs::create_directory(out);
     fs::create_symlink("/dev/full", out / document);
     run = run_ai_chats({folder.string(), out.string(), "-s"});
-    EXPECT_EQ(run.out,
-              "Failed to write " + (out / document).string() + ": No space left on device\n\n");
+    EXPECT_EQ(run.out, "Failed to write " + (out / document).string() +
+                           ": Too many levels of symbolic links\n\n");
     EXPECT_EQ(run.status, 1);
     fs::remove(out / document);
     fs::create_symlink("/dev/full", out / "Index.kerfa");
     run = run_ai_chats({folder.string(), out.string()});
     EXPECT_EQ(run.out, start_lines("Claude") + "Converted 1 conversations.\nFailed to write " +
-                           (out / "Index.kerfa").string() + ": No space left on device\n\n");
+                           (out / "Index.kerfa").string() +
+                           ": Too many levels of symbolic links\n\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(fs::is_regular_file(out / document));  // what was written stays
 }

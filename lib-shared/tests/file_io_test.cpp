@@ -37,7 +37,7 @@ TEST_F(FileIo, WrittenBytesReadBackWhole) {
     EXPECT_EQ(*read, bytes);
 
     ASSERT_TRUE(write_file(path("a.bin"), "short"));
-    EXPECT_EQ(read_file(path("a.bin")).value(), "short");  // truncated, not overwritten in place
+    EXPECT_EQ(read_file(path("a.bin")).value(), "short");  // replaced whole, not overwritten in place
 }
 
 TEST_F(FileIo, ReadKeepsTheSpareCapacityAskedFor) {
