@@ -80,6 +80,11 @@ fs::path copy_export(const e2e::TempDir& dir, const std::string& provider) {
     return copy;
 }
 
+// The name without its ".kerfa" or ".md", as an index shows it.
+std::string_view stem_of(std::string_view name) {
+    return name.substr(0, name.rfind('.'));
+}
+
 e2e::Run run_ai_chats(std::vector<std::string> arguments,
                       std::optional<std::string> index_variable = std::nullopt) {
     arguments.insert(arguments.begin(), "ai-chats");
@@ -225,6 +230,39 @@ TEST(AiChats, IndexNamesSetTheIndexAndTheFormat) {
         std::vector<std::string> written{"2024-05-06 - Trip" + extension, c.index};
         std::ranges::sort(written);
         EXPECT_EQ(entries(folder / c.folder), written) << label;
+    }
+}
+
+// An index named like a memory document leaves it be: the memory document, planned after the
+// index's name is taken, gets the next free name, as a conversation's document would.
+TEST(AiChats, IndexNamedLikeAMemoryDocument) {
+    struct Case {
+        std::string index;
+        std::string form;  // of the expected tree
+        std::string memory;
+        std::string renamed;
+    };
+    const std::vector<Case> cases{
+        {"\u00b7 Memories - 2024-05-10", "kerfa", "\u00b7 Memories - 2024-05-10.kerfa",
+         "\u00b7 Memories - 2024-05-10 - 2.kerfa"},
+        {"\u00b7 Projects - 2024-05-10.md", "markdown", "\u00b7 Projects - 2024-05-10.md",
+         "\u00b7 Projects - 2024-05-10 - 2.md"},
+    };
+    for (const Case& c : cases) {
+        e2e::TempDir dir;
+        const fs::path folder = copy_export(dir, "claude");
+        const e2e::Run run = run_ai_chats({folder.string(), "--index=" + c.index});
+        EXPECT_EQ(run.status, 0) << c.index;
+        EXPECT_NE(run.out.find("Converted 2 memories.\n" + c.memory + " created.\n"),
+                  std::string::npos)
+            << run.out;
+        const fs::path output = folder / (c.form == "kerfa" ? "Kerfa" : "Markdown");
+        const fs::path expected = kData / "claude" / c.form / "output";
+        EXPECT_EQ(e2e::read_file(output / c.renamed), e2e::read_file(expected / c.memory));
+        const std::string index = e2e::read_file(output / c.memory);
+        const std::string shown(stem_of(c.renamed));
+        EXPECT_NE(index.find(shown), std::string::npos) << index;
+        EXPECT_EQ(entries(output).size(), entries(expected).size()) << c.index;
     }
 }
 
