@@ -19,15 +19,7 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view KERFA_HEAD = "###### <font-size 2em>Index<>\n<meta>index: none<>\n";
 
-// The names of the folder's entries, sorted, to show what a run left behind.
-std::vector<std::string> entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::ranges::sort(names);
-    return names;
-}
+using e2e::entries;
 
 e2e::Run run_without_variable(const std::vector<std::string>& arguments,
                               std::optional<std::string> variable = std::nullopt) {

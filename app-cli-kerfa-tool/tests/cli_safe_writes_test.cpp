@@ -26,15 +26,7 @@ namespace fs = std::filesystem;
 constexpr std::string_view kDocument = "# Title\n\nSome <b>bold<> text.\n";
 constexpr std::string_view kOld = "the old file";
 
-// The names in the folder, sorted: a temporary file left behind shows here.
-std::vector<std::string> entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::ranges::sort(names);
-    return names;
-}
+using e2e::entries;
 
 mode_t mode_of(const fs::path& path) {
     struct stat status {};
@@ -65,19 +57,6 @@ fs::path claude_export(const e2e::TempDir& dir, std::size_t bytes = 0) {
               R"([{"name":"Trip","created_at":"2024-05-06","chat_messages":[{"sender":"human",)"
               R"("content":[{"type":"text","text":")" +
                   std::string(bytes, 'x') + R"("}]}]}])");
-    return folder;
-}
-
-// A ChatGPT export of one conversation showing one image, file-A.png.
-fs::path chatgpt_export(const e2e::TempDir& dir) {
-    const fs::path folder = dir.path() / "export";
-    fs::create_directory(folder);
-    dir.write("export/user.json", "{}");
-    dir.write("export/file-A.png", "image");
-    dir.write("export/conversations.json",
-              R"([{"title":"Pics","create_time":1714953600,"current_node":"n","mapping":{"n":{)"
-              R"("message":{"author":{"role":"user"},"content":{"content_type":"multimodal_text",)"
-              R"("parts":[{"content_type":"image_asset_pointer","asset_pointer":"file-A"}]}}}}}])");
     return folder;
 }
 
@@ -254,75 +233,6 @@ TEST_F(FullFileSystem, FailedWritesKeepTheOldFiles) {
     EXPECT_EQ(entries(mount_), (std::vector<std::string>{"chats", "notes", "out.html"}));
     EXPECT_EQ(entries(mount_ / "chats"), std::vector<std::string>{"2024-05-06 - Trip.kerfa"});
     EXPECT_EQ(entries(mount_ / "notes").size(), 4001U);
-}
-
-// An export that already holds its default output folder with links in it, named like what the
-// run writes: each write there fails, and the file the link points at is never touched.
-TEST(SafeWrites, AiChatsNeverWritesThroughAPlantedLink) {
-    const std::string loop = ": Too many levels of symbolic links\n\n";
-    struct Case {
-        std::string planted;  // the link's path inside export/Kerfa
-        bool in_image_folder;
-        std::string message;  // before the link's whole path, or the image's target path
-    };
-    const std::vector<Case> cases{
-        {"2024-05-06 - Pics.kerfa", false, "Failed to write "},
-        {"Index.kerfa", false, "Converted 1 conversations.\nFailed to write "},
-        {"2024-05-06 - Pics", false, "Failed to copy image "},
-        {"2024-05-06 - Pics/file-A.png", true, "Failed to copy image "},
-    };
-    for (const Case& c : cases) {
-        e2e::TempDir dir;
-        const fs::path folder = chatgpt_export(dir);
-        const fs::path kerfa = folder / "Kerfa";
-        fs::create_directories(kerfa / "2024-05-06 - Pics");
-        if (!c.in_image_folder) {
-            fs::remove(kerfa / "2024-05-06 - Pics");
-        }
-        const fs::path victim = dir.write("victim", kOld);
-        fs::create_symlink(c.planted == "2024-05-06 - Pics" ? dir.path() : victim,
-                           kerfa / c.planted);
-        const e2e::Run run =
-            e2e::run_tool({"ai-chats", folder.string()}, {.env = {{"KERFA_TOOL_INDEX_NAME", {}}}});
-        const std::string image = (kerfa / "2024-05-06 - Pics" / "file-A.png").string();
-        const std::string named = c.message == "Failed to copy image "
-                                      ? (folder / "file-A.png").string() + " to " + image
-                                      : (kerfa / c.planted).string();
-        EXPECT_TRUE(run.out.ends_with(c.message + named + loop)) << c.planted << "\n" << run.out;
-        EXPECT_EQ(run.status, 1) << c.planted;
-        EXPECT_EQ(e2e::read_file(victim), kOld) << c.planted;
-        EXPECT_TRUE(fs::is_symlink(kerfa / c.planted)) << c.planted;
-        EXPECT_FALSE(fs::exists(dir.path() / "file-A.png")) << c.planted;
-    }
-
-    // A dangling link creates nothing where it points; the default folder itself may not be a
-    // link either, while an output folder the user names may.
-    e2e::TempDir dir;
-    const fs::path folder = chatgpt_export(dir);
-    const fs::path elsewhere = dir.path() / "elsewhere";
-    fs::create_directory(folder / "Kerfa");
-    fs::create_symlink(elsewhere / "made", folder / "Kerfa" / "2024-05-06 - Pics.kerfa");
-    e2e::Run run = e2e::run_tool({"-s", "ai-chats", folder.string()});
-    EXPECT_EQ(run.out,
-              "Failed to write " + (folder / "Kerfa" / "2024-05-06 - Pics.kerfa").string() + loop);
-    EXPECT_EQ(run.status, 1);
-    fs::remove_all(folder / "Kerfa");
-    fs::create_directory(elsewhere);
-    fs::create_symlink(elsewhere, folder / "Kerfa");
-    run = e2e::run_tool({"-s", "ai-chats", folder.string()});
-    EXPECT_EQ(run.out,
-              "Failed to write " + (folder / "Kerfa" / "2024-05-06 - Pics.kerfa").string() + loop);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(entries(elsewhere).empty());
-
-    run = e2e::run_tool({"-s", "ai-chats", folder.string(), (folder / "Kerfa").string()},
-                        {.env = {{"KERFA_TOOL_INDEX_NAME", {}}}});
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(
-        entries(elsewhere),
-        (std::vector<std::string>{"2024-05-06 - Pics", "2024-05-06 - Pics.kerfa", "Index.kerfa"}));
-    EXPECT_EQ(e2e::read_file(elsewhere / "2024-05-06 - Pics" / "file-A.png"), "image");
 }
 
 }  // namespace
