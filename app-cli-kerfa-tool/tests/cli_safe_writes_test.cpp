@@ -102,6 +102,10 @@ TEST(SafeWrites, TargetsThatAreNoRegularFileAreWrittenInPlace) {
     EXPECT_EQ(run.out, "Done.\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(S_ISCHR(mode_of("/dev/null")));
+    // Standard output, a pipe here, through its link.
+    run = e2e::run_tool({"kerfa", "a.kerfa", "/dev/stdout"}, here);
+    EXPECT_EQ(run.out, text.substr(0, text.size() - 1) + "Done.\n");
+    EXPECT_EQ(run.status, 0);
 
     const fs::path fifo = dir.path() / "pipe.kerfa";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
