@@ -93,40 +93,25 @@ bool same_entry(const struct stat& first, const struct stat& second) {
     return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-// Writes the named entry of the folder without following a link there. `source` is the file the
-// bytes come from, when they come from one: a target that is that file is left as it is.
 template <class Fill>
-Result replace_at(int folder, const std::string& name, const struct stat* source,
-                  const Fill& fill) {
-    struct stat old {};
-    const bool exists = ::fstatat(folder, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
-    if (!exists && errno != ENOENT) {
-        return std::unexpected(last_error());
+Result write_in_place(int folder, const std::string& name, const Fill& fill) {
+    auto file = open_at(folder, name, O_WRONLY | O_TRUNC | O_NOFOLLOW);
+    if (!file) {
+        return std::unexpected(file.error());
     }
-    if (exists) {
-        if (S_ISLNK(old.st_mode)) {
-            return std::unexpected(error_of(ELOOP));
-        }
-        if (source != nullptr && same_entry(old, *source)) {
-            return {};
-        }
-        if (!S_ISREG(old.st_mode)) {
-            auto file = open_at(folder, name, O_WRONLY | O_TRUNC | O_NOFOLLOW);
-            if (!file) {
-                return std::unexpected(file.error());
-            }
-            return fill_and_close(std::move(*file), fill);
-        }
-        // A file the user may not write stays refused, as an in-place write would refuse it.
-        if (::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0) {
-            return std::unexpected(last_error());
-        }
-    }
+    return fill_and_close(std::move(*file), fill);
+}
+
+// The temporary file takes the target's place only once it is whole and closed; `mode` is the
+// replaced file's, none for a new file (0666 less the umask).
+template <class Fill>
+Result write_through_temporary(int folder, const std::string& name, std::optional<mode_t> mode,
+                               const Fill& fill) {
     auto temporary = create_temporary(folder);
     if (!temporary) {
         return std::unexpected(temporary.error());
     }
-    Result done = exists && ::fchmod(temporary->file.get(), old.st_mode & 0777) != 0
+    Result done = mode && ::fchmod(temporary->file.get(), *mode) != 0
                       ? Result(std::unexpected(last_error()))
                       : fill_and_close(std::move(temporary->file), fill);
     if (done && ::renameat(folder, temporary->name.c_str(), folder, name.c_str()) != 0) {
@@ -137,6 +122,34 @@ Result replace_at(int folder, const std::string& name, const struct stat* source
         ::unlinkat(folder, temporary->name.c_str(), 0);
     }
     return done;
+}
+
+// Writes the named entry of the folder without following a link there. `source` is the file the
+// bytes come from, when they come from one: a target that is that file is left as it is.
+template <class Fill>
+Result replace_at(int folder, const std::string& name, const struct stat* source,
+                  const Fill& fill) {
+    struct stat old {};
+    if (::fstatat(folder, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT) {
+            return std::unexpected(last_error());
+        }
+        return write_through_temporary(folder, name, std::nullopt, fill);
+    }
+    if (S_ISLNK(old.st_mode)) {
+        return std::unexpected(error_of(ELOOP));
+    }
+    if (source != nullptr && same_entry(old, *source)) {
+        return {};
+    }
+    if (!S_ISREG(old.st_mode)) {
+        return write_in_place(folder, name, fill);
+    }
+    // A file the user may not write stays refused, as an in-place write would refuse it.
+    if (::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0) {
+        return std::unexpected(last_error());
+    }
+    return write_through_temporary(folder, name, old.st_mode & 0777, fill);
 }
 
 std::string parent_of(std::string_view path) {
