@@ -19,8 +19,8 @@ struct Example {
 };
 
 inline std::string read_commonmark_corpus() {
-    const auto path =
-        std::filesystem::path(KERFA_TESTS_DIR) / "commonmark" / "commonmark-0.31.2.txt";
+    const auto path = std::filesystem::path(KERFA_SOURCE_ROOT) / "kerfa-parser-markdown" / "tests" /
+                      "commonmark" / "commonmark-0.31.2.txt";
     std::ifstream in(path, std::ios::binary);
     std::stringstream buffer;
     buffer << in.rdbuf();
