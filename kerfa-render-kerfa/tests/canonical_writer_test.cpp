@@ -291,6 +291,14 @@ TEST(CanonicalWriter, HeadingsStartTheirOwnLine) {
                          section_with(0, list(heading(0))));
          },
          "# A\n## B\r\n# "},
+        {"raw HTML ending its line: in a section the line end follows the terminator",
+         [] {
+             return list(section(list(html("<pre>\n"), html("x\r\n"),
+                                      block(bk::BULLET, list(bullet_entry(list(html("y\n"))))))),
+                         section(list(html("</pre>\n"))), section_with(0, list(heading(0))));
+         },
+         "<html-block>\\<pre><>\n<html-block>x<>\r\n<bullet><html-block>y\n<><>"
+         "<html-block>\\</pre><>\n# "},
         {"inside a block a heading is kept as text: no line feed, escaped at a line start",
          [] {
              return list(

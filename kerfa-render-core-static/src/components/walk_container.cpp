@@ -165,7 +165,7 @@ class Walk {
                 [&](const Container&) {
                     shared::utils::internal_fault("A container was walked as a leaf.");
                 },
-                [&](const Content& content) { write_content(set, content); },
+                [&](const Content& content) { write_content(set, content, place(state)); },
                 [&](const LineProperty& line) {
                     if (lookup_.close_replaced_lines) {
                         close_line(state);
@@ -192,7 +192,8 @@ class Walk {
         return {state.block, state.open_elements > 0};
     }
 
-    void write_content(const ComponentSet& set, const Content& content) {
+    void write_content(const ComponentSet& set, const Content& content,
+                       const modules::LinePlace& where) {
         std::visit(Overloaded{
                        [&](const Content::Check& check) {
                            component(set.check, "check").render(check.checked, out_);
@@ -201,7 +202,7 @@ class Walk {
                            component(set.divider_line, "divider line").render(out_);
                        },
                        [&](const Content::Html& html) {
-                           component(set.html, "html").render(html.text, out_);
+                           component(set.html, "html").render_at(html.text, where, out_);
                        },
                        [&](const Content::Image& image) {
                            component(set.image, "image").render(image.source, out_);

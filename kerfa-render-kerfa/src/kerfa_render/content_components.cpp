@@ -18,6 +18,21 @@ void RenderActualHtml::render(std::string_view html, std::string& out) const {
     out += "<>";
 }
 
+void RenderActualHtml::render_at(std::string_view html,
+                                 const kerfa_render_core_static::modules::LinePlace& place,
+                                 std::string& out) const {
+    const std::string_view end = !html.ends_with('\n')    ? std::string_view{}
+                                 : html.ends_with("\r\n") ? std::string_view{"\r\n"}
+                                                          : std::string_view{"\n"};
+    if (place.holder != nullptr || end.empty()) {
+        render(html, out);
+        return;
+    }
+    html.remove_suffix(end.size());
+    render(html, out);
+    out += end;
+}
+
 void RenderActualImage::render(const Source& source, std::string& out) const {
     out += "<image";
     if (const auto path = source.path_string_option()) {

@@ -43,10 +43,14 @@ class RenderActualText final : public kerfa_render_core_static::modules::RenderT
     void render(std::string_view text, std::string& out) const override;
 };
 
-// "<html-block>", the escaped HTML, "<>".
+// "<html-block>", the escaped HTML, "<>". In a section, a line end that ends the HTML is written
+// after the terminator instead, where it reads back as a line break with the same page; inside,
+// the line feed a following heading needs would make one line more.
 class RenderActualHtml final : public kerfa_render_core_static::modules::RenderHtml {
   public:
     void render(std::string_view html, std::string& out) const override;
+    void render_at(std::string_view html, const kerfa_render_core_static::modules::LinePlace& place,
+                   std::string& out) const override;
 };
 
 // "<image" and the path as a value, ">"; "<image>" for a source without a path. An empty path is

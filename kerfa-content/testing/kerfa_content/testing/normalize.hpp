@@ -84,10 +84,22 @@ inline void normalize(DataList& top, bool lossy) {
                         continue;
                     }
                 }
-            } else if (const auto* content = item.as_content();
+            } else if (auto* content = item.as_content();
                        lossy && content != nullptr &&
-                       std::holds_alternative<Content::Html>(*content) &&
-                       std::get<Content::Html>(*content).text.empty()) {
+                       std::holds_alternative<Content::Html>(*content)) {
+                // In a section, a line end ending the HTML is written after it.
+                auto& html = std::get<Content::Html>(*content).text;
+                const std::string_view body = html;
+                const std::size_t end = holder != nullptr || !body.ends_with('\n') ? 0
+                                        : body.ends_with("\r\n")                   ? 2
+                                                                                   : 1;
+                html = data::storage::String(body.substr(0, body.size() - end));
+                if (!html.empty()) {
+                    kept.push_back(std::move(item));
+                }
+                if (end > 0) {
+                    kept.push_back(line_break(end == 2));
+                }
                 continue;
             } else if (content != nullptr && std::holds_alternative<Content::Text>(*content)) {
                 const auto& value = std::get<Content::Text>(*content).text;

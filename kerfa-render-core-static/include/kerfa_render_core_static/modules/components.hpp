@@ -20,7 +20,7 @@ using kerfa_content::data::types::PropertyElement;
 using kerfa_content::data::types::Section;
 using kerfa_content::types::Source;
 
-// Where a heading line or a line break stands: the block whose items hold it (null in a
+// Where a heading line, a line break or raw HTML stands: the block whose items hold it (null in a
 // section, a document or a top-level list), and whether a span other than an invalid element
 // is open around it in that list.
 struct LinePlace {
@@ -114,6 +114,11 @@ class RenderHtml {
   public:
     virtual ~RenderHtml() = default;
     virtual void render(std::string_view html, std::string& out) const = 0;
+    // render, told where the raw HTML stands, as for headings.
+    virtual void render_at(std::string_view html, const LinePlace& place, std::string& out) const {
+        static_cast<void>(place);
+        render(html, out);
+    }
 };
 
 class RenderImage {
