@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "kerfa_parser_kerfa/tokenizer/types/token.hpp"
+#include "tokenizer/types/token.hpp"
 
 namespace kerfa_parser_kerfa::tokenizer::state {
 

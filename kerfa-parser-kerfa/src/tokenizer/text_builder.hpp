@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "kerfa_parser_kerfa/components/char_iterator/utf8.hpp"
+#include "components/char_iterator/utf8.hpp"
 
 namespace kerfa_parser_kerfa::tokenizer {
 

@@ -5,11 +5,11 @@
 #include <optional>
 #include <utility>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/shared_position.hpp"
-#include "kerfa_parser_kerfa/tokenizer/state/state.hpp"
-#include "kerfa_parser_kerfa/tokenizer/state/step.hpp"
-#include "kerfa_parser_kerfa/tokenizer/types/located_token.hpp"
+#include "components/char_iterator/char_source.hpp"
+#include "components/char_iterator/shared_position.hpp"
+#include "tokenizer/state/state.hpp"
+#include "tokenizer/state/step.hpp"
+#include "tokenizer/types/located_token.hpp"
 
 namespace kerfa_parser_kerfa::tokenizer {
 

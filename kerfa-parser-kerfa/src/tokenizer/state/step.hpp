@@ -1,11 +1,11 @@
 #pragma once
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
-#include "kerfa_parser_kerfa/tokenizer/state/attributes.hpp"
-#include "kerfa_parser_kerfa/tokenizer/state/line_states.hpp"
-#include "kerfa_parser_kerfa/tokenizer/state/raw.hpp"
-#include "kerfa_parser_kerfa/tokenizer/state/state.hpp"
+#include "components/char_iterator/char_source.hpp"
 #include "shared/utils/fault.hpp"
+#include "tokenizer/state/attributes.hpp"
+#include "tokenizer/state/line_states.hpp"
+#include "tokenizer/state/raw.hpp"
+#include "tokenizer/state/state.hpp"
 
 namespace kerfa_parser_kerfa::tokenizer::state {
 

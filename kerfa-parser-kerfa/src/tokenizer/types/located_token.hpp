@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "kerfa_parser_kerfa/tokenizer/types/token.hpp"
+#include "tokenizer/types/token.hpp"
 
 namespace kerfa_parser_kerfa::tokenizer::types {
 

@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
-#include "kerfa_parser_kerfa/tokenizer/characters.hpp"
-#include "kerfa_parser_kerfa/tokenizer/element_reader.hpp"
-#include "kerfa_parser_kerfa/tokenizer/state/state.hpp"
+#include "components/char_iterator/char_source.hpp"
+#include "tokenizer/characters.hpp"
+#include "tokenizer/element_reader.hpp"
+#include "tokenizer/state/state.hpp"
 
 namespace kerfa_parser_kerfa::tokenizer::state {
 

@@ -3,9 +3,9 @@
 #include <string_view>
 #include <utility>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/shared_position.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/utf8.hpp"
+#include "components/char_iterator/char_source.hpp"
+#include "components/char_iterator/shared_position.hpp"
+#include "components/char_iterator/utf8.hpp"
 
 namespace kerfa_parser_kerfa::components::char_iterator {
 

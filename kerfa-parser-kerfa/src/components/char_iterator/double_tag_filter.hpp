@@ -5,11 +5,11 @@
 #include <string_view>
 #include <utility>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
+#include "components/char_iterator/char_source.hpp"
+#include "components/char_iterator/double_tag_reader.hpp"
+#include "components/char_iterator/shared_position.hpp"
+#include "components/char_iterator/shared_spans.hpp"
 #include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/double_tag_reader.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/shared_position.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/shared_spans.hpp"
 
 namespace kerfa_parser_kerfa::components::char_iterator {
 

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
-#include "kerfa_parser_kerfa/tokenizer/reader.hpp"
-#include "kerfa_parser_kerfa/tokenizer/state/state.hpp"
+#include "components/char_iterator/char_source.hpp"
+#include "tokenizer/reader.hpp"
+#include "tokenizer/state/state.hpp"
 
 namespace kerfa_parser_kerfa::tokenizer::state {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <utility>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/utf8.hpp"
-#include "kerfa_parser_kerfa/tokenizer/characters.hpp"
-#include "kerfa_parser_kerfa/tokenizer/text_builder.hpp"
+#include "components/char_iterator/char_source.hpp"
+#include "components/char_iterator/utf8.hpp"
+#include "tokenizer/characters.hpp"
+#include "tokenizer/text_builder.hpp"
 
 namespace kerfa_parser_kerfa::tokenizer {
 

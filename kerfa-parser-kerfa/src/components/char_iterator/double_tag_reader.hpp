@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
+#include "components/char_iterator/char_source.hpp"
 
 namespace kerfa_parser_kerfa::components::char_iterator {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
-#include "kerfa_parser_kerfa/tokenizer/reader.hpp"
-#include "kerfa_parser_kerfa/tokenizer/state/element_start.hpp"
-#include "kerfa_parser_kerfa/tokenizer/state/state.hpp"
+#include "components/char_iterator/char_source.hpp"
+#include "tokenizer/reader.hpp"
+#include "tokenizer/state/element_start.hpp"
+#include "tokenizer/state/state.hpp"
 
 namespace kerfa_parser_kerfa::tokenizer::state {
 
