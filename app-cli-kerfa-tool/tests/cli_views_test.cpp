@@ -76,17 +76,6 @@ TEST(CliViews, EachFormWritesToAFileWhatItPrints) {
     }
 }
 
-// An empty file holds one empty section.
-TEST(CliViews, AnEmptyFileIsTwoLinesOfStructure) {
-    e2e::TempDir dir;
-    dir.write("empty.kerfa", "");
-    const e2e::Run run = e2e::run_tool({"s", "empty.kerfa"}, {.cwd = dir.path()});
-    EXPECT_EQ(run.out,
-              "[Document : id: 0, name: \"\"]\n"
-              "    [Section : id: 0, level: 0, name: \"None\"]\n\n");
-    EXPECT_EQ(run.status, 0);
-}
-
 // The view writes at most 256 levels of indentation per line: spans nested 5,000 deep give
 // about 10 MB, not the 100 MB of blanks that full indentation would take.
 TEST(CliViews, TheViewOfDeepSpansStaysSmall) {
