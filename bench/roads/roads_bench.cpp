@@ -2,6 +2,7 @@
 // measures the parsed tree of a file.
 // Usage: roads_bench kerfa SIZE_MB OUTPUT        generated Kerfa of at least SIZE_MB MiB
 //        roads_bench markdown SIZE_MB OUTPUT     real Markdown, repeated to at least SIZE_MB MiB
+//        roads_bench corpus OUTPUT               the whole real Markdown corpus, once
 //        roads_bench run STDOUT COMMAND [ARG...] runs COMMAND with its standard output into STDOUT
 //                                                and its standard error discarded; prints the wall
 //                                                seconds and the peak resident KiB
@@ -16,6 +17,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -45,8 +47,9 @@ double seconds_since(Clock::time_point start) {
 
 int write_input(std::string_view kind, std::size_t megabytes, const std::string& path) {
     const std::size_t bytes = megabytes * kMebibyte;
-    const std::string text = kind == "kerfa" ? kerfa_bench::generate_kerfa(bytes)
-                                             : kerfa_bench::gather_markdown(bytes, true);
+    const std::string text = kind == "kerfa"    ? kerfa_bench::generate_kerfa(bytes)
+                             : kind == "corpus" ? kerfa_bench::gather_markdown(SIZE_MAX)
+                                                : kerfa_bench::gather_markdown(bytes, true);
     if (text.empty()) {
         std::fprintf(stderr, "roads_bench: no Markdown found to gather\n");
         return 1;
@@ -147,6 +150,9 @@ int main(int argc, char** argv) {
     if ((what == "kerfa" || what == "markdown") && argc == 4) {
         return write_input(what, std::strtoul(argv[2], nullptr, 10), argv[3]);
     }
+    if (what == "corpus" && argc == 3) {
+        return write_input(what, 0, argv[2]);
+    }
     if (what == "run" && argc >= 4) {
         return run(argv[2], argv + 3);
     }
@@ -155,6 +161,7 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr,
                  "usage: roads_bench kerfa|markdown SIZE_MB OUTPUT\n"
+                 "       roads_bench corpus OUTPUT\n"
                  "       roads_bench run STDOUT COMMAND [ARG...]\n"
                  "       roads_bench tree FILE\n");
     return 2;
