@@ -11,12 +11,23 @@ namespace {
 using namespace shared::utils;
 using Text = std::optional<std::string>;
 
+struct HostAndPath {
+    std::string text;
+    Text expected;  // host and path
+};
+
+void expect_hosts_and_paths(const std::vector<HostAndPath>& cases) {
+    for (const HostAndPath& c : cases) {
+        const std::optional<Url> url = to_url(c.text);
+        ASSERT_EQ(url.has_value(), c.expected.has_value()) << "[" << c.text << "]";
+        if (url) {
+            EXPECT_EQ(url->host() + " " + url->path(), *c.expected) << c.text;
+        }
+    }
+}
+
 TEST(Urls, ToUrlAddsTheSchemeOnlyWhenMissing) {
-    struct Case {
-        std::string text;
-        Text expected;  // host and path
-    };
-    const std::vector<Case> cases = {
+    const std::vector<HostAndPath> cases = {
         {"example.com/a.png", "example.com /a.png"},
         {"http://example.com/a.png", "example.com /a.png"},
         // Had "http://" gone in front of this, "https" would have become the host.
@@ -30,21 +41,11 @@ TEST(Urls, ToUrlAddsTheSchemeOnlyWhenMissing) {
         {"http://exa mple.com/", std::nullopt},
         {"example.com:99999/x", std::nullopt},
     };
-    for (const Case& c : cases) {
-        const std::optional<Url> url = to_url(c.text);
-        ASSERT_EQ(url.has_value(), c.expected.has_value()) << "[" << c.text << "]";
-        if (url) {
-            EXPECT_EQ(url->host() + " " + url->path(), *c.expected) << c.text;
-        }
-    }
+    expect_hosts_and_paths(cases);
 }
 
 TEST(Urls, ReadsAddressesAsWebBrowsersDo) {
-    struct Case {
-        std::string text;
-        Text expected;  // host and path
-    };
-    const std::vector<Case> cases = {
+    const std::vector<HostAndPath> cases = {
         // Escaped dots are dot segments too.
         {"http://h/a/%2e%2e/b.c", "h /b.c"},
         {"http://h/a/%2E/b.c", "h /a/b.c"},
@@ -69,13 +70,7 @@ TEST(Urls, ReadsAddressesAsWebBrowsersDo) {
         {"exa%41mple.com/", std::nullopt},
         {"h:8a/", std::nullopt},
     };
-    for (const Case& c : cases) {
-        const std::optional<Url> url = to_url(c.text);
-        ASSERT_EQ(url.has_value(), c.expected.has_value()) << "[" << c.text << "]";
-        if (url) {
-            EXPECT_EQ(url->host() + " " + url->path(), *c.expected) << c.text;
-        }
-    }
+    expect_hosts_and_paths(cases);
 }
 
 TEST(Urls, PathChildStemAndExtension) {

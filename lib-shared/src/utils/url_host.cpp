@@ -12,8 +12,6 @@ namespace shared::utils::url_host {
 
 namespace {
 
-constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
-
 // Browsers refuse these in a domain; the URL library alone would take some of them.
 bool is_forbidden_in_domain(unsigned char byte) {
     switch (byte) {
@@ -155,9 +153,7 @@ bool library_accepts(std::string_view authority) {
     for (const char c : authority) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte > 0x7E) {
-            address.push_back('%');
-            address.push_back(HEX_DIGITS[byte >> 4]);
-            address.push_back(HEX_DIGITS[byte & 0x0F]);
+            append_percent(address, byte);
         } else {
             address.push_back(c);
         }
@@ -185,6 +181,13 @@ bool is_double_dot(std::string_view segment) {
 }
 
 }  // namespace
+
+void append_percent(std::string& out, unsigned char byte) {
+    constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
+    out.push_back('%');
+    out.push_back(HEX_DIGITS[byte >> 4]);
+    out.push_back(HEX_DIGITS[byte & 0x0F]);
+}
 
 std::optional<std::string> parse_authority(std::string_view authority) {
     const std::size_t at = authority.rfind('@');

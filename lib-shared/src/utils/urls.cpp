@@ -21,13 +21,7 @@ Url::~Url() = default;
 
 namespace {
 
-constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
-
-void append_percent(std::string& out, unsigned char byte) {
-    out.push_back('%');
-    out.push_back(HEX_DIGITS[byte >> 4]);
-    out.push_back(HEX_DIGITS[byte & 0x0F]);
-}
+using url_host::append_percent;
 
 // What web-address parsers do before reading: leading and trailing controls and spaces go, tabs
 // and line ends anywhere go, a backslash before the query stands for "/", and other controls
