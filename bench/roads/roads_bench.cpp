@@ -92,6 +92,47 @@ std::size_t heap_in_use() {
     return info.uordblks + info.hblkhd;
 }
 
+// What the tree's bytes are made of, per input byte: item slots, block and section records,
+// attributes and the text bytes kept out of line.
+void print_tree_parts(const kerfa_content::data::types::Document& document, double input) {
+    using kerfa_content::data::structure::Content;
+    using kerfa_content::data::structure::Data;
+    using kerfa_content::data::types::Block;
+    using kerfa_content::data::types::Section;
+    constexpr std::size_t kInPlace = 15;
+    double items = 0, blocks = 0, sections = 0, attributes = 0, texts = 0;
+    std::vector<const Data*> stack;
+    for (const Data& item : document.children) {
+        stack.push_back(&item);
+    }
+    while (!stack.empty()) {
+        const Data* item = stack.back();
+        stack.pop_back();
+        items += 1;
+        if (const auto* container = item->as_container()) {
+            if (const Block* block = container->as_block()) {
+                blocks += 1;
+                attributes +=
+                    block->attributes ? static_cast<double>(block->attributes->size()) : 0;
+            } else if (container->as_section() != nullptr) {
+                sections += 1;
+            }
+            for (const Data& child : container->children()) {
+                stack.push_back(&child);
+            }
+        } else if (const Content* content = item->as_content()) {
+            const std::size_t bytes = content->text().size();
+            texts += bytes > kInPlace ? static_cast<double>(bytes) : 0;
+        }
+    }
+    std::printf(
+        "tree parts per input byte: items %.2f, blocks %.2f, sections %.2f, attributes %.2f, "
+        "out-of-line texts %.2f\n",
+        items * sizeof(Data) / input, blocks * sizeof(Block) / input,
+        sections * sizeof(Section) / input,
+        attributes * sizeof(kerfa_content::data::attributes::Attribute) / input, texts / input);
+}
+
 int tree(const std::string& path) {
     using kerfa_document_manager::components::convertors::convert;
     using kerfa_document_manager::types::ConvertTarget;
@@ -124,6 +165,7 @@ int tree(const std::string& path) {
     // Large arena blocks are mapped outside the allocator, so they are counted on their own.
     const double tree_bytes = static_cast<double>(heap_in_use() - before) + arena_bytes;
 
+    print_tree_parts(*document, input);
     start = Clock::now();
     const std::size_t html = convert(*document, ConvertTarget::Html).size();
     const double html_time = seconds_since(start);
