@@ -63,4 +63,7 @@ function(kerfa_executable name)
   add_executable(${name} ${ARG_MAIN})
   target_compile_options(${name} PRIVATE ${KERFA_WARNINGS})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+  # A position-dependent program has no relative relocations to apply, and no pages to fault in
+  # for them, when it starts.
+  target_link_options(${name} PRIVATE -no-pie)
 endfunction()
