@@ -83,6 +83,10 @@ TEST(Importer, ListsAreFlattened) {
         {"1. a\n   > - b\n2. c\n",
          "S0[bullet(decimal)[bullet-entry['a' block-quote[bullet[bullet-entry['b']]]] "
          "bullet-entry['c']]]"},
+        // Deeper lists in that quote close only themselves: d, q and e keep their places.
+        {"- a\n  > - b\n  >   - c\n  > - d\n  >\n  > q\n- e\n",
+         "S0[bullet[bullet-entry['a' block-quote[bullet[bullet-entry['b' bullet[bullet-entry['c']]"
+         "] bullet-entry['d']] 'q']] bullet-entry['e']]]"},
     });
 }
 

@@ -346,7 +346,9 @@ std::vector<ContainerInFlight> Harness::copies_of_open_lists() const {
 
 void Harness::append_bullet(std::optional<std::uint32_t> start) {
     ensure_has_section();
-    if (list_depth != 0 && may_flatten()) {
+    const bool in_place = list_depth != 0 && !may_flatten();
+    lists_in_place.push_back(in_place);
+    if (list_depth != 0 && !in_place) {
         suspended_stacks.push_back(copies_of_open_lists());
         complete_non_section_containers_when_new_data();
         for (std::size_t i = 0; i < list_depth; ++i) {
@@ -380,6 +382,14 @@ void Harness::end_bullet() {
     if (list_depth > 0) {
         --list_depth;
     }
+    const bool in_place = !lists_in_place.empty() && lists_in_place.back();
+    if (!lists_in_place.empty()) {
+        lists_in_place.pop_back();
+    }
+    if (in_place) {
+        end_list_in_place();
+        return;
+    }
     complete_non_section_containers_when_new_data();
     if (list_depth == 0) {
         set_pending_breaks(2);
@@ -392,6 +402,19 @@ void Harness::end_bullet() {
     }
     if (!suspended_stacks.empty()) {
         resume_pending = true;
+    }
+}
+
+// Saved no copies when it opened, so it leaves the resumption of other lists alone.
+void Harness::end_list_in_place() {
+    while (containers.size() >= 2 && is_list_entry_or_indent(containers.back())) {
+        ContainerInFlight record = std::move(containers.back());
+        containers.pop_back();
+        const bool list = record.block_kind() == kind::BULLET;
+        close_into_parent(std::move(record), true);
+        if (list) {
+            return;
+        }
     }
 }
 

@@ -34,6 +34,9 @@ class Harness {
     std::size_t image_depth = 0;  // images open: their descriptions are dropped
     bool in_table_head = false;
     bool resume_pending = false;  // the next item resumes the latest saved lists
+    // Per open list, innermost last: opened in place (in a quote inside an item), so its end
+    // closes only itself and never the lists it left standing.
+    std::vector<bool> lists_in_place;
 
     void ensure_has_section();
     // Writes the top container's pending breaks.
@@ -86,6 +89,7 @@ class Harness {
     void close_into_parent(ContainerInFlight record, bool keep_own_breaks);
     void open_section(std::size_t offset, std::uint8_t level);
     bool may_flatten() const;
+    void end_list_in_place();
     std::vector<ContainerInFlight> copies_of_open_lists() const;
 
     std::vector<kerfa_content::data::structure::DataList> spare_children_;
