@@ -118,6 +118,15 @@ TEST(AdapterEvents, CodeBlocks) {
         {"```\na\n```", R"(Start(CodeBlock) Text("a\n") End(CodeBlock))"},
         {"    a\n\n    b\n", R"(Start(CodeBlock) Text("a\n\nb\n") End(CodeBlock))"},
         {"```\n```\n", R"(Start(CodeBlock) End(CodeBlock))"},
+        // Tabs of the indentation as written; one cut by the container's indent as spaces.
+        {"```\n\tgcc x\n  \ty\n```\n", R"(Start(CodeBlock) Text("\tgcc x\n  \ty\n") End(CodeBlock))"},
+        {"    \tz\n\t\tw\n", R"(Start(CodeBlock) Text("\tz\n\tw\n") End(CodeBlock))"},
+        {"- x\n\n\t\tcode\n",
+         R"(Start(List(None)) Start(Item) Start(Paragraph) Text("x") End(Paragraph) Start(CodeBlock) Text("  code\n") End(CodeBlock) End(Item) End(List))"},
+        {"> ```\n>\tx\n> ```\n",
+         R"(Start(BlockQuote) Start(CodeBlock) Text("  x\n") End(CodeBlock) End(BlockQuote))"},
+        {"`a\tb`  ` \tc `\n",
+         R"(Start(Paragraph) Code("a\tb") Text("  ") Code("\tc") End(Paragraph))"},
     });
 }
 

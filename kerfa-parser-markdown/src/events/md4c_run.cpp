@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "events/code_indent.hpp"
 #include "events/entities.hpp"
 #include "events/guards.hpp"
 #include "events/heading_scan.hpp"
@@ -366,6 +367,7 @@ class Walker {
             case MD_BLOCK_CODE:
                 emit_kind(EventKind::StartCodeBlock);
                 code_.clear();
+                code_indent_ = 0;
                 code_last_piece_end_ = NONE;
                 break;
             case MD_BLOCK_HTML:
@@ -518,6 +520,7 @@ class Walker {
     }
 
     void leave_code_block() {
+        flush_code_indent();
         std::string_view literal = code_.take(store_);
         const bool text_ends_with_line_end = !text_.empty() && lines::is_line_end(text_.back());
         if (!literal.empty() && literal.back() == '\n' && !text_ends_with_line_end &&
@@ -698,14 +701,34 @@ class Walker {
     }
 
     void code_text(std::string_view piece) {
-        TextCollector& target = in_code_span_ ? code_span_ : code_;
-        if (in_input(piece)) {
-            target.append_view(piece);
-            if (!in_code_span_) {
-                code_last_piece_end_ = offset_of(piece) + piece.size();
+        if (in_code_span_) {
+            if (in_input(piece)) {
+                code_span_.append_view(piece);
+            } else {
+                code_span_.append_copy(piece);
             }
-        } else {
-            target.append_copy(piece);
+            return;
+        }
+        if (!in_input(piece)) {
+            if (piece.find_first_not_of(' ') == std::string_view::npos) {
+                code_indent_ += piece.size();
+                return;
+            }
+            flush_code_indent();
+            code_.append_copy(piece);
+            return;
+        }
+        if (code_indent_ > 0) {
+            code_.append_copy(indentation_as_written(text_, offset_of(piece), code_indent_));
+            code_indent_ = 0;
+        }
+        code_.append_view(piece);
+        code_last_piece_end_ = offset_of(piece) + piece.size();
+    }
+    void flush_code_indent() {
+        if (code_indent_ > 0) {
+            code_.append_copy(std::string(code_indent_, ' '));
+            code_indent_ = 0;
         }
     }
 
@@ -892,6 +915,7 @@ class Walker {
     TextCollector code_span_;
     bool in_code_span_ = false;
     std::size_t code_last_piece_end_ = NONE;
+    std::size_t code_indent_ = 0;  // columns of a code line's indentation not yet written
 
     TextCollector html_line_;
     TextCollector html_lead_;
