@@ -296,6 +296,7 @@ class Walker {
         }
     }
     void flush_inline() {
+        abandon_comment();
         flush_text();
         flush_inline_html();
     }
@@ -655,11 +656,23 @@ class Walker {
             }
             return 0;
         }
+        if (comment_open_) {
+            if (type == MD_TEXT_SOFTBR) {
+                note_break();
+                comment_pieces_.emplace_back();
+                return 0;
+            }
+            if (type == MD_TEXT_NORMAL && from_input) {
+                comment_text(piece);
+                return 0;
+            }
+            abandon_comment();
+        }
         switch (type) {
             case MD_TEXT_NORMAL:
                 flush_inline_html();
                 if (from_input) {
-                    text_collector_.append_view(piece);
+                    normal_text(piece);
                 } else {
                     text_collector_.append_copy(piece);
                 }
@@ -698,6 +711,71 @@ class Walker {
                 break;
         }
         return 0;
+    }
+
+    // ---- comments over several lines ----
+    // The engine reads an HTML comment that spans lines as text; it becomes inline HTML here
+    // once its end is found in the same run of text, and stays text otherwise.
+    void normal_text(std::string_view piece) {
+        const std::size_t open = piece.find("<!--");
+        if (open == std::string_view::npos ||
+            piece.find("-->", open + 2) != std::string_view::npos ||
+            (open == 0 && offset_of(piece) > 0 && text_[offset_of(piece) - 1] == '\\')) {
+            text_collector_.append_view(piece);
+            return;
+        }
+        text_collector_.append_view(piece.substr(0, open));
+        comment_open_ = true;
+        comment_pieces_.push_back(piece.substr(open));
+    }
+
+    void comment_text(std::string_view piece) {
+        const std::size_t close = piece.find("-->");
+        if (close == std::string_view::npos) {
+            comment_pieces_.push_back(piece);
+            return;
+        }
+        std::string html;
+        for (std::string_view part : comment_pieces_) {
+            html += part.empty() ? "\n" : part;
+        }
+        html += piece.substr(0, close + 3);
+        if (!is_comment(html)) {
+            comment_pieces_.push_back(piece);
+            abandon_comment();
+            return;
+        }
+        comment_open_ = false;
+        comment_pieces_.clear();
+        flush_text();
+        emit(Event::with_text(EventKind::InlineHtml, store_.keep(html)));
+        normal_text(piece.substr(close + 3));
+    }
+
+    // The engine's rule for a comment's inside: not starting with ">" or "->", not ending
+    // with "-", no "--".
+    static bool is_comment(std::string_view html) {
+        const std::string_view inside = html.substr(4, html.size() - 7);
+        return !inside.starts_with('>') && !inside.starts_with("->") && !inside.ends_with('-') &&
+               inside.find("--") == std::string_view::npos;
+    }
+
+    // What was held back goes on as the text and soft breaks it was.
+    void abandon_comment() {
+        if (!comment_open_) {
+            return;
+        }
+        comment_open_ = false;
+        for (std::string_view part : comment_pieces_) {
+            if (part.empty()) {
+                text_collector_.trim_blanks_at_end();
+                flush_text();
+                emit_kind(EventKind::SoftBreak);
+            } else {
+                text_collector_.append_view(part);
+            }
+        }
+        comment_pieces_.clear();
     }
 
     void code_text(std::string_view piece) {
@@ -908,6 +986,8 @@ class Walker {
     OpenContainers open_;
 
     TextCollector text_collector_;
+    bool comment_open_ = false;
+    std::vector<std::string_view> comment_pieces_;  // an empty one stands for a soft break
     TextCollector inline_html_;
     bool inline_html_open_ = false;
     bool html_continues_ = false;
