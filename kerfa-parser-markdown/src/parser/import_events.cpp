@@ -69,8 +69,8 @@ class Importer {
                 }
                 break;
             case EventKind::EndItem:
-                if (close_nested() && !h_.resume_pending) {
-                    h_.end_block();
+                if (close_nested()) {
+                    h_.end_bullet_entry();
                 }
                 break;
             case EventKind::StartCodeBlock:
