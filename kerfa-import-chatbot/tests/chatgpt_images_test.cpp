@@ -24,9 +24,10 @@ using import_chatbot::model::ImageReference;
 using import_chatbot::model::Message;
 using import_chatbot_test::TempFolder;
 
-std::vector<FoundImage> walk(const TempFolder& folder, const std::string& excluded = {}) {
+std::vector<FoundImage> walk(const TempFolder& folder,
+                             const std::vector<std::string>& output_folders = {}) {
     std::vector<FoundImage> images;
-    collect_from(folder.path(), images, excluded);
+    collect_from(folder.path(), images, output_folders);
     return images;
 }
 
@@ -73,18 +74,35 @@ TEST(ImageWalk, VisitsEachFolderOnceAndOnlyRegularFiles) {
               (std::vector<std::string>{"again/in.png", "linked.png"}));
 }
 
-TEST(ImageWalk, LeavesTheExcludedFolderOut) {
+// In an output folder only the image folders of its documents are left out; the images the
+// export keeps there, and folders without a document of their name, are found.
+TEST(ImageWalk, LeavesOutTheImageFoldersOfOutputFolders) {
     const TempFolder folder;
     folder.write("a.png", "x");
+    folder.write("Kerfa/2024 - T.kerfa", "x");
     folder.write("Kerfa/2024 - T/a.png", "x");
     folder.write("Kerfa/b.png", "x");
-    EXPECT_EQ(relative(folder, walk(folder, folder.path("Kerfa"))),
-              std::vector<std::string>{"a.png"});
+    folder.write("Kerfa/old/c.png", "x");
+    folder.write("Markdown/M.md", "x");
+    folder.write("Markdown/M/d.png", "x");
+    folder.write("Markdown/M.kerfa/e.png", "x");
+    const std::vector<std::string> all = {"Kerfa/2024 - T/a.png",   "Kerfa/b.png",
+                                          "Kerfa/old/c.png",        "Markdown/M/d.png",
+                                          "Markdown/M.kerfa/e.png", "a.png"};
+    EXPECT_EQ(relative(folder, walk(folder)), all);
+    const std::vector<std::string> outputs = {folder.path("Kerfa"), folder.path("Markdown")};
+    const std::vector<std::string> found = {"Kerfa/b.png", "Kerfa/old/c.png",
+                                            "Markdown/M.kerfa/e.png", "a.png"};
+    EXPECT_EQ(relative(folder, walk(folder, outputs)), found);
     // Named another way, it is still the same folder.
-    EXPECT_EQ(relative(folder, walk(folder, folder.path() + "/./Kerfa/")),
-              std::vector<std::string>{"a.png"});
-    EXPECT_EQ(walk(folder, folder.path("not-there")).size(), 3U);
-    EXPECT_TRUE(walk(folder, folder.path()).empty());
+    EXPECT_EQ(
+        relative(folder, walk(folder, {folder.path() + "/./Kerfa/", folder.path("Markdown")})),
+        found);
+    EXPECT_EQ(relative(folder, walk(folder, {folder.path("not-there")})), all);
+    // The export folder itself as an output folder: its documents' image folders too.
+    folder.write("a.kerfa", "x");
+    folder.write("a/f.png", "x");
+    EXPECT_EQ(relative(folder, walk(folder, {folder.path()})), all);
 }
 
 TEST(ImageWalk, PassesOverWhatCannotBeListed) {

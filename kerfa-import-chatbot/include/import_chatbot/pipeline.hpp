@@ -27,8 +27,9 @@ struct ImportRequest {
 
 // Reads the export folder and plans every document, image copy and the index. In order, the
 // first failure ending it: the folder (DirectoryNotFound, NotADirectory, NoConversations), the
-// index name (IndexFailed), then the export's JSON files. Writes nothing. The image walk leaves
-// the output folder out, so a second run does not match the copies of the first.
+// index name (IndexFailed), then the export's JSON files. Writes nothing. In the export's two
+// default output folders and this run's, the image walk leaves out the image folders runs have
+// written, so a run never matches the copies of an earlier one.
 std::expected<plan::ImportPlan, error::ImportError> plan_import(std::string_view folder,
                                                                 const ImportRequest& request);
 
