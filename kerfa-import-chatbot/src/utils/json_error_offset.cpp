@@ -1,4 +1,4 @@
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -20,19 +20,6 @@ bool is_digit(char byte) {
     return byte >= '0' && byte <= '9';
 }
 
-int hex_value(char byte) {
-    if (is_digit(byte)) {
-        return byte - '0';
-    }
-    if (byte >= 'a' && byte <= 'f') {
-        return byte - 'a' + 10;
-    }
-    if (byte >= 'A' && byte <= 'F') {
-        return byte - 'A' + 10;
-    }
-    return -1;
-}
-
 // A scanned token: where it ends, or where it goes wrong.
 struct Scan {
     std::size_t end;
@@ -44,15 +31,13 @@ long escape_unit(std::string_view text, std::size_t at) {
     if (at + 6 > text.size() || text[at] != '\\' || text[at + 1] != 'u') {
         return -1;
     }
-    long unit = 0;
-    for (std::size_t i = at + 2; i < at + 6; ++i) {
-        const int digit = hex_value(text[i]);
-        if (digit < 0) {
-            return -1;
-        }
-        unit = unit * 16 + digit;
+    unsigned unit = 0;
+    const char* digits = text.data() + at + 2;
+    const auto [end, failure] = std::from_chars(digits, digits + 4, unit, 16);
+    if (failure != std::errc() || end != digits + 4) {
+        return -1;
     }
-    return unit;
+    return static_cast<long>(unit);
 }
 
 Scan scan_string(std::string_view text, std::size_t open) {
