@@ -80,6 +80,11 @@ fs::path copy_export(const e2e::TempDir& dir, const std::string& provider) {
     return copy;
 }
 
+// The name without its ".kerfa" or ".md", as an index shows it.
+std::string_view stem_of(std::string_view name) {
+    return name.substr(0, name.rfind('.'));
+}
+
 e2e::Run run_ai_chats(std::vector<std::string> arguments,
                       std::optional<std::string> index_variable = std::nullopt) {
     arguments.insert(arguments.begin(), "ai-chats");
@@ -192,6 +197,19 @@ fs::path small_export(const e2e::TempDir& dir,
     return folder;
 }
 
+// A ChatGPT export of one conversation showing one image, file-A.png.
+fs::path image_export(const e2e::TempDir& dir) {
+    const fs::path folder = dir.path() / "export";
+    fs::create_directory(folder);
+    dir.write("export/user.json", "{}");
+    dir.write("export/file-A.png", "image");
+    dir.write("export/conversations.json",
+              R"([{"title":"Pics","create_time":1714953600,"current_node":"n","mapping":{"n":{)"
+              R"("message":{"author":{"role":"user"},"content":{"content_type":"multimodal_text",)"
+              R"("parts":[{"content_type":"image_asset_pointer","asset_pointer":"file-A"}]}}}}}])");
+    return folder;
+}
+
 TEST(AiChats, IndexNamesSetTheIndexAndTheFormat) {
     struct Case {
         std::vector<std::string> options;
@@ -225,6 +243,39 @@ TEST(AiChats, IndexNamesSetTheIndexAndTheFormat) {
         std::vector<std::string> written{"2024-05-06 - Trip" + extension, c.index};
         std::ranges::sort(written);
         EXPECT_EQ(entries(folder / c.folder), written) << label;
+    }
+}
+
+// An index named like a memory document leaves it be: the memory document, planned after the
+// index's name is taken, gets the next free name, as a conversation's document would.
+TEST(AiChats, IndexNamedLikeAMemoryDocument) {
+    struct Case {
+        std::string index;
+        std::string form;  // of the expected tree
+        std::string memory;
+        std::string renamed;
+    };
+    const std::vector<Case> cases{
+        {"\u00b7 Memories - 2024-05-10", "kerfa", "\u00b7 Memories - 2024-05-10.kerfa",
+         "\u00b7 Memories - 2024-05-10 - 2.kerfa"},
+        {"\u00b7 Projects - 2024-05-10.md", "markdown", "\u00b7 Projects - 2024-05-10.md",
+         "\u00b7 Projects - 2024-05-10 - 2.md"},
+    };
+    for (const Case& c : cases) {
+        e2e::TempDir dir;
+        const fs::path folder = copy_export(dir, "claude");
+        const e2e::Run run = run_ai_chats({folder.string(), "--index=" + c.index});
+        EXPECT_EQ(run.status, 0) << c.index;
+        EXPECT_NE(run.out.find("Converted 2 memories.\n" + c.memory + " created.\n"),
+                  std::string::npos)
+            << run.out;
+        const fs::path output = folder / (c.form == "kerfa" ? "Kerfa" : "Markdown");
+        const fs::path expected = kData / "claude" / c.form / "output";
+        EXPECT_EQ(e2e::read_file(output / c.renamed), e2e::read_file(expected / c.memory));
+        const std::string index = e2e::read_file(output / c.memory);
+        const std::string shown(stem_of(c.renamed));
+        EXPECT_NE(index.find(shown), std::string::npos) << index;
+        EXPECT_EQ(entries(output).size(), entries(expected).size()) << c.index;
     }
 }
 
@@ -338,33 +389,27 @@ TEST(AiChats, WriteFailuresStopTheRun) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(e2e::read_file(blocked), "x");
 
-    // A full device behind a link, for a document and then for the index.
+    // A link in the output folder is never written through: at a document, then at the index.
     const fs::path out = dir.path() / "out";
     fs::create_directory(out);
     fs::create_symlink("/dev/full", out / document);
     run = run_ai_chats({folder.string(), out.string(), "-s"});
-    EXPECT_EQ(run.out,
-              "Failed to write " + (out / document).string() + ": No space left on device\n\n");
+    EXPECT_EQ(run.out, "Failed to write " + (out / document).string() +
+                           ": Too many levels of symbolic links\n\n");
     EXPECT_EQ(run.status, 1);
     fs::remove(out / document);
     fs::create_symlink("/dev/full", out / "Index.kerfa");
     run = run_ai_chats({folder.string(), out.string()});
     EXPECT_EQ(run.out, start_lines("Claude") + "Converted 1 conversations.\nFailed to write " +
-                           (out / "Index.kerfa").string() + ": No space left on device\n\n");
+                           (out / "Index.kerfa").string() +
+                           ": Too many levels of symbolic links\n\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(fs::is_regular_file(out / document));  // what was written stays
 }
 
 TEST(AiChats, ImageCopyFailures) {
     e2e::TempDir dir;
-    const fs::path folder = dir.path() / "export";
-    fs::create_directory(folder);
-    dir.write("export/user.json", "{}");
-    dir.write("export/file-A.png", "image");
-    dir.write("export/conversations.json",
-              R"([{"title":"Pics","create_time":1714953600,"current_node":"n","mapping":{"n":{)"
-              R"("message":{"author":{"role":"user"},"content":{"content_type":"multimodal_text",)"
-              R"("parts":[{"content_type":"image_asset_pointer","asset_pointer":"file-A"}]}}}}}])");
+    const fs::path folder = image_export(dir);
     const fs::path out = dir.path() / "out";
     fs::create_directory(out);
     dir.write("out/2024-05-06 - Pics", "a file where the image folder goes");
@@ -376,6 +421,75 @@ TEST(AiChats, ImageCopyFailures) {
     EXPECT_EQ(e2e::read_file(out / "2024-05-06 - Pics.kerfa"),
               "# Pics\n2024-05-06\n\n## User\n<meta>created <>\n\n<in><image \"file-A.png\"><>\n");
     EXPECT_FALSE(fs::exists(out / "Index.kerfa"));
+}
+
+// An export that already holds its default output folder with links in it, named like what the
+// run writes: each write there fails, and the file the link points at is never touched.
+TEST(AiChats, NeverWritesThroughAPlantedLink) {
+    const std::string loop = ": Too many levels of symbolic links\n\n";
+    const std::string precious = "precious";
+    struct Case {
+        std::string planted;  // the link's path inside export/Kerfa
+        bool in_image_folder;
+        std::string message;  // before the link's whole path, or the image's target path
+    };
+    const std::vector<Case> cases{
+        {"2024-05-06 - Pics.kerfa", false, "Failed to write "},
+        {"Index.kerfa", false, "Converted 1 conversations.\nFailed to write "},
+        {"2024-05-06 - Pics", false, "Failed to copy image "},
+        {"2024-05-06 - Pics/file-A.png", true, "Failed to copy image "},
+    };
+    for (const Case& c : cases) {
+        e2e::TempDir dir;
+        const fs::path folder = image_export(dir);
+        const fs::path kerfa = folder / "Kerfa";
+        fs::create_directories(kerfa / "2024-05-06 - Pics");
+        if (!c.in_image_folder) {
+            fs::remove(kerfa / "2024-05-06 - Pics");
+        }
+        const fs::path victim = dir.write("victim", precious);
+        fs::create_symlink(c.planted == "2024-05-06 - Pics" ? dir.path() : victim,
+                           kerfa / c.planted);
+        const e2e::Run run = run_ai_chats({folder.string()});
+        const std::string image = (kerfa / "2024-05-06 - Pics" / "file-A.png").string();
+        const std::string named = c.message == "Failed to copy image "
+                                      ? (folder / "file-A.png").string() + " to " + image
+                                      : (kerfa / c.planted).string();
+        EXPECT_TRUE(run.out.ends_with(c.message + named + loop)) << c.planted << "\n" << run.out;
+        EXPECT_EQ(run.status, 1) << c.planted;
+        EXPECT_EQ(e2e::read_file(victim), precious) << c.planted;
+        EXPECT_TRUE(fs::is_symlink(kerfa / c.planted)) << c.planted;
+        EXPECT_FALSE(fs::exists(dir.path() / "file-A.png")) << c.planted;
+    }
+
+    // A dangling link creates nothing where it points; the default folder itself may not be a
+    // link either, while an output folder the user names may.
+    e2e::TempDir dir;
+    const fs::path folder = image_export(dir);
+    const fs::path elsewhere = dir.path() / "elsewhere";
+    fs::create_directory(folder / "Kerfa");
+    fs::create_symlink(elsewhere / "made", folder / "Kerfa" / "2024-05-06 - Pics.kerfa");
+    e2e::Run run = run_ai_chats({folder.string(), "-s"});
+    EXPECT_EQ(run.out,
+              "Failed to write " + (folder / "Kerfa" / "2024-05-06 - Pics.kerfa").string() + loop);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(fs::exists(elsewhere));
+    fs::remove_all(folder / "Kerfa");
+    fs::create_directory(elsewhere);
+    fs::create_symlink(elsewhere, folder / "Kerfa");
+    run = run_ai_chats({folder.string(), "-s"});
+    EXPECT_EQ(run.out,
+              "Failed to write " + (folder / "Kerfa" / "2024-05-06 - Pics.kerfa").string() + loop);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(entries(elsewhere).empty());
+
+    run = run_ai_chats({folder.string(), (folder / "Kerfa").string(), "-s"});
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(entries(elsewhere),
+              (std::vector<std::string>{"2024-05-06 - Pics", "2024-05-06 - Pics.kerfa",
+                                        "2024-05-06 - Pics/file-A.png", "Index.kerfa"}));
+    EXPECT_EQ(e2e::read_file(elsewhere / "2024-05-06 - Pics" / "file-A.png"), "image");
 }
 
 }  // namespace

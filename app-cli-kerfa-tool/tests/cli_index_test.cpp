@@ -19,15 +19,7 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view KERFA_HEAD = "###### <font-size 2em>Index<>\n<meta>index: none<>\n";
 
-// The names of the folder's entries, sorted, to show what a run left behind.
-std::vector<std::string> entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::ranges::sort(names);
-    return names;
-}
+using e2e::entries;
 
 e2e::Run run_without_variable(const std::vector<std::string>& arguments,
                               std::optional<std::string> variable = std::nullopt) {
@@ -81,6 +73,28 @@ TEST(CliIndex, ListsTheDocumentsSortedByBytes) {
               "\n###### [c d](c%20d.kerfa)"
               "\n###### [report.final](report.final.md)"
               "\n###### [ü](ü.text)");
+}
+
+// A control character in a file name is escaped, so that each entry stays on its one line.
+TEST(CliIndex, ControlCharactersInNamesStayOnTheEntrysLine) {
+    e2e::TempDir dir;
+    for (const char* name : {"line\nfeed.md", "carriage\rreturn.txt", "bell\x07.kerfa"}) {
+        dir.write(name, "x");
+    }
+    e2e::Run run = run_without_variable({"-s", "index", dir.path().string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(e2e::read_file(dir.path() / "Index.kerfa"), std::string(KERFA_HEAD) +
+                                                              "\n###### <doc>bell\x07<>"
+                                                              "\n###### <doc>carriage\\rreturn<>"
+                                                              "\n###### <doc>line\\nfeed<>");
+    run = run_without_variable({"-s", "index", "-m", dir.path().string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(e2e::read_file(dir.path() / "Index.md"),
+              "# Index\n"
+              "\n###### [Index](Index.kerfa)"
+              "\n###### [bell&#x7;](bell%07.kerfa)"
+              "\n###### [carriage&#xD;return](carriage%0Dreturn.txt)"
+              "\n###### [line&#xA;feed](line%0Afeed.md)");
 }
 
 TEST(CliIndex, IndexNamesFromTheOptionAndTheEnvironment) {

@@ -67,4 +67,7 @@ class TempDir {
 // The whole content of a file; empty when it cannot be read.
 std::string read_file(const std::filesystem::path& path);
 
+// The names of the folder's entries, sorted: what a run left behind in it.
+std::vector<std::string> entries(const std::filesystem::path& folder);
+
 }  // namespace e2e

@@ -122,8 +122,13 @@ std::expected<plan::ImportPlan, error::ImportError> plan_import(std::string_view
         std::move(read->conversations), *formatter, read->user_name,
         provider::display(plan.provider), std::span<const std::string>(&index_file, 1));
     if (read->memories) {
+        std::vector<std::string> taken{index_file};
+        taken.reserve(plan.conversations.size() + 1);
+        for (const converter::ConvertedFile& file : plan.conversations) {
+            taken.push_back(file.filename);
+        }
         plan.memories = converter::format_memory_files(read->memories->general,
-                                                       read->memories->projects, *formatter);
+                                                       read->memories->projects, *formatter, taken);
     }
 
     std::vector<std::string_view> names;

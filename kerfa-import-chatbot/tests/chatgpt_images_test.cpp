@@ -74,9 +74,10 @@ TEST(ImageWalk, VisitsEachFolderOnceAndOnlyRegularFiles) {
               (std::vector<std::string>{"again/in.png", "linked.png"}));
 }
 
-// In an output folder only the image folders of its documents are left out; the images the
-// export keeps there, and folders without a document of their name, are found.
-TEST(ImageWalk, LeavesOutTheImageFoldersOfOutputFolders) {
+// An output folder is left out unless it holds an image itself (not through a link): then only
+// the image folders of its documents are, and folders without a document of their name are
+// walked.
+TEST(ImageWalk, LeavesOutWhatOutputFoldersHoldOfEarlierRuns) {
     const TempFolder folder;
     folder.write("a.png", "x");
     folder.write("Kerfa/2024 - T.kerfa", "x");
@@ -85,23 +86,22 @@ TEST(ImageWalk, LeavesOutTheImageFoldersOfOutputFolders) {
     folder.write("Kerfa/old/c.png", "x");
     folder.write("Markdown/M.md", "x");
     folder.write("Markdown/M/d.png", "x");
-    folder.write("Markdown/M.kerfa/e.png", "x");
-    const std::vector<std::string> all = {"Kerfa/2024 - T/a.png",   "Kerfa/b.png",
-                                          "Kerfa/old/c.png",        "Markdown/M/d.png",
-                                          "Markdown/M.kerfa/e.png", "a.png"};
+    link(folder.path("a.png"), folder.path("Markdown/linked.png"));
+    const std::vector<std::string> all = {"Kerfa/2024 - T/a.png", "Kerfa/b.png",
+                                          "Kerfa/old/c.png",      "Markdown/M/d.png",
+                                          "Markdown/linked.png",  "a.png"};
     EXPECT_EQ(relative(folder, walk(folder)), all);
-    const std::vector<std::string> outputs = {folder.path("Kerfa"), folder.path("Markdown")};
-    const std::vector<std::string> found = {"Kerfa/b.png", "Kerfa/old/c.png",
-                                            "Markdown/M.kerfa/e.png", "a.png"};
-    EXPECT_EQ(relative(folder, walk(folder, outputs)), found);
+    const std::vector<std::string> found = {"Kerfa/b.png", "Kerfa/old/c.png", "a.png"};
+    EXPECT_EQ(relative(folder, walk(folder, {folder.path("Kerfa"), folder.path("Markdown")})),
+              found);
     // Named another way, it is still the same folder.
     EXPECT_EQ(
         relative(folder, walk(folder, {folder.path() + "/./Kerfa/", folder.path("Markdown")})),
         found);
     EXPECT_EQ(relative(folder, walk(folder, {folder.path("not-there")})), all);
-    // The export folder itself as an output folder: its documents' image folders too.
-    folder.write("a.kerfa", "x");
-    folder.write("a/f.png", "x");
+    // The export folder itself is always walked, without its documents' image folders.
+    folder.write("e.kerfa", "x");
+    folder.write("e/f.png", "x");
     EXPECT_EQ(relative(folder, walk(folder, {folder.path()})), all);
 }
 

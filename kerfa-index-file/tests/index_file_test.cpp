@@ -82,11 +82,30 @@ TEST(IndexFile, NamesAreTakenLiterally) {
               "\n###### [{link} {name}]({link}%20{name}.md)");
 }
 
+// Each entry stays on one line: Kerfa escapes line feeds, carriage returns and tabs and keeps the
+// other control characters, which end no line of it; Markdown writes every control character
+// (C0, DEL, C1) as a character reference in the text and percent-encoded in the link.
+TEST(IndexFile, ControlCharactersKeepEachEntryOnOneLine) {
+    const Names names{"a\nb.md", "c\rd\te.kerfa", "f\x07\x7Fg\u0085h.txt"};
+    EXPECT_EQ(generate_index_file(names, ".kerfa", "Index").content,
+              std::string(KERFA_HEAD) +
+                  "\n###### <doc>a\\nb<>"
+                  "\n###### <doc>c\\rd\\te<>"
+                  "\n###### <doc>f\x07\x7Fg\u0085h<>");
+    EXPECT_EQ(generate_index_file(names, ".md", "Index").content,
+              "# Index\n"
+              "\n###### [a&#xA;b](a%0Ab.md)"
+              "\n###### [c&#xD;d&#x9;e](c%0Dd%09e.kerfa)"
+              "\n###### [f&#x7;&#x7F;g&#x85;h](f%07%7Fg%C2%85h.txt)");
+}
+
 // What a reader of the Kerfa index finds: one section per document, named after it and holding a
 // document link, with no format error.
 TEST(IndexFile, KerfaIndexReadsBackAsTheNames) {
-    const Names names{"plain.kerfa", "back\\slash.md", "a<b>c.txt",     "<>.log",
-                      "tail\\.md",   "# hash.md",      "ünï cödé.text", "a\\<b.kfa"};
+    const Names names{
+        "plain.kerfa",   "back\\slash.md",    "a<b>c.txt",     "<>.log",
+        "tail\\.md",     "# hash.md",         "ünï cödé.text", "a\\<b.kfa",
+        "line\nfeed.md", "cr\rlf\r\nhere.md", "tab\t\\n.md",   "bell\x07 next\u0085line.md"};
     const std::string content = generate_index_file(names, ".kerfa", "Index").content;
     const auto parse =
         kerfa_parser_kerfa::configure::ParserFactory{}.new_parser()->parse_str(content);

@@ -7,31 +7,30 @@
 #include "html_render/definitions/tables.hpp"
 #include "html_render/line_components.hpp"
 #include "html_render/section_component.hpp"
-#include "kerfa_render_core_static/components/render_noop.hpp"
+#include "kerfa_render_core_static/renders/component_set_builder.hpp"
 #include "page/page_frame.hpp"
 #include "page/page_size.hpp"
 
 namespace kerfa_render_html {
 
 namespace renders = kerfa_render_core_static::renders;
-namespace components = kerfa_render_core_static::components;
 using kerfa_content::data::types::Document;
 
 renders::RendererLookup new_renders_lookup(std::string image_path_prefix) {
-    renders::ComponentSet set;
-    set.name = "Default";
-    set.blocks = html_render::definitions::all_blocks();
-    set.properties = html_render::definitions::all_properties();
-    set.check = std::make_unique<html_render::RenderActualCheck>();
-    set.divider_line = std::make_unique<html_render::RenderActualDividerLine>();
-    set.heading = std::make_unique<html_render::RenderActualHeading>();
-    set.html = std::make_unique<html_render::RenderActualHtml>();
-    set.image = std::make_unique<html_render::RenderActualImage>(std::move(image_path_prefix));
-    set.invalid_element = components::RenderInvalidPropertyNoop::boxed();
-    set.line_break = std::make_unique<html_render::RenderActualLineBreak>();
-    set.section = std::make_unique<html_render::RenderActualSection>();
-    set.tagline = std::make_unique<html_render::RenderActualTagline>();
-    set.text = std::make_unique<html_render::RenderActualText>();
+    renders::ComponentSet set =
+        renders::ComponentSetBuilder()
+            .blocks(html_render::definitions::all_blocks())
+            .properties(html_render::definitions::all_properties())
+            .with<html_render::RenderActualCheck>()
+            .with<html_render::RenderActualDividerLine>()
+            .with<html_render::RenderActualHeading>()
+            .with<html_render::RenderActualHtml>()
+            .with<html_render::RenderActualImage>(std::move(image_path_prefix))
+            .with<html_render::RenderActualLineBreak>()
+            .with<html_render::RenderActualSection>()
+            .with<html_render::RenderActualTagline>()
+            .with<html_render::RenderActualText>()
+            .build();
     renders::RendererLookup lookup = renders::RendererLookup::create(std::move(set), {}, {});
     // A heading line cut short by the next one (Markdown headings in quotes and lists) would
     // leave its tag open over the rest of the page.

@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "shared/utils/file_io.hpp"
 
@@ -38,7 +40,8 @@ TEST_F(FileIo, WrittenBytesReadBackWhole) {
     EXPECT_EQ(*read, bytes);
 
     ASSERT_TRUE(write_file(path("a.bin"), "short"));
-    EXPECT_EQ(read_file(path("a.bin")).value(), "short");  // truncated, not overwritten in place
+    EXPECT_EQ(read_file(path("a.bin")).value(),
+              "short");  // replaced whole, not overwritten in place
 }
 
 TEST_F(FileIo, ReadKeepsTheSpareCapacityAskedFor) {
@@ -105,6 +108,43 @@ TEST_F(FileIo, CopyLeavesAFileCopiedOntoItselfIntact) {
     EXPECT_FALSE(same_file(path("a.png"), path("b.png")));
     EXPECT_EQ(copy_file(path("missing"), path("c.png")).error().value(), ENOENT);
     EXPECT_EQ(copy_file(path("a.png"), "/dev/full").error().value(), ENOSPC);
+}
+
+TEST_F(FileIo, FailedCopyKeepsTheOldFileAndLeavesNothingBehind) {
+    ASSERT_TRUE(write_file(path("old.png"), "old"));
+    std::filesystem::create_directory(path("folder"));
+    // A folder opens for reading, and its first read fails.
+    EXPECT_EQ(copy_file(path("folder"), path("old.png")).error().value(), EISDIR);
+    EXPECT_EQ(read_file(path("old.png")).value(), "old");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path(""))) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::ranges::sort(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"folder", "old.png"}));
+}
+
+TEST_F(FileIo, OutputFolderFollowsNoLinkInsideIt) {
+    ASSERT_TRUE(write_file(path("victim"), "kept"));
+    std::filesystem::create_directory(path("out"));
+    ASSERT_EQ(::symlink(path("victim").c_str(), path("out/doc").c_str()), 0);
+    ASSERT_EQ(::symlink(path("").c_str(), path("out/images").c_str()), 0);
+    std::filesystem::create_symlink(path("out"), path("named"));
+    const OutputFolder out = OutputFolder::open(path("named"));  // the named folder may be a link
+
+    EXPECT_EQ(out.write_file("doc", "x").error().value(), ELOOP);
+    EXPECT_EQ(out.copy_file(path("victim"), "doc").error().value(), ELOOP);
+    EXPECT_TRUE(out.make_folder("images"));
+    EXPECT_EQ(out.folder("images").write_file("a.png", "x").error().value(), ELOOP);
+    EXPECT_EQ(read_file(path("victim")).value(), "kept");
+    EXPECT_FALSE(std::filesystem::exists(path("a.png")));
+
+    EXPECT_EQ(out.write_file("../escape", "x").error().value(), EINVAL);
+    ASSERT_TRUE(out.make_folder("sub"));
+    ASSERT_TRUE(out.folder("sub").write_file("new", "bytes"));
+    EXPECT_EQ(read_file(path("out/sub/new")).value(), "bytes");
+    EXPECT_EQ(OutputFolder::open(path("victim")).write_file("x", "x").error().value(), ENOTDIR);
+    EXPECT_EQ(out.folder("doc").make_folder("x").error().value(), ELOOP);
 }
 
 }  // namespace

@@ -106,6 +106,24 @@ bool is_document_image_folder(const std::vector<Entry>& entries, std::string_vie
     return holds(stem + ".kerfa") || holds(stem + ".md");
 }
 
+// Whether an image file that is no link lies directly in the folder. The tool copies images only
+// into folders of their own, so an output folder holding one is also a folder of the export's
+// images; a planted link does not make it one.
+bool holds_plain_image(const std::string& folder, const std::vector<Entry>& entries) {
+    for (const Entry& entry : entries) {
+        if (!image_stem(entry.name)) {
+            continue;
+        }
+        struct stat status {};
+        if (entry.type == DT_REG || (entry.type == DT_UNKNOWN &&
+                                     ::lstat(joined(folder, entry.name).c_str(), &status) == 0 &&
+                                     S_ISREG(status.st_mode))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void collect_from(std::string_view folder, std::vector<FoundImage>& images,
@@ -157,7 +175,9 @@ void collect_from(std::string_view folder, std::vector<FoundImage>& images,
             if (visited.insert(id).second) {
                 std::vector<Entry> entries = list_folder(path);
                 const bool output = outputs.contains(id);
-                stack.push_back({std::move(path), std::move(entries), output});
+                if (!output || holds_plain_image(path, entries)) {
+                    stack.push_back({std::move(path), std::move(entries), output});
+                }
             }
         } else if (S_ISREG(status->st_mode) && stem) {
             images.push_back({std::string(*stem), std::move(path)});

@@ -19,10 +19,12 @@ struct FoundImage {
 // Appends, in walk order, every regular file (links followed) below the folder whose extension
 // is png, jpg, jpeg or webp in any letter case and whose name is UTF-8. The walk is depth first
 // over each folder's entries sorted by name bytes and visits every folder once (by device and
-// inode), so link loops end. In the output folders (compared by device and inode), the folders
-// the tool copies images into are left out: those named after a document beside them (name.kerfa
-// or name.md), so a run never matches an earlier run's copies, while images the export itself
-// keeps there are found. What cannot be listed or examined is passed over.
+// inode), so link loops end. The output folders (compared by device and inode) are folders runs
+// of the tool write into: one below the export is left out, unless an image file that is no link
+// lies directly in it (the tool never copies one there, so the export keeps its images there);
+// in one that is walked, and in the export folder itself, the folders the tool copies images
+// into are left out: those named after a document beside them (name.kerfa or name.md). So a run
+// never matches an earlier run's copies. What cannot be listed or examined is passed over.
 void collect_from(std::string_view folder, std::vector<FoundImage>& images,
                   std::span<const std::string> output_folders = {});
 

@@ -87,15 +87,28 @@ std::vector<ConvertedFile> format_conversations(std::vector<model::Conversation>
 
 std::vector<ConvertedFile> format_memory_files(const model::MemoryCollection& general,
                                                const model::MemoryCollection& projects,
-                                               const formatters::Formatter& formatter) {
+                                               const formatters::Formatter& formatter,
+                                               std::span<const std::string> taken_names) {
+    utils::UsedNames used;
+    for (const std::string& name : taken_names) {
+        used.insert(name);
+    }
+    const auto free_name = [&](const std::string& name) {
+        std::string resolved =
+            utils::resolve_duplicate_filename(name, used, formatter.file_extension());
+        used.insert(resolved);
+        return resolved;
+    };
     std::vector<ConvertedFile> files;
     if (has_content(general)) {
-        files.push_back(
-            {formatter.memory_filename(general), formatter.format_memories(general), {}});
+        files.push_back({free_name(formatter.memory_filename(general)),
+                         formatter.format_memories(general),
+                         {}});
     }
     if (has_content(projects)) {
-        files.push_back(
-            {formatter.project_filename(projects), formatter.format_projects(projects), {}});
+        files.push_back({free_name(formatter.project_filename(projects)),
+                         formatter.format_projects(projects),
+                         {}});
     }
     return files;
 }

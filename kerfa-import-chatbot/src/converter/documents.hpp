@@ -23,10 +23,12 @@ std::vector<ConvertedFile> format_conversations(std::vector<model::Conversation>
                                                 std::span<const std::string> reserved_names = {});
 
 // The general memories, then the project memories, each only when one of its entries has
-// content that is not blank.
+// content that is not blank. A memory document whose name, or image folder, is among the names
+// already given out (the index's, the conversations') gets the next free name, like a document.
 std::vector<ConvertedFile> format_memory_files(const model::MemoryCollection& general,
                                                const model::MemoryCollection& projects,
-                                               const formatters::Formatter& formatter);
+                                               const formatters::Formatter& formatter,
+                                               std::span<const std::string> taken_names = {});
 
 // The image files to copy beside the conversation's document, each once, in message order. They
 // share one folder, so an image whose file name another file already has there is renamed

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include <fmt/format.h>
+
 #include "kerfa_index_file/utils/link_encoder.hpp"
 #include "kerfa_render_kerfa/utils/text.hpp"
 #include "utils/strip_extension.hpp"
@@ -14,17 +16,93 @@ namespace {
 constexpr std::string_view KERFA_HEADING = "###### <font-size 2em>Index<>\n<meta>index: none<>\n";
 constexpr std::string_view MARKDOWN_HEADING = "# Index\n";
 
+// The length of the control character (C0, DEL or C1) that begins the text, or 0.
+std::size_t control_length(std::string_view text) {
+    const auto first = static_cast<unsigned char>(text[0]);
+    if (first < 0x20 || first == 0x7F) {
+        return 1;
+    }
+    if (first == 0xC2 && text.size() > 1) {
+        const auto second = static_cast<unsigned char>(text[1]);
+        return second >= 0x80 && second <= 0x9F ? 2 : 0;
+    }
+    return 0;
+}
+
+// Writes the name piece by piece, each control character through `escape`, so that every entry
+// stays on one line.
+template <class Plain, class Escape>
+void append_with_controls(std::string_view name, std::string& out, const Plain& plain,
+                          const Escape& escape) {
+    std::size_t done = 0;
+    for (std::size_t i = 0; i < name.size();) {
+        const std::size_t length = control_length(name.substr(i));
+        if (length == 0) {
+            ++i;
+            continue;
+        }
+        plain(name.substr(done, i - done), out);
+        escape(name.substr(i, length), out);
+        i += length;
+        done = i;
+    }
+    plain(name.substr(done), out);
+}
+
+// Kerfa text has escapes for these three; every other control character ends no line of it and
+// reads back as it is, so it is written as it is.
+void append_kerfa_control(std::string_view control, std::string& out) {
+    switch (control[0]) {
+        case '\n':
+            out.append("\\n");
+            return;
+        case '\r':
+            out.append("\\r");
+            return;
+        case '\t':
+            out.append("\\t");
+            return;
+        default:
+            out.append(control);
+    }
+}
+
+// Markdown reads a numeric character reference back as the character in link text, and a link
+// target percent-decoded, in neither of which a raw line end may stand.
+void append_markdown_control(std::string_view control, std::string& out) {
+    const auto code =
+        control.size() == 1
+            ? static_cast<unsigned>(static_cast<unsigned char>(control[0]))
+            : ((static_cast<unsigned>(static_cast<unsigned char>(control[0])) & 0x1FU) << 6U) |
+                  (static_cast<unsigned>(static_cast<unsigned char>(control[1])) & 0x3FU);
+    out.append(fmt::format("&#x{:X};", code));
+}
+
+void append_percent_encoded(std::string_view control, std::string& out) {
+    for (const char byte : control) {
+        out.append(fmt::format("%{:02X}", static_cast<unsigned char>(byte)));
+    }
+}
+
+void append_plain(std::string_view text, std::string& out) {
+    out.append(text);
+}
+
 // The names are text of the document-link element, so they are escaped as Kerfa text is.
 void append_kerfa_entry(std::string_view file_name, std::string& out) {
     out.append("\n###### <doc>");
-    kerfa_render_kerfa::utils::append_escaped_text(utils::strip_extension(file_name), out);
+    append_with_controls(utils::strip_extension(file_name), out,
+                         kerfa_render_kerfa::utils::append_escaped_text, append_kerfa_control);
     out.append("<>");
 }
 
 // Built piece by piece: a name holding "{link}" or "]" is written as it is.
 void append_markdown_entry(std::string_view file_name, std::string& out) {
-    out.append("\n###### [").append(utils::strip_extension(file_name)).append("](");
-    utils::append_encoded_link(file_name, out);
+    out.append("\n###### [");
+    append_with_controls(utils::strip_extension(file_name), out, append_plain,
+                         append_markdown_control);
+    out.append("](");
+    append_with_controls(file_name, out, utils::append_encoded_link, append_percent_encoded);
     out.push_back(')');
 }
 

@@ -5,6 +5,7 @@
 
 #include <fmt/format.h>
 
+#include "kerfa_content/utils/tree_walk.hpp"
 #include "shared/utils/fault.hpp"
 #include "shared/utils/overloaded.hpp"
 #include "span_contents.hpp"
@@ -21,6 +22,7 @@ using kerfa_content::data::types::LineProperty;
 using kerfa_content::data::types::Property;
 using kerfa_content::data::types::PropertyElement;
 using kerfa_content::data::types::Section;
+using kerfa_content::utils::WalkEvent;
 using renders::ComponentSet;
 
 using shared::utils::Overloaded;
@@ -34,10 +36,8 @@ const T& component(const std::unique_ptr<T>& slot, const char* name) {
     return *slot;
 }
 
-// The walker state of one list on the explicit stack, with what closes its container.
-struct Frame {
-    std::span<const Data> items;
-    std::size_t next = 0;
+// What the walk keeps per open list, and what closes the container that owns it.
+struct ListState {
     std::optional<std::size_t> alternate;
     const ComponentSet* set = nullptr;
     std::vector<const Property*> open_properties;
@@ -56,19 +56,42 @@ class Walk {
   public:
     Walk(const renders::RendererLookup& lookup, std::string& out) : lookup_(lookup), out_(out) {}
 
-    void push_list(std::span<const Data> items, std::optional<std::size_t> alternate,
-                   std::vector<const Property*> open_properties, const LineProperty* open_line) {
-        Frame frame = new_frame(items, alternate);
-        frame.open_properties = std::move(open_properties);
-        frame.open_line = open_line;
-        frames_.push_back(std::move(frame));
+    ListState top_state(std::optional<std::size_t> alternate) const {
+        ListState state;
+        state.alternate = alternate;
+        state.set = &lookup_.set_for(alternate);
+        return state;
     }
 
-    // Writes the start of a container and pushes its children.
-    // `previous` is the item before the container in its list, when the walk has one.
-    void enter(const Container& container, std::optional<std::size_t> alternate, bool not_first,
-               bool not_last, const Data* previous = nullptr) {
-        const ComponentSet& set = lookup_.set_for(alternate);
+    // Walks a list from its state; gives back the state it ends with, its line closed.
+    ListState walk(std::span<const Data> items, ListState top) {
+        kerfa_content::utils::ItemWalk<ListState> walk(items, std::move(top));
+        while (const auto step = walk.next()) {
+            switch (step->event) {
+                case WalkEvent::Enter:
+                    enter(*step->node->as_container(), walk.state(), step->not_first(),
+                          step->not_last(),
+                          step->not_first() ? &walk.list()[step->index - 1] : nullptr,
+                          walk.children_state());
+                    break;
+                case WalkEvent::Exit:
+                    exit(walk.children_state());
+                    break;
+                case WalkEvent::Leaf:
+                    leaf(walk.list(), step->index, walk.state());
+                    break;
+            }
+        }
+        close_line(walk.state());
+        return std::move(walk.state());
+    }
+
+    // Writes the start of a container of the list `outer`; what its end needs goes to
+    // `children`. `previous` is the item before the container in its list, when the walk has one.
+    void enter(const Container& container, const ListState& outer, bool not_first, bool not_last,
+               const Data* previous, ListState& children) {
+        const ComponentSet& set = *outer.set;
+        children.not_last = not_last;
         if (const Block* block = container.as_block()) {
             const modules::RenderBlock& comp = set.block(block->id);
             if (not_first) {
@@ -79,115 +102,86 @@ class Walk {
                 }
             }
             comp.start(*block, out_);
-            Frame frame = new_frame(block->children, lookup_.alternate_for(block->id));
-            frame.block = block;
-            frame.block_component = &comp;
-            frame.not_last = not_last;
-            frames_.push_back(std::move(frame));
+            children.alternate = lookup_.alternate_for(block->id);
+            children.set = &lookup_.set_for(children.alternate);
+            children.block = block;
+            children.block_component = &comp;
         } else if (const Section* section = container.as_section()) {
             const modules::RenderSection& comp = component(set.section, "section");
             if (not_first) {
                 comp.between_start(*section, out_);
             }
             comp.start(*section, out_);
-            Frame frame = new_frame(section->children, alternate);
-            frame.section = section;
-            frame.not_last = not_last;
-            frames_.push_back(std::move(frame));
-        } else if (const auto* document = container.as_document()) {
-            frames_.push_back(new_frame(document->children, alternate));
+            children.alternate = outer.alternate;
+            children.set = outer.set;
+            children.section = section;
+        } else if (container.as_document() != nullptr) {
+            children.alternate = outer.alternate;
+            children.set = outer.set;
         } else {
             shared::utils::internal_fault("An emptied container reached the writer.");
         }
     }
 
-    // Runs until the stack is down to `depth` frames; returns the state of the last list closed.
-    Frame run(std::size_t depth) {
-        Frame finished;
-        while (frames_.size() > depth) {
-            Frame& frame = frames_.back();
-            if (frame.next == frame.items.size()) {
-                close_line(frame);
-                finished = std::move(frame);
-                frames_.pop_back();
-                close_container(finished);
-                continue;
+    // Writes the end of the container whose children ended with this state.
+    void exit(ListState& children) {
+        close_line(children);
+        if (children.block != nullptr) {
+            children.block_component->end(*children.block, out_);
+            if (children.not_last) {
+                children.block_component->between_end(*children.block, out_);
             }
-            step(frame);
+        } else if (children.section != nullptr) {
+            const modules::RenderSection& comp = component(children.set->section, "section");
+            comp.end(*children.section, out_);
+            if (children.not_last) {
+                comp.between_end(*children.section, out_);
+            }
         }
-        return finished;
     }
 
   private:
-    Frame new_frame(std::span<const Data> items, std::optional<std::size_t> alternate) {
-        Frame frame;
-        frame.items = items;
-        frame.alternate = alternate;
-        frame.set = &lookup_.set_for(alternate);
-        return frame;
-    }
-
-    void close_line(Frame& frame) {
-        if (frame.open_line == nullptr) {
+    void close_line(ListState& state) {
+        if (state.open_line == nullptr) {
             return;
         }
-        const ComponentSet& set = *frame.set;
-        if (const auto* heading = std::get_if<LineProperty::Heading>(frame.open_line)) {
+        const ComponentSet& set = *state.set;
+        if (const auto* heading = std::get_if<LineProperty::Heading>(state.open_line)) {
             component(set.heading, "heading").end(*heading, out_);
         } else {
             component(set.tagline, "tagline").end(out_);
         }
-        frame.open_line = nullptr;
+        state.open_line = nullptr;
     }
 
-    void close_container(const Frame& frame) {
-        if (frame.block != nullptr) {
-            frame.block_component->end(*frame.block, out_);
-            if (frame.not_last) {
-                frame.block_component->between_end(*frame.block, out_);
-            }
-        } else if (frame.section != nullptr) {
-            const modules::RenderSection& comp = component(frame.set->section, "section");
-            comp.end(*frame.section, out_);
-            if (frame.not_last) {
-                comp.between_end(*frame.section, out_);
-            }
-        }
-    }
-
-    // Handles the next item of the top list. May push a frame, so `frame` is not used after
-    // enter().
-    void step(Frame& frame) {
-        const std::size_t i = frame.next++;
-        const std::size_t n = frame.items.size();
-        const Data& item = frame.items[i];
-        const ComponentSet& set = *frame.set;
+    // Any item but a container.
+    void leaf(std::span<const Data> items, std::size_t index, ListState& state) {
+        const ComponentSet& set = *state.set;
         std::visit(
             Overloaded{
-                [&](const Container& container) {
-                    enter(container, frame.alternate, i > 0, i + 1 < n,
-                          i > 0 ? &frame.items[i - 1] : nullptr);
+                [&](const Container&) {
+                    shared::utils::internal_fault("A container was walked as a leaf.");
                 },
                 [&](const Content& content) { write_content(set, content); },
                 [&](const LineProperty& line) {
                     if (lookup_.close_replaced_lines) {
-                        close_line(frame);
+                        close_line(state);
                     }
                     if (const auto* heading = std::get_if<LineProperty::Heading>(&line)) {
                         component(set.heading, "heading").start(*heading, out_);
                     } else {
                         component(set.tagline, "tagline").start(out_);
                     }
-                    frame.open_line = &line;
+                    state.open_line = &line;
                 },
                 [&](const kerfa_content::data::types::LineBreak& line_break) {
-                    close_line(frame);
+                    close_line(state);
                     component(set.line_break, "line break").render(line_break, out_);
                 },
-                [&](const Property& property) { open_span(frame, i, property); },
-                [&](const kerfa_content::data::types::PropertyTerminator&) { close_span(frame); },
+                [&](const Property& property) { open_span(items, index, property, state); },
+                [&](const kerfa_content::data::types::PropertyTerminator&) { close_span(state); },
             },
-            static_cast<const Data::variant&>(item));
+            static_cast<const Data::variant&>(items[index]));
     }
 
     void write_content(const ComponentSet& set, const Content& content) {
@@ -211,18 +205,19 @@ class Walk {
                    static_cast<const Content::variant&>(content));
     }
 
-    void open_span(Frame& frame, std::size_t index, const Property& property) {
-        const ComponentSet& set = *frame.set;
+    void open_span(std::span<const Data> items, std::size_t index, const Property& property,
+                   ListState& state) {
+        const ComponentSet& set = *state.set;
         if (const PropertyElement* element = property.as_element()) {
             const modules::RenderProperty& comp = set.property(element->id);
             if (element->needs_content) {
                 std::string_view content;
                 if (comp.uses_content()) {
-                    if (!frame.contents) {
-                        frame.contents = std::make_unique<SpanContents>(
-                            SpanContents::compute(frame.items, index, set));
+                    if (!state.contents) {
+                        state.contents = std::make_unique<SpanContents>(
+                            SpanContents::compute(items, index, set));
                     }
-                    content = frame.contents->take(index);
+                    content = state.contents->take(index);
                 }
                 comp.start_with_content(*element, content, out_);
             } else {
@@ -233,16 +228,16 @@ class Walk {
         } else {
             shared::utils::internal_fault("An emptied property reached the writer.");
         }
-        frame.open_properties.push_back(&property);
+        state.open_properties.push_back(&property);
     }
 
-    void close_span(Frame& frame) {
-        if (frame.open_properties.empty()) {
+    void close_span(ListState& state) {
+        if (state.open_properties.empty()) {
             return;
         }
-        const Property& property = *frame.open_properties.back();
-        frame.open_properties.pop_back();
-        const ComponentSet& set = *frame.set;
+        const Property& property = *state.open_properties.back();
+        state.open_properties.pop_back();
+        const ComponentSet& set = *state.set;
         if (const PropertyElement* element = property.as_element()) {
             set.property(element->id).end(*element, out_);
         } else {
@@ -252,15 +247,16 @@ class Walk {
 
     const renders::RendererLookup& lookup_;
     std::string& out_;
-    std::vector<Frame> frames_;
 };
 
 }  // namespace
 
 void WalkContainer::render_children(std::span<const Data> items, std::string& out) {
     Walk walk(*renderer_lookup, out);
-    walk.push_list(items, alternate, std::move(open_properties), open_line);
-    Frame finished = walk.run(0);
+    ListState top = walk.top_state(alternate);
+    top.open_properties = std::move(open_properties);
+    top.open_line = open_line;
+    ListState finished = walk.walk(items, std::move(top));
     // Spans left open stay open: they get no end.
     open_properties = std::move(finished.open_properties);
     open_line = nullptr;
@@ -269,8 +265,11 @@ void WalkContainer::render_children(std::span<const Data> items, std::string& ou
 void WalkContainer::render(const Container& container, std::string& out, bool not_first,
                            bool not_last) {
     Walk walk(*renderer_lookup, out);
-    walk.enter(container, alternate, not_first, not_last);
-    walk.run(0);
+    const ListState outer = walk.top_state(alternate);
+    ListState children;
+    walk.enter(container, outer, not_first, not_last, nullptr, children);
+    children = walk.walk(container.children(), std::move(children));
+    walk.exit(children);
 }
 
 }  // namespace kerfa_render_core_static::components

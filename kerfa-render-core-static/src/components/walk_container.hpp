@@ -12,9 +12,9 @@
 namespace kerfa_render_core_static::components {
 
 // The walker of one item list. Nested lists (a block's, a section's or a document's children)
-// are walked with an explicit stack of their own walker states, so the depth of a document costs
-// heap, never call stack; the components are called exactly as a walker per list would call
-// them: between_start, start, the children, end, between_end.
+// are walked with the one tree walk of kerfa_content, each with its own state, so the depth of a
+// document costs heap, never call stack; the components are called exactly as a walker per list
+// would call them: between_start, start, the children, end, between_end.
 class WalkContainer {
   public:
     explicit WalkContainer(const renders::RendererLookup& lookup,

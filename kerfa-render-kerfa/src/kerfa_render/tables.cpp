@@ -8,7 +8,7 @@
 #include "kerfa_render/line_components.hpp"
 #include "kerfa_render/property_components.hpp"
 #include "kerfa_render/section_component.hpp"
-#include "kerfa_render_core_static/components/render_noop.hpp"
+#include "kerfa_render_core_static/renders/component_set_builder.hpp"
 
 namespace kerfa_render_kerfa::kerfa_render {
 
@@ -58,21 +58,19 @@ std::vector<std::unique_ptr<RenderProperty>> all_properties() {
 }
 
 kerfa_render_core_static::renders::ComponentSet new_renders_lookup() {
-    kerfa_render_core_static::renders::ComponentSet set;
-    set.name = "Default";
-    set.blocks = all_blocks();
-    set.properties = all_properties();
-    set.check = std::make_unique<RenderActualCheck>();
-    set.divider_line = std::make_unique<RenderActualDividerLine>();
-    set.heading = std::make_unique<RenderActualHeading>();
-    set.html = std::make_unique<RenderActualHtml>();
-    set.image = std::make_unique<RenderActualImage>();
-    set.invalid_element = kerfa_render_core_static::components::RenderInvalidPropertyNoop::boxed();
-    set.line_break = std::make_unique<RenderActualLineBreak>();
-    set.section = std::make_unique<RenderActualSection>();
-    set.tagline = std::make_unique<RenderActualTagline>();
-    set.text = std::make_unique<RenderActualText>();
-    return set;
+    return kerfa_render_core_static::renders::ComponentSetBuilder()
+        .blocks(all_blocks())
+        .properties(all_properties())
+        .with<RenderActualCheck>()
+        .with<RenderActualDividerLine>()
+        .with<RenderActualHeading>()
+        .with<RenderActualHtml>()
+        .with<RenderActualImage>()
+        .with<RenderActualLineBreak>()
+        .with<RenderActualSection>()
+        .with<RenderActualTagline>()
+        .with<RenderActualText>()
+        .build();
 }
 
 }  // namespace kerfa_render_kerfa::kerfa_render

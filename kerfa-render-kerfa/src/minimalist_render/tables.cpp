@@ -9,6 +9,7 @@
 #include "kerfa_render/property_components.hpp"
 #include "kerfa_render/section_component.hpp"
 #include "kerfa_render/tables.hpp"
+#include "kerfa_render_core_static/renders/component_set_builder.hpp"
 #include "minimalist_render/color_component.hpp"
 #include "minimalist_render/utils/metadata.hpp"
 
@@ -72,13 +73,13 @@ std::vector<std::unique_ptr<RenderProperty>> all_properties() {
 
 kerfa_render_core_static::renders::ComponentSet new_renders_lookup() {
     // Lines, texts, raw HTML and images are the canonical writer's.
-    kerfa_render_core_static::renders::ComponentSet set = kr::new_renders_lookup();
-    set.blocks = all_blocks();
-    set.properties = all_properties();
-    set.check = std::make_unique<kr::RenderActualCheck>("check");
-    set.divider_line = std::make_unique<kr::RenderActualDividerLine>("<--->");
-    set.section = std::make_unique<kr::RenderActualSection>(&utils::append_metadata);
-    return set;
+    return kerfa_render_core_static::renders::ComponentSetBuilder(kr::new_renders_lookup())
+        .blocks(all_blocks())
+        .properties(all_properties())
+        .with<kr::RenderActualCheck>("check")
+        .with<kr::RenderActualDividerLine>("<--->")
+        .with<kr::RenderActualSection>(&utils::append_metadata)
+        .build();
 }
 
 }  // namespace kerfa_render_kerfa::minimalist_render

@@ -4,11 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 
 #include "shared/utils/large_text.hpp"
-#include "shared/utils/stdout.hpp"
 #include "shared/utils/utf8.hpp"
 
 namespace shared::utils {
@@ -33,16 +31,6 @@ std::expected<FileDescriptor, std::error_code> open_path(std::string_view path, 
             return std::unexpected(last_error());
         }
     }
-}
-
-std::expected<void, std::error_code> write_to(FileDescriptor& file, std::string_view bytes) {
-    const std::expected<void, int> written = write_all(file.get(), bytes);
-    // The close runs even after a failed write; the write's error is the one reported.
-    const std::expected<void, std::error_code> closed = file.close();
-    if (!written) {
-        return std::unexpected(std::error_code(written.error(), std::system_category()));
-    }
-    return closed;
 }
 
 class FileKindCategory final : public std::error_category {
@@ -180,14 +168,6 @@ std::expected<std::string, std::string> read_utf8_file(std::string_view path) {
     return std::move(*bytes);
 }
 
-std::expected<void, std::error_code> write_file(std::string_view path, std::string_view bytes) {
-    auto file = open_for_writing(path);
-    if (!file) {
-        return std::unexpected(file.error());
-    }
-    return write_to(*file, bytes);
-}
-
 bool same_file(std::string_view first, std::string_view second) {
     if (first.find('\0') != std::string_view::npos || second.find('\0') != std::string_view::npos) {
         return false;
@@ -200,38 +180,6 @@ bool same_file(std::string_view first, std::string_view second) {
     }
     return first_status.st_dev == second_status.st_dev &&
            first_status.st_ino == second_status.st_ino;
-}
-
-std::expected<void, std::error_code> copy_file(std::string_view from, std::string_view to) {
-    auto source = open_for_reading(from);
-    if (!source) {
-        return std::unexpected(source.error());
-    }
-    if (same_file(from, to)) {
-        return {};
-    }
-    auto target = open_for_writing(to);
-    if (!target) {
-        return std::unexpected(target.error());
-    }
-    std::array<char, 1 << 16> chunk{};
-    for (;;) {
-        auto got = read_some(*source, chunk);
-        if (!got) {
-            (void)target->close();
-            return std::unexpected(got.error());
-        }
-        if (*got == 0) {
-            break;
-        }
-        const std::expected<void, int> written =
-            write_all(target->get(), std::string_view(chunk.data(), *got));
-        if (!written) {
-            (void)target->close();
-            return std::unexpected(std::error_code(written.error(), std::system_category()));
-        }
-    }
-    return target->close();
 }
 
 }  // namespace shared::utils

@@ -31,21 +31,31 @@ std::uint8_t provider_request(const ChatbotSettings& settings) {
     return import_chatbot::provider::DETECT_PROVIDER;
 }
 
-types::CommandResult copy_images(const ConvertedFile& file, std::string_view output_folder) {
-    const std::string folder = shared::utils::join_path(
-        output_folder, import_chatbot::converter::strip_extension(file.filename));
-    if (auto created = ensure_directory(folder); !created) {
-        return created;
+types::CommandResult copy_images(const ConvertedFile& file, const Destination& destination) {
+    const std::string_view name = import_chatbot::converter::strip_extension(file.filename);
+    const std::string folder = shared::utils::join_path(destination.path, name);
+    if (auto created = destination.folder.make_folder(name); !created) {
+        return std::unexpected(types::ExitError(
+            fmt::format("Failed to create directory {}: {}", folder, created.error().message())));
     }
+    const shared::utils::OutputFolder images = destination.folder.folder(name);
     for (const import_chatbot::model::ImageReference& image : file.images) {
-        const std::string target = shared::utils::join_path(folder, image.file_name);
-        if (auto copied = shared::utils::copy_file(image.source_path, target); !copied) {
-            return std::unexpected(
-                types::ExitError(fmt::format("Failed to copy image {} to {}: {}", image.source_path,
-                                             target, copied.error().message())));
+        if (auto copied = images.copy_file(image.source_path, image.file_name); !copied) {
+            return std::unexpected(types::ExitError(fmt::format(
+                "Failed to copy image {} to {}: {}", image.source_path,
+                shared::utils::join_path(folder, image.file_name), copied.error().message())));
         }
     }
     return {};
+}
+
+// A folder the user named may be a link; the default one inside the export may not.
+shared::utils::OutputFolder open_output(const ChatbotSettings& settings, std::string_view path) {
+    if (settings.output) {
+        return shared::utils::OutputFolder::open(path);
+    }
+    return shared::utils::OutputFolder::open(settings.directory)
+        .folder(shared::utils::last_component(path).value_or(path));
 }
 
 }  // namespace
@@ -63,26 +73,26 @@ types::CommandResult ensure_directory(std::string_view path) {
     return {};
 }
 
-types::CommandResult write_file(std::string_view path, std::string_view text) {
-    if (auto written = shared::utils::write_file(path, text); !written) {
+types::CommandResult write_file(const Destination& destination, std::string_view name,
+                                std::string_view text) {
+    if (auto written = destination.folder.write_file(name, text); !written) {
         return std::unexpected(types::ExitError(
-            fmt::format("Failed to write {}: {}", path, written.error().message())));
+            fmt::format("Failed to write {}: {}", shared::utils::join_path(destination.path, name),
+                        written.error().message())));
     }
     return {};
 }
 
 std::expected<std::vector<std::string>, types::ExitError> write_converted_files(
-    std::span<const ConvertedFile> files, std::string_view output_folder) {
+    std::span<const ConvertedFile> files, const Destination& destination) {
     std::vector<std::string> written;
     written.reserve(files.size());
     for (const ConvertedFile& file : files) {
-        if (auto done =
-                write_file(shared::utils::join_path(output_folder, file.filename), file.content);
-            !done) {
+        if (auto done = write_file(destination, file.filename, file.content); !done) {
             return std::unexpected(std::move(done.error()));
         }
         if (!file.images.empty()) {
-            if (auto copied = copy_images(file, output_folder); !copied) {
+            if (auto copied = copy_images(file, destination); !copied) {
                 return std::unexpected(std::move(copied.error()));
             }
         }
@@ -109,11 +119,12 @@ types::CommandResult convert_ai_history(const ChatbotSettings& settings) {
     if (auto created = ensure_directory(output); !created) {
         return created;
     }
+    const Destination destination{output, open_output(settings, output)};
     if (!settings.silent) {
         ui::console::show_convert_ai_conversations_start(plan->provider);
     }
 
-    auto conversations = write_converted_files(plan->conversations, output);
+    auto conversations = write_converted_files(plan->conversations, destination);
     if (!conversations) {
         return std::unexpected(std::move(conversations.error()));
     }
@@ -121,7 +132,7 @@ types::CommandResult convert_ai_history(const ChatbotSettings& settings) {
         shared::utils::write_stdout(
             fmt::format("Converted {} conversations.\n", conversations->size()));
     }
-    auto memories = write_converted_files(plan->memories, output);
+    auto memories = write_converted_files(plan->memories, destination);
     if (!memories) {
         return std::unexpected(std::move(memories.error()));
     }
@@ -130,8 +141,7 @@ types::CommandResult convert_ai_history(const ChatbotSettings& settings) {
     }
 
     const kerfa_index_file::types::IndexPlan& index = plan->index;
-    if (auto written = write_file(shared::utils::join_path(output, index.file_name), index.content);
-        !written) {
+    if (auto written = write_file(destination, index.file_name, index.content); !written) {
         return written;
     }
     if (!settings.silent) {

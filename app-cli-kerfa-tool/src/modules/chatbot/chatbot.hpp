@@ -9,6 +9,7 @@
 
 #include "import_chatbot/converter.hpp"
 #include "kerfa_tool/types/exit_error.hpp"
+#include "shared/utils/file_io.hpp"
 
 namespace kerfa_tool::modules::chatbot {
 
@@ -35,13 +36,21 @@ types::CommandResult convert_ai_history(const ChatbotSettings& settings);
 // Creates the folder with its missing parents unless something (of any kind) is at the path.
 types::CommandResult ensure_directory(std::string_view path);
 
-// Creates or truncates the file and writes the text.
-types::CommandResult write_file(std::string_view path, std::string_view text);
+// Where the documents go: the folder's path, for messages, and the folder written into by name,
+// never through a link planted there.
+struct Destination {
+    std::string path;
+    shared::utils::OutputFolder folder;
+};
 
-// Writes each document into the output folder and copies its images into its image folder
+// Writes the file of that name into the destination, replacing what is there.
+types::CommandResult write_file(const Destination& destination, std::string_view name,
+                                std::string_view text);
+
+// Writes each document into the destination and copies its images into its image folder
 // (replacing what is there); gives the names written.
 std::expected<std::vector<std::string>, types::ExitError> write_converted_files(
     std::span<const import_chatbot::converter::ConvertedFile> files,
-    std::string_view output_folder);
+    const Destination& destination);
 
 }  // namespace kerfa_tool::modules::chatbot

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 // Whole-file reads and writes: every read retried on EINTR, every write and close checked.
 // Failures carry the system's error (its message() is the strerror text).
@@ -65,13 +66,47 @@ inline constexpr std::string_view INVALID_UTF8_TEXT = "stream did not contain va
 // read_file with the UTF-8 check on top; the error is its display text.
 std::expected<std::string, std::string> read_utf8_file(std::string_view path);
 
-std::expected<void, std::error_code> write_file(std::string_view path, std::string_view bytes);
-
 // Whether both paths name one existing file (device and inode, links followed).
 bool same_file(std::string_view first, std::string_view second);
 
-// Copies the bytes of one file to another (created or truncated). When both name one file the
-// copy is skipped before the target is opened, so it is never truncated.
+// Outputs replace their target whole, so that a failed write leaves the old file as it was: the
+// bytes go to a temporary file in the target's folder, which is renamed over the target once it
+// is complete and closed (with the old file's permission bits) and removed on failure. A target
+// that exists and is not a regular file (a device, a FIFO) is written in place. No fsync: the
+// rename guards against failed writes, not against a crash of the whole system.
+
+// Links at the path are followed: the file they lead to is replaced and the links stay.
+std::expected<void, std::error_code> write_file(std::string_view path, std::string_view bytes);
+
+// Copies the bytes of one file to another. When both name one file nothing is written.
 std::expected<void, std::error_code> copy_file(std::string_view from, std::string_view to);
+
+// A folder written into by name, for outputs that go where others may have planted links: a
+// link at a name is never followed (ELOOP). Names are single path components.
+class OutputFolder {
+  public:
+    // The folder at the path, links followed; when it cannot be opened every use fails with
+    // that error.
+    static OutputFolder open(std::string_view path);
+
+    std::expected<void, std::error_code> write_file(std::string_view name,
+                                                    std::string_view bytes) const;
+    std::expected<void, std::error_code> copy_file(std::string_view from,
+                                                   std::string_view name) const;
+    // Creates the folder (0777 less the umask) unless something of that name is there already.
+    std::expected<void, std::error_code> make_folder(std::string_view name) const;
+    // The folder of that name inside this one; a link or a file there fails its every use.
+    OutputFolder folder(std::string_view name) const;
+
+  private:
+    explicit OutputFolder(std::expected<FileDescriptor, std::error_code> folder)
+        : folder_(std::move(folder)) {}
+
+    std::expected<FileDescriptor, std::error_code> folder_;
+};
+
+// A file-size limit must come back as EFBIG instead of killing the process; call once at
+// start-up.
+void ignore_file_size_signal();
 
 }  // namespace shared::utils
