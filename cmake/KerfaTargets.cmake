@@ -37,7 +37,8 @@ function(kerfa_tests name)
                                                    ${CMAKE_CURRENT_SOURCE_DIR}/src)
   # Fixtures are found through this path rather than __FILE__, which a compiler cache may
   # rewrite relative to the build folder.
-  target_compile_definitions(${name}_tests PRIVATE KERFA_TESTS_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests")
+  target_compile_definitions(${name}_tests PRIVATE KERFA_TESTS_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests"
+                                                    KERFA_SOURCE_ROOT="${PROJECT_SOURCE_DIR}")
   target_link_libraries(${name}_tests PRIVATE ${name} ${ARG_DEPS} GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name}_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})

@@ -1,8 +1,7 @@
 #pragma once
 
 // The examples of the CommonMark specification shipped in tests/commonmark/, for any library's
-// tests (include this folder, and define KERFA_COMMONMARK_DIR as that folder's path when the
-// tests' own KERFA_TESTS_DIR is another library's).
+// tests (include this folder).
 
 #include <algorithm>
 #include <cstddef>
@@ -20,12 +19,8 @@ struct Example {
 };
 
 inline std::string read_commonmark_corpus() {
-#ifdef KERFA_COMMONMARK_DIR
-    const auto path = std::filesystem::path(KERFA_COMMONMARK_DIR) / "commonmark-0.31.2.txt";
-#else
-    const auto path =
-        std::filesystem::path(KERFA_TESTS_DIR) / "commonmark" / "commonmark-0.31.2.txt";
-#endif
+    const auto path = std::filesystem::path(KERFA_SOURCE_ROOT) / "kerfa-parser-markdown" / "tests" /
+                      "commonmark" / "commonmark-0.31.2.txt";
     std::ifstream in(path, std::ios::binary);
     std::stringstream buffer;
     buffer << in.rdbuf();
