@@ -68,7 +68,7 @@ TEST_F(CliTextMarkdown, HeadingsList) {
 
 TEST_F(CliTextMarkdown, Markdown) {
     expect_conversion({"markdown", "md"},
-                      "# Title\r\nSome **bold\\_x** text.\r\nlone\n## Sub\n3. one\n4. two\n"
+                      "# Title\r\nSome **bold\\_x** text.\r\nlone\n## Sub\n3. one\n4. two\n\n"
                       "| A | B |\n| --- | --- |\n| 1 | a\\|b |\n\n```\nx_y\n```\n");
 }
 

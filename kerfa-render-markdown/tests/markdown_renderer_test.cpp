@@ -343,7 +343,7 @@ TEST(MarkdownRenderer, TakesTheLineStart) {
                      list(quote(list(heading(0), text("h"), block(bk::BLOCK, list(line_break())))),
                           text("after"))));
              },
-             "> > # h\nafter"},
+             "> > # h\n\n>\n> after"},
             {"table rows get the lead",
              [] {
                  return list(quote(list(table(list(row(list(cell("a"))), row(list(cell("b"))))))));
@@ -352,13 +352,14 @@ TEST(MarkdownRenderer, TakesTheLineStart) {
             {"a tagline leaves it",
              [] { return list(quote(list(text("a"), line_break(), tagline(), text("t")))); },
              "> a\n> t"},
+            // After the list an empty line, or a reader would go on with its last entry.
             {"a section begins at a line start",
              [] {
                  return list(section(list(text("x"))),
                              section(list(bullets(list(entry(list(text("a"))))))), section(),
                              section(list(text("y"), line_break())), section(list(text("z"))));
              },
-             "x\n- a\ny\nz"},
+             "x\n- a\n\ny\nz"},
             {"an empty line keeps the quote markers",
              [] {
                  return list(quote(
@@ -506,6 +507,28 @@ TEST(MarkdownRenderer, EntriesKeepTheirLaterLines) {
             {"and at section level",
              [] { return list(block(bk::CODEBOX, list(text("x"))), text("after")); },
              "```\nx\n```\nafter"},
+            // Texts in different blocks stay apart: right after a list or a quote a line would
+            // continue its last paragraph, so an empty line comes first.
+            {"text after a list flattened around a nested one",
+             [] {
+                 return list(bullets(list(entry(list(text("a"))))),
+                             block(bk::INDENT, list(bullets(list(entry(list(text("b"))))))),
+                             text("c"));
+             },
+             "- a\n\t- b\n\nc"},
+            {"the next entry of the flattened list needs no empty line",
+             [] {
+                 return list(bullets(list(entry(list(text("a"))))),
+                             block(bk::INDENT, list(bullets(list(entry(list(text("b"))))))),
+                             bullets(list(entry(list(text("c"))))));
+             },
+             "- a\n\t- b\n- c"},
+            {"text after a quote, and after an empty line nothing more",
+             [] {
+                 return list(quote(list(text("q"))), text("r"), quote(list(text("s"))),
+                             line_break(), line_break(), text("t"));
+             },
+             "> q\n\nr\n> s\n\nt"},
             {"a quote opening an entry stays a quote",
              [] {
                  return list(

@@ -45,6 +45,11 @@ void ActualRenderFactory::pay_owed(std::string& out) {
     if (std::exchange(after_html_block_, false)) {
         owe(1);
     }
+    // A line right after a list or a quote would be read as the lazy continuation of its last
+    // paragraph.
+    if (std::exchange(after_list_or_quote_, false)) {
+        owe(at_line_start_ ? 1 : 2);
+    }
     if (owed_ == 0) {
         return;
     }
@@ -110,6 +115,8 @@ RenderBlockWrap ActualRenderFactory::block(const model::Block& block) {
             bullets_.push_back(list_labels(block));
             break;
         case bk::BULLET_ENTRY: {
+            // The next entry of a list flattened around a nested one: on the next line.
+            after_list_or_quote_ = false;
             pay_owed(wrap.start_text);
             if (!std::exchange(at_line_start_, false)) {
                 wrap.start_text += '\n';
@@ -325,6 +332,9 @@ void ActualRenderFactory::block_exit(const model::Block& block) {
     verbatim_.forget_from(block_depth_ + 1);
     switch (block.id) {
         case bk::BLOCK_QUOTE:
+            lead_.pop();
+            after_list_or_quote_ = true;
+            return;
         case bk::BULLET_ENTRY:
         case bk::INDENT:
             lead_.pop();
@@ -333,6 +343,7 @@ void ActualRenderFactory::block_exit(const model::Block& block) {
             if (!bullets_.empty()) {
                 bullets_.pop_back();
             }
+            after_list_or_quote_ = true;
             return;
         case bk::CODEBOX:
             code_depth_ = code_depth_ > 0 ? code_depth_ - 1 : 0;
@@ -417,13 +428,18 @@ RenderInline ActualRenderFactory::line_break(const model::LineBreak& line_break)
         return RenderInline(in_pipe_cell() ? "<br>" : "");
     }
     std::string text;
-    if (std::exchange(at_line_start_, true)) {
+    const bool at_line_start_before = std::exchange(at_line_start_, true);
+    if (at_line_start_before) {
         text += lead_.empty_line();
     }
     at_entry_start_ = false;
     text += line_break.carriage_return ? "\r\n" : "\n";
     owed_ = owed_ > 0 ? owed_ - 1 : 0;
     after_html_block_ = false;
+    if (at_line_start_before) {
+        // An empty line: what ends a list or a quote for a reader.
+        after_list_or_quote_ = false;
+    }
     if (std::exchange(html_line_, false)) {
         owe(1);
     }

@@ -89,6 +89,8 @@ class ActualRenderFactory {
     bool html_line_ = false;
     // A line of raw HTML ended; unless more HTML follows, the block is over and owes a blank line.
     bool after_html_block_ = false;
+    // A list or quote ended and no empty line came yet.
+    bool after_list_or_quote_ = false;
     VerbatimSpans verbatim_;
 };
 
