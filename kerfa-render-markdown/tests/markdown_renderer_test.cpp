@@ -607,8 +607,8 @@ TEST(MarkdownRenderer, WritesADocumentsChildrenAndOneContainer) {
 }
 
 // 200,000 levels of blocks, each holding a span still open, and a table at the bottom that every
-// enclosing table looks for. Quotes and indents nest in a chain of their own, without spans; their
-// lead stops at 256 levels.
+// enclosing table looks for. Quotes and indents nest in a chain of their own, a line at each
+// level: leads go 256 levels deep, so the text grows with the depth, not with its square.
 TEST(MarkdownRenderer, WritesDeepDocuments) {
     constexpr std::size_t kDepth = 200'000;
     const std::vector<std::uint16_t> kinds{bk::BLOCK,
@@ -640,12 +640,25 @@ TEST(MarkdownRenderer, WritesDeepDocuments) {
     const std::string blocks = md(chain(kinds, table(list(row(list(cell("bottom")))))));
     EXPECT_NE(blocks.find("<td>bottom</td>"), std::string::npos);
 
-    const std::string quotes = md(chain({bk::BLOCK_QUOTE, bk::INDENT}, text("x"), false));
+    const auto quotes = [&](std::size_t depth) {
+        DataList top;
+        DataList* tail = &top;
+        for (std::size_t level = 0; level < depth; ++level) {
+            tail->push_back(block(level % 2 == 0 ? bk::BLOCK_QUOTE : bk::INDENT,
+                                  list(text("x"), line_break())));
+            tail = &tail->back().as_container()->children();
+        }
+        return md(top);
+    };
+    // The lead of each line, from one level to 256; deeper lines have none.
+    std::string expected;
     std::string lead;
-    for (std::size_t level = 0; level < 256 / 2; ++level) {
-        lead += "> \t";
+    for (std::size_t level = 0; level < 300; ++level) {
+        lead += level % 2 == 0 ? "> " : "\t";
+        expected += (level < 256 ? lead : std::string()) + "x\n";
     }
-    EXPECT_EQ(quotes, lead + "x");
+    EXPECT_EQ(quotes(300), expected);
+    EXPECT_EQ(quotes(kDepth).size(), expected.size() + (kDepth - 300) * 2);
 
     const std::string entries = md(chain({bk::BULLET, bk::BULLET_ENTRY}, text("x")));
     EXPECT_TRUE(entries.starts_with("****\n- ****\n  - ****\n    - **"));

@@ -9,8 +9,10 @@ namespace kerfa_render_markdown::markdown_render {
 
 // What begins a line inside the open quotes, indents and list entries, outermost first: "> " per
 // quote, a tab per indent, and blanks to an entry's content column, so that a reader keeps the
-// line inside all of them. Only the outermost 256 levels are written: deeper nesting would make
-// every line carry a lead as long as the depth, and the text grow with its square.
+// line inside all of them. Leads go as deep as 256 levels; lines deeper than that get none, as
+// a reader would flatten them anyway: a lead per level on every line of a deeper chain would
+// make the text grow with the square of its depth, and even a lead of 256 levels on each of its
+// lines with hundreds of times the input's size.
 class Lead {
   public:
     static constexpr std::size_t kMaxLevels = 256;
@@ -21,11 +23,12 @@ class Lead {
     void pop();
 
     // The lead of a line with something on it.
-    std::string_view line() const { return text_; }
+    std::string_view line() const { return depth_ > kMaxLevels ? std::string_view() : text_; }
     // The lead of an empty line: up to the innermost quote's marker, without the blanks after
     // it, since trailing blanks would be all the line holds.
     std::string_view empty_line() const {
-        return std::string_view(text_).substr(0, levels_.empty() ? 0 : levels_.back().quote_end);
+        return line().substr(0,
+                             levels_.empty() || depth_ > kMaxLevels ? 0 : levels_.back().quote_end);
     }
 
   private:
