@@ -234,6 +234,11 @@ TEST(MarkdownRenderer, WritesEachBlockKind) {
                      block(bk::CODEBOX, list(text("a*b_c"), open(pk::BOLD), text("x"), close())));
              },
              "```\na*b_c**x**\n```"},
+            {"a fence longer than any backquote run inside",
+             [] {
+                 return list(block(bk::CODEBOX, list(text("```bash"), line_break(), text("x"))));
+             },
+             "````\n```bash\nx\n````"},
             {"card", [] { return list(block(bk::CARD, list(text("a")))); },
              "<div style=\"background: #f0f0f0; border: 1px solid #b0b0b0; border-radius: 0.3em; "
              "padding: 1em\">a</div>"},
@@ -563,6 +568,8 @@ TEST(MarkdownRenderer, HtmlBlocksEndAtABlankLine) {
             {"at the start of a paragraph too",
              [] { return list(html("<b>"), text("b"), html("</b>"), line_break(), text("c")); },
              "<b>b</b>\nc"},
+            {"before a quote the blank line stands outside it",
+             [] { return list(html("</p>\n"), quote(list(text("q")))); }, "</p>\n\n> q"},
             {"inside a quote the blank line keeps the marker",
              [] { return list(quote(list(html("<div>\n"), text("x")))); }, "> <div>\n>\n> x"},
         });

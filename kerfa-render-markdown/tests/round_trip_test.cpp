@@ -388,11 +388,6 @@ const std::map<std::size_t, std::string_view> kChanged{
     {7673, "destination with parentheses"},
     {7680, "destination with parentheses"},
     {7690, "destination with parentheses"},
-    // A code box's fence is always three backquotes, which a fence inside it closes.
-    {2030, "fence inside a code box"},
-    {2044, "fence inside a code box"},
-    {2078, "fence inside a code box"},
-    {2175, "fence inside a code box"},
     // An empty quote is written as nothing; a divider in an entry leaves the entry.
     {3503, "an empty quote"},
     {3891, "an empty quote"},

@@ -16,6 +16,7 @@ namespace bk = kerfa_content::data::kinds::block_kind;
 using escape::Escaping;
 using kerfa_content::data::attributes::Attribute;
 using kerfa_content::data::attributes::BulletStyle;
+using kerfa_content::data::structure::Content;
 using kerfa_content::data::structure::Data;
 
 constexpr std::string_view kCardStart =
@@ -31,6 +32,25 @@ next_bullet::NextBullet list_labels(const model::Block& block) {
         }
     }
     return bullet;
+}
+
+// Three backquotes, or one more than the longest run in the code box's own texts, so that no line
+// of the code closes it.
+std::string code_fence(const model::Block& codebox) {
+    std::size_t longest = 0;
+    for (const Data& item : codebox.children) {
+        const auto* content = item.as_content();
+        const auto* text = content != nullptr ? std::get_if<Content::Text>(content) : nullptr;
+        if (text == nullptr) {
+            continue;
+        }
+        std::size_t run = 0;
+        for (const char c : text->text) {
+            run = c == '`' ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return std::string(std::max<std::size_t>(3, longest + 1), '`');
 }
 
 }  // namespace
@@ -101,6 +121,8 @@ RenderBlockWrap ActualRenderFactory::block(const model::Block& block) {
     ++block_depth_;
     switch (block.id) {
         case bk::BLOCK_QUOTE:
+            // Empty lines owed before the quote belong outside it.
+            pay_owed(wrap.start_text);
             if (at_entry_start_) {
                 // A quote that opens an entry has its marker on the label's line.
                 wrap.start_text = "> ";
@@ -134,17 +156,19 @@ RenderBlockWrap ActualRenderFactory::block(const model::Block& block) {
             wrap.start_text += kCardStart;
             wrap.end_text = "</div>";
             break;
-        case bk::CODEBOX:
+        case bk::CODEBOX: {
             ++code_depth_;
             // Every line of code carries the lead, the first and the closing fence too.
-            wrap.start_text = line_opening() + "```\n";
+            const std::string fence = code_fence(block);
+            wrap.start_text = line_opening() + fence + "\n";
             wrap.owed_lead = lead_.empty_line();
             wrap.end_text = "\n";
             wrap.end_text += lead_.line();
-            wrap.end_text += "```";
+            wrap.end_text += fence;
             wrap.line_start = &at_line_start_;
             at_line_start_ = true;
             break;
+        }
         case bk::INDENT:
             lead_.push_tab();
             break;
