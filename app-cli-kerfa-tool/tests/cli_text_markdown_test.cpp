@@ -72,7 +72,7 @@ TEST_F(CliTextMarkdown, Markdown) {
                       "| A | B |\n| --- | --- |\n| 1 | a\\|b |\n\n```\nx_y\n```\n");
 }
 
-// Markdown in, Markdown out: lists flat with their nesting as tabs, the quote's empty line marked.
+// Markdown in, Markdown out: a nested list behind a tab, the quote's empty line marked.
 TEST_F(CliTextMarkdown, MarkdownFile) {
     const std::string markdown =
         "# Notes\n\nSome _text_, `snake_case` and a [link](<http://x.y/a b>).\n\n1. one\n"
