@@ -147,9 +147,16 @@ std::string family(int which, std::size_t bytes) {
         case 3:
         case 4: {  // many columns, one-cell rows (with short delimiter cells: repaired first)
             const std::string cell = which == 3 ? "|---" : "|-";
-            std::string table =
-                kerfa_bench::repeat_to("|a", bytes / 8) + "|\n" + kerfa_bench::repeat_to(cell, bytes / 4) + "|\n";
+            std::string table = kerfa_bench::repeat_to("|a", bytes / 8) + "|\n" +
+                                kerfa_bench::repeat_to(cell, bytes / 4) + "|\n";
             return table + kerfa_bench::repeat_to("|x\n", bytes - table.size());
+        }
+        case 6: {  // lines of forty nested lists, each opening in the empty entry of the last
+            std::string line;
+            for (int i = 0; i < 40; ++i) {
+                line += "- ";
+            }
+            return kerfa_bench::repeat_to(line + "x\n", bytes);
         }
         default: {  // a long definition used in every paragraph
             std::string text = "[r]: /" + std::string(1000, 'u') + "\n\n";
@@ -167,7 +174,7 @@ void BM_MarkdownGuardedFamily(benchmark::State& state) {
     set_bytes(state, text.size());
 }
 BENCHMARK(BM_MarkdownGuardedFamily)
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {1, 10}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {1, 10}})
     ->ArgNames({"family", "MB"})
     ->Unit(benchmark::kMillisecond);
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_chain.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
-#include "kerfa_parser_kerfa/tokenizer/tokenizer.hpp"
+#include "components/char_iterator/char_chain.hpp"
+#include "components/char_iterator/char_source.hpp"
 #include "shared/components/char_iterator/str_char_iterator.hpp"
+#include "tokenizer/tokenizer.hpp"
 
 namespace {
 

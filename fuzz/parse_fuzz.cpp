@@ -97,10 +97,12 @@ Indentation indentation_of(std::string_view out) {
     return result;
 }
 
-// What Markdown and plain text may add to every line beyond the input's proportion: the lead
-// that repeats the nesting on each line (two characters per quote, one per indent in Markdown) and
-// plain text's indentation (at most 1024 steps of two blanks). Every line begins with an item, so
-// the document's items bound its lines.
+// 256 levels of the widest step, an entry's content column after "-9223372036854775808. ".
+constexpr std::size_t kMarkdownLeadPerByte = 256 * 22;
+
+// What plain text may add to every line beyond the input's proportion: its indentation (at most
+// 1024 steps of two blanks). Every line begins with an item, so the document's items bound its
+// lines.
 std::size_t lead_allowance(std::string_view text) {
     const ParseData parse = parse_as_tool(text);
     kerfa_content::utils::ItemWalk<> walk(parse.content);
@@ -116,7 +118,9 @@ std::size_t lead_allowance(std::string_view text) {
 // Every writer: no crash, and output that grows with the input, never with its square. The
 // structure dump and the indented view indent four blanks per level, at most 256 levels a line:
 // that indentation is checked on its own and left out of the measure.
-// Markdown and plain text may add the per-line leads of nesting.
+// Markdown may add to each line a lead of at most 256 levels, each at most a list label's width;
+// every line costs the input a byte at least, so that stays in proportion. Plain text may add
+// the per-line indentation of nesting.
 void check_writers(std::string_view text) {
     std::optional<std::size_t> leads;
     for (unsigned number = 0; number <= static_cast<unsigned>(ConvertTarget::Text); ++number) {
@@ -134,7 +138,10 @@ void check_writers(std::string_view text) {
             measured -= indentation.blanks;
         }
         std::size_t allowed = 64 * text.size() + 64 * 1024;
-        if (target == ConvertTarget::Markdown || target == ConvertTarget::Text) {
+        if (target == ConvertTarget::Markdown) {
+            allowed += kMarkdownLeadPerByte * text.size();
+        }
+        if (target == ConvertTarget::Text) {
             if (!leads) {
                 leads = lead_allowance(text);
             }

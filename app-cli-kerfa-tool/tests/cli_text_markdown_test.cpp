@@ -68,11 +68,11 @@ TEST_F(CliTextMarkdown, HeadingsList) {
 
 TEST_F(CliTextMarkdown, Markdown) {
     expect_conversion({"markdown", "md"},
-                      "# Title\r\nSome **bold\\_x** text.\r\nlone\n## Sub\n3. one\n4. two\n"
-                      "| A | B |\n| --- | --- |\n| 1 | a\\|b |\n```\nx_y\n```\n");
+                      "# Title\r\nSome **bold\\_x** text.\r\nlone\n## Sub\n3. one\n4. two\n\n"
+                      "| A | B |\n| --- | --- |\n| 1 | a\\|b |\n\n```\nx_y\n```\n");
 }
 
-// Markdown in, Markdown out: lists flat with their nesting as tabs, the quote's empty line marked.
+// Markdown in, Markdown out: a nested list behind a tab, the quote's empty line marked.
 TEST_F(CliTextMarkdown, MarkdownFile) {
     const std::string markdown =
         "# Notes\n\nSome _text_, `snake_case` and a [link](<http://x.y/a b>).\n\n1. one\n"

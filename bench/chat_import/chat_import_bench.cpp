@@ -58,7 +58,8 @@ bool read_chatgpt(const std::string& folder, Counts& counts) {
     if (!conversations) {
         return report(conversations.error());
     }
-    chatgpt::resolve_images(*conversations, folder, folder + "/Kerfa");
+    const std::string outputs[] = {folder + "/Kerfa", folder + "/Markdown"};
+    chatgpt::resolve_images(*conversations, folder, outputs);
     counts = count(*conversations);
     return !user.empty();
 }

@@ -2,6 +2,7 @@
 // measures the parsed tree of a file.
 // Usage: roads_bench kerfa SIZE_MB OUTPUT        generated Kerfa of at least SIZE_MB MiB
 //        roads_bench markdown SIZE_MB OUTPUT     real Markdown, repeated to at least SIZE_MB MiB
+//        roads_bench corpus OUTPUT               the whole real Markdown corpus, once
 //        roads_bench run STDOUT COMMAND [ARG...] runs COMMAND with its standard output into STDOUT
 //                                                and its standard error discarded; prints the wall
 //                                                seconds and the peak resident KiB
@@ -16,6 +17,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -45,8 +47,9 @@ double seconds_since(Clock::time_point start) {
 
 int write_input(std::string_view kind, std::size_t megabytes, const std::string& path) {
     const std::size_t bytes = megabytes * kMebibyte;
-    const std::string text = kind == "kerfa" ? kerfa_bench::generate_kerfa(bytes)
-                                             : kerfa_bench::gather_markdown(bytes, true);
+    const std::string text = kind == "kerfa"    ? kerfa_bench::generate_kerfa(bytes)
+                             : kind == "corpus" ? kerfa_bench::gather_markdown(SIZE_MAX)
+                                                : kerfa_bench::gather_markdown(bytes, true);
     if (text.empty()) {
         std::fprintf(stderr, "roads_bench: no Markdown found to gather\n");
         return 1;
@@ -89,6 +92,47 @@ std::size_t heap_in_use() {
     return info.uordblks + info.hblkhd;
 }
 
+// What the tree's bytes are made of, per input byte: item slots, block and section records,
+// attributes and the text bytes kept out of line.
+void print_tree_parts(const kerfa_content::data::types::Document& document, double input) {
+    using kerfa_content::data::structure::Content;
+    using kerfa_content::data::structure::Data;
+    using kerfa_content::data::types::Block;
+    using kerfa_content::data::types::Section;
+    constexpr std::size_t kInPlace = 15;
+    double items = 0, blocks = 0, sections = 0, attributes = 0, texts = 0;
+    std::vector<const Data*> stack;
+    for (const Data& item : document.children) {
+        stack.push_back(&item);
+    }
+    while (!stack.empty()) {
+        const Data* item = stack.back();
+        stack.pop_back();
+        items += 1;
+        if (const auto* container = item->as_container()) {
+            if (const Block* block = container->as_block()) {
+                blocks += 1;
+                attributes +=
+                    block->attributes ? static_cast<double>(block->attributes->size()) : 0;
+            } else if (container->as_section() != nullptr) {
+                sections += 1;
+            }
+            for (const Data& child : container->children()) {
+                stack.push_back(&child);
+            }
+        } else if (const Content* content = item->as_content()) {
+            const std::size_t bytes = content->text().size();
+            texts += bytes > kInPlace ? static_cast<double>(bytes) : 0;
+        }
+    }
+    std::printf(
+        "tree parts per input byte: items %.2f, blocks %.2f, sections %.2f, attributes %.2f, "
+        "out-of-line texts %.2f\n",
+        items * sizeof(Data) / input, blocks * sizeof(Block) / input,
+        sections * sizeof(Section) / input,
+        attributes * sizeof(kerfa_content::data::attributes::Attribute) / input, texts / input);
+}
+
 int tree(const std::string& path) {
     using kerfa_document_manager::components::convertors::convert;
     using kerfa_document_manager::types::ConvertTarget;
@@ -121,6 +165,7 @@ int tree(const std::string& path) {
     // Large arena blocks are mapped outside the allocator, so they are counted on their own.
     const double tree_bytes = static_cast<double>(heap_in_use() - before) + arena_bytes;
 
+    print_tree_parts(*document, input);
     start = Clock::now();
     const std::size_t html = convert(*document, ConvertTarget::Html).size();
     const double html_time = seconds_since(start);
@@ -147,6 +192,9 @@ int main(int argc, char** argv) {
     if ((what == "kerfa" || what == "markdown") && argc == 4) {
         return write_input(what, std::strtoul(argv[2], nullptr, 10), argv[3]);
     }
+    if (what == "corpus" && argc == 3) {
+        return write_input(what, 0, argv[2]);
+    }
     if (what == "run" && argc >= 4) {
         return run(argv[2], argv + 3);
     }
@@ -155,6 +203,7 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr,
                  "usage: roads_bench kerfa|markdown SIZE_MB OUTPUT\n"
+                 "       roads_bench corpus OUTPUT\n"
                  "       roads_bench run STDOUT COMMAND [ARG...]\n"
                  "       roads_bench tree FILE\n");
     return 2;

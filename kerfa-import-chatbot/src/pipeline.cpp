@@ -59,9 +59,11 @@ std::expected<Export, error::ImportError> read_chatgpt(std::string_view folder,
         return std::unexpected(std::move(conversations.error()));
     }
     read.conversations = std::move(*conversations);
-    // An output folder that is the export folder itself cannot be left out of its own walk.
-    const bool output_is_export = shared::utils::same_file(output, folder);
-    chatgpt::resolve_images(read.conversations, folder, output_is_export ? "" : output);
+    // Every folder a run of the tool may have written into: the default ones of both formats
+    // and this run's.
+    const std::string output_folders[] = {join_path(folder, "Kerfa"), join_path(folder, "Markdown"),
+                                          std::string(output)};
+    chatgpt::resolve_images(read.conversations, folder, output_folders);
     return read;
 }
 

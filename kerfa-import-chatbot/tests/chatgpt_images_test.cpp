@@ -24,9 +24,10 @@ using import_chatbot::model::ImageReference;
 using import_chatbot::model::Message;
 using import_chatbot_test::TempFolder;
 
-std::vector<FoundImage> walk(const TempFolder& folder, const std::string& excluded = {}) {
+std::vector<FoundImage> walk(const TempFolder& folder,
+                             const std::vector<std::string>& output_folders = {}) {
     std::vector<FoundImage> images;
-    collect_from(folder.path(), images, excluded);
+    collect_from(folder.path(), images, output_folders);
     return images;
 }
 
@@ -73,18 +74,35 @@ TEST(ImageWalk, VisitsEachFolderOnceAndOnlyRegularFiles) {
               (std::vector<std::string>{"again/in.png", "linked.png"}));
 }
 
-TEST(ImageWalk, LeavesTheExcludedFolderOut) {
+// An output folder is left out unless it holds an image itself (not through a link): then only
+// the image folders of its documents are, and folders without a document of their name are
+// walked.
+TEST(ImageWalk, LeavesOutWhatOutputFoldersHoldOfEarlierRuns) {
     const TempFolder folder;
     folder.write("a.png", "x");
+    folder.write("Kerfa/2024 - T.kerfa", "x");
     folder.write("Kerfa/2024 - T/a.png", "x");
     folder.write("Kerfa/b.png", "x");
-    EXPECT_EQ(relative(folder, walk(folder, folder.path("Kerfa"))),
-              std::vector<std::string>{"a.png"});
+    folder.write("Kerfa/old/c.png", "x");
+    folder.write("Markdown/M.md", "x");
+    folder.write("Markdown/M/d.png", "x");
+    link(folder.path("a.png"), folder.path("Markdown/linked.png"));
+    const std::vector<std::string> all = {"Kerfa/2024 - T/a.png", "Kerfa/b.png",
+                                          "Kerfa/old/c.png",      "Markdown/M/d.png",
+                                          "Markdown/linked.png",  "a.png"};
+    EXPECT_EQ(relative(folder, walk(folder)), all);
+    const std::vector<std::string> found = {"Kerfa/b.png", "Kerfa/old/c.png", "a.png"};
+    EXPECT_EQ(relative(folder, walk(folder, {folder.path("Kerfa"), folder.path("Markdown")})),
+              found);
     // Named another way, it is still the same folder.
-    EXPECT_EQ(relative(folder, walk(folder, folder.path() + "/./Kerfa/")),
-              std::vector<std::string>{"a.png"});
-    EXPECT_EQ(walk(folder, folder.path("not-there")).size(), 3U);
-    EXPECT_TRUE(walk(folder, folder.path()).empty());
+    EXPECT_EQ(
+        relative(folder, walk(folder, {folder.path() + "/./Kerfa/", folder.path("Markdown")})),
+        found);
+    EXPECT_EQ(relative(folder, walk(folder, {folder.path("not-there")})), all);
+    // The export folder itself is always walked, without its documents' image folders.
+    folder.write("e.kerfa", "x");
+    folder.write("e/f.png", "x");
+    EXPECT_EQ(relative(folder, walk(folder, {folder.path()})), all);
 }
 
 TEST(ImageWalk, PassesOverWhatCannotBeListed) {

@@ -200,6 +200,7 @@ TEST_F(ImportPlanTest, ImagesOfTheOutputFolderAreNotMatched) {
     TempFolder folder;
     folder.write("conversations.json", kChatGptChat);
     folder.write("user.json", R"({"full_name":"Ada"})");
+    folder.write("Kerfa/2024-05-06 - Pics.kerfa", "document");
     folder.write("Kerfa/2024-05-06 - Pics/file-A.png", "copy");
     folder.write("z/file-A.png", "original");
     const std::vector<std::string> before = entries(folder.path());

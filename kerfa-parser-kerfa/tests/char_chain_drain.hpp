@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_chain.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/utf8.hpp"
+#include "components/char_iterator/char_chain.hpp"
+#include "components/char_iterator/char_source.hpp"
+#include "components/char_iterator/utf8.hpp"
 #include "shared/components/char_iterator/str_char_iterator.hpp"
 
 namespace kerfa_parser_kerfa::test {

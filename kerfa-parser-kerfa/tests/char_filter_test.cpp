@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "char_chain_drain.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/position_tracker.hpp"
+#include "components/char_iterator/position_tracker.hpp"
 
 namespace kerfa_parser_kerfa::test {
 namespace {

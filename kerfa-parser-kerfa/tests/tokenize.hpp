@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_chain.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
-#include "kerfa_parser_kerfa/tokenizer/tokenizer.hpp"
+#include "components/char_iterator/char_chain.hpp"
+#include "components/char_iterator/char_source.hpp"
+#include "tokenizer/tokenizer.hpp"
 
 namespace kerfa_parser_kerfa::test {
 

@@ -118,6 +118,16 @@ TEST(AdapterEvents, CodeBlocks) {
         {"```\na\n```", R"(Start(CodeBlock) Text("a\n") End(CodeBlock))"},
         {"    a\n\n    b\n", R"(Start(CodeBlock) Text("a\n\nb\n") End(CodeBlock))"},
         {"```\n```\n", R"(Start(CodeBlock) End(CodeBlock))"},
+        // Tabs of the indentation as written; one cut by the container's indent as spaces.
+        {"```\n\tgcc x\n  \ty\n```\n",
+         R"(Start(CodeBlock) Text("\tgcc x\n  \ty\n") End(CodeBlock))"},
+        {"    \tz\n\t\tw\n", R"(Start(CodeBlock) Text("\tz\n\tw\n") End(CodeBlock))"},
+        {"- x\n\n\t\tcode\n",
+         R"(Start(List(None)) Start(Item) Start(Paragraph) Text("x") End(Paragraph) Start(CodeBlock) Text("  code\n") End(CodeBlock) End(Item) End(List))"},
+        {"> ```\n>\tx\n> ```\n",
+         R"(Start(BlockQuote) Start(CodeBlock) Text("  x\n") End(CodeBlock) End(BlockQuote))"},
+        {"`a\tb`  ` \tc `\n",
+         R"(Start(Paragraph) Code("a\tb") Text("  ") Code("\tc") End(Paragraph))"},
     });
 }
 
@@ -157,6 +167,15 @@ TEST(AdapterEvents, InlineCodeHtmlTextBreaksAndEntities) {
         {"a\nb  \nc\\\nd\t \ne\n",
          R"(Start(Paragraph) Text("a") SoftBreak Text("b") HardBreak Text("c") HardBreak Text("d") SoftBreak Text("e") End(Paragraph))"},
         {"a  \n", R"(Start(Paragraph) Text("a") End(Paragraph))"},
+        // A comment over several lines is HTML, when its inside is one; unclosed, it is text.
+        {"listed in [x][y]<!--\nignore -->. We\n\n[y]: /u\n",
+         R"(Start(Paragraph) Text("listed in ") Start(Link "/u") Text("x") End(Link) InlineHtml("<!--\nignore -->") Text(". We") End(Paragraph))"},
+        {"> g <!--\n> h\n>   i --> j <!--\nk\n",
+         R"(Start(BlockQuote) Start(Paragraph) Text("g ") InlineHtml("<!--\nh\ni -->") Text(" j <!--") SoftBreak Text("k") End(Paragraph) End(BlockQuote))"},
+        {"a <!--\nb -- x --> *e*\n",
+         R"(Start(Paragraph) Text("a <!--") SoftBreak Text("b -- x --> ") Start(Emphasis) Text("e") End(Emphasis) End(Paragraph))"},
+        {"a <!--\n*b* -->\n",
+         R"(Start(Paragraph) Text("a <!--") SoftBreak Start(Emphasis) Text("b") End(Emphasis) Text(" -->") End(Paragraph))"},
     });
 }
 

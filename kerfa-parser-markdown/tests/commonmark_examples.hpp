@@ -1,7 +1,10 @@
 #pragma once
 
-// The examples of the CommonMark specification shipped in tests/commonmark/, for any library's
-// tests (include this folder).
+// The examples of the CommonMark specification, for any library's tests (include this folder and
+// link dep::commonmark_spec): the spec.txt of the npm package commonmark-spec 0.31.2, which
+// scripts/setup installs into the build folder.
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -18,10 +21,18 @@ struct Example {
     std::string markdown;
 };
 
+// Empty, with a failure of the calling test, when the package is missing.
 inline std::string read_commonmark_corpus() {
-    const auto path = std::filesystem::path(KERFA_SOURCE_ROOT) / "kerfa-parser-markdown" / "tests" /
-                      "commonmark" / "commonmark-0.31.2.txt";
+    const std::filesystem::path path = KERFA_COMMONMARK_SPEC;
     std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        const std::filesystem::path build = path.parent_path().parent_path().parent_path();
+        ADD_FAILURE() << "cannot read " << path.string()
+                      << ": install the CommonMark examples with scripts/setup, or with\n"
+                      << "    npm install --prefix " << build.string()
+                      << " --no-save commonmark-spec@0.31.2";
+        return {};
+    }
     std::stringstream buffer;
     buffer << in.rdbuf();
     return buffer.str();

@@ -83,6 +83,21 @@ TEST(Importer, ListsAreFlattened) {
         {"1. a\n   > - b\n2. c\n",
          "S0[bullet(decimal)[bullet-entry['a' block-quote[bullet[bullet-entry['b']]]] "
          "bullet-entry['c']]]"},
+        // Lists opening in empty entries: four levels flattened, deeper ones write into the
+        // fourth entry, each item on a line of its own.
+        {"- - - - x\n",
+         "S0[bullet[bullet-entry[]] indent(2)[bullet[bullet-entry[]]] "
+         "indent(2)[indent(2)[bullet[bullet-entry[]]]] "
+         "indent(2)[indent(2)[indent(2)[bullet[bullet-entry['x']]]]]]"},
+        {"- - - - - - a\n          - b\n- c\n",
+         "S0[bullet[bullet-entry[]] indent(2)[bullet[bullet-entry[]]] "
+         "indent(2)[indent(2)[bullet[bullet-entry[]]]] "
+         "indent(2)[indent(2)[indent(2)[bullet[bullet-entry['a' / 'b']]]]] "
+         "bullet[bullet-entry['c']]]"},
+        // Deeper lists in that quote close only themselves: d, q and e keep their places.
+        {"- a\n  > - b\n  >   - c\n  > - d\n  >\n  > q\n- e\n",
+         "S0[bullet[bullet-entry['a' block-quote[bullet[bullet-entry['b' bullet[bullet-entry['c']]"
+         "] bullet-entry['d']] 'q']] bullet-entry['e']]]"},
     });
 }
 

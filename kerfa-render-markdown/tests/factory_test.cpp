@@ -22,8 +22,9 @@ static_assert(!kerfa_render_core_dynamic::modules::wants_span_content<ActualRend
 // Which operations set the line start, take it (writing the lead when it was set), clear it
 // without a lead, or leave it; inside one quote, whose lead is "> ".
 TEST(MarkdownFactory, LineStartPerOperation) {
-    // OpensLine: takes it, and sets it again for the first line inside (a code box).
-    enum Effect { Sets, Takes, OpensLine, Clears, Leaves };
+    // OpensLine: takes it, and sets it again for the first line inside (a code box). BeginsLine:
+    // ends the line it follows and leaves the lead to what comes first (a pipe table).
+    enum Effect { Sets, Takes, OpensLine, BeginsLine, Clears, Leaves };
     struct Case {
         std::string operation;
         // Makes the component and writes what it writes first.
@@ -65,8 +66,10 @@ TEST(MarkdownFactory, LineStartPerOperation) {
     };
     for (kerfa_content::data::kinds::BlockKind id = 0; id <= 14; ++id) {
         Effect effect = Leaves;
-        if (id == bk::CARD) {
+        if (id == bk::CARD || id == bk::TABLE_ROW || id == bk::TABLE_HEADING_ROW) {
             effect = Takes;
+        } else if (id == bk::TABLE) {
+            effect = BeginsLine;
         } else if (id == bk::CODEBOX) {
             effect = OpensLine;
         } else if (id >= bk::TABLE && id <= bk::TABLE_HEADING_ENTRY) {
@@ -91,13 +94,13 @@ TEST(MarkdownFactory, LineStartPerOperation) {
                 factory.text("x");
             }
             const std::string written = c.call(factory);
-            const bool expected =
-                c.effect == Sets || c.effect == OpensLine || (c.effect == Leaves && before);
+            const bool expected = c.effect == Sets || c.effect == OpensLine ||
+                                  c.effect == BeginsLine || (c.effect == Leaves && before);
             EXPECT_EQ(factory.at_line_start(), expected) << c.operation << " from " << before;
             if (c.effect == Takes || c.effect == OpensLine) {
                 EXPECT_EQ(written.starts_with("> "), before) << c.operation << ": " << written;
             }
-            if (c.effect == Clears) {
+            if (c.effect == Clears || c.effect == BeginsLine) {
                 EXPECT_FALSE(written.starts_with("> ")) << c.operation;
             }
         }

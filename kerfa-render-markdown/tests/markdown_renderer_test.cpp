@@ -66,9 +66,9 @@ TEST(MarkdownRenderer, WritesContent) {
     expect_written(
         MarkdownRenderer(),
         {
-            {"six characters are escaped, no others",
-             [] { return list(text("a*b[c]\\d_e`f#g<h|i~j&k>")); },
-             "a\\*b\\[c\\]\\\\d\\_e\\`f#g<h|i~j&k>"},
+            {"six characters are escaped, and \"<\" before what would make it markup",
+             [] { return list(text("a*b[c]\\d_e`f#g<h|i~j&k> a < b")); },
+             "a\\*b\\[c\\]\\\\d\\_e\\`f#g\\<h|i~j&k> a < b"},
             {"check boxes without a space",
              [] { return list(check(true), check(false), text("a")); }, "[x][ ]a"},
             {"divider", [] { return list(divider()); }, "---"},
@@ -234,6 +234,11 @@ TEST(MarkdownRenderer, WritesEachBlockKind) {
                      block(bk::CODEBOX, list(text("a*b_c"), open(pk::BOLD), text("x"), close())));
              },
              "```\na*b_c**x**\n```"},
+            {"a fence longer than any backquote run inside",
+             [] {
+                 return list(block(bk::CODEBOX, list(text("```bash"), line_break(), text("x"))));
+             },
+             "````\n```bash\nx\n````"},
             {"card", [] { return list(block(bk::CARD, list(text("a")))); },
              "<div style=\"background: #f0f0f0; border: 1px solid #b0b0b0; border-radius: 0.3em; "
              "padding: 1em\">a</div>"},
@@ -270,7 +275,34 @@ TEST(MarkdownRenderer, WritesTables) {
              [] { return list(table(list(heading_part({})))); }, "|  |\n| --- |"},
             {"empty cells",
              [] { return list(table(list(row(list(block(bk::TABLE_ENTRY), cell("b")))))); },
-             "|  | b |"},
+             "|  |  |\n| --- | --- |\n|  | b |"},
+            {"the heading row comes first, the model's empty rows stay rows",
+             [] {
+                 return list(table(list(row(list(block(bk::TABLE_ENTRY))),
+                                        heading_part(list(cell("a", bk::TABLE_HEADING_ENTRY),
+                                                          cell("b", bk::TABLE_HEADING_ENTRY))),
+                                        row(list(cell("1"), cell("2"))),
+                                        row(list(block(bk::TABLE_ENTRY))))));
+             },
+             "| a | b |\n| --- | --- |\n|  |\n| 1 | 2 |\n|  |"},
+            {"as wide as the widest row",
+             [] {
+                 return list(table(list(heading_part(list(cell("a", bk::TABLE_HEADING_ENTRY))),
+                                        row(list(cell("1"), cell("2"), cell("3"))))));
+             },
+             "| a |  |  |\n| --- | --- | --- |\n| 1 | 2 | 3 |"},
+            {"line breaks: none between rows, HTML's inside a cell",
+             [] {
+                 return list(table(list(
+                     line_break(), heading_part(list(cell("a", bk::TABLE_HEADING_ENTRY))),
+                     line_break(),
+                     row(list(block(bk::TABLE_ENTRY, list(text("x"), line_break(), text("y"))))),
+                     line_break())));
+             },
+             "| a |\n| --- |\n| x<br>y |"},
+            {"a blank line after it, or text would be read as a row",
+             [] { return list(table(list(row(list(cell("1"))))), line_break(), text("after")); },
+             "|  |\n| --- |\n| 1 |\n\nafter"},
             {"a table holding a table is HTML, and so is the inner one",
              [] {
                  return list(table(list(row(
@@ -299,7 +331,7 @@ TEST(MarkdownRenderer, TakesTheLineStart) {
                                 line_break(), html("<i>"), line_break(), image("p.png"),
                                 line_break(), open(pk::BOLD), text("b"), close())));
              },
-             "> a\n> [x]\n> ---\n> <i>\n> ![](p.png)\n> **b**"},
+             "> a\n> [x]\n> ---\n> <i>\n>\n> ![](p.png)\n> **b**"},
             {"a heading and a card get it too",
              [] { return list(quote(list(heading(1), text("h"), line_break(), block(bk::CARD)))); },
              "> ## h\n> <div style=\"background: #f0f0f0; border: 1px solid #b0b0b0; "
@@ -316,22 +348,23 @@ TEST(MarkdownRenderer, TakesTheLineStart) {
                      list(quote(list(heading(0), text("h"), block(bk::BLOCK, list(line_break())))),
                           text("after"))));
              },
-             "> > # h\nafter"},
-            {"table rows get no lead",
+             "> > # h\n\n>\n> after"},
+            {"table rows get the lead",
              [] {
                  return list(quote(list(table(list(row(list(cell("a"))), row(list(cell("b"))))))));
              },
-             "| a |\n| b |"},
+             "> |  |\n> | --- |\n> | a |\n> | b |"},
             {"a tagline leaves it",
              [] { return list(quote(list(text("a"), line_break(), tagline(), text("t")))); },
              "> a\n> t"},
+            // After the list an empty line, or a reader would go on with its last entry.
             {"a section begins at a line start",
              [] {
                  return list(section(list(text("x"))),
                              section(list(bullets(list(entry(list(text("a"))))))), section(),
                              section(list(text("y"), line_break())), section(list(text("z"))));
              },
-             "x\n- a\ny\nz"},
+             "x\n- a\n\ny\nz"},
             {"an empty line keeps the quote markers",
              [] {
                  return list(quote(
@@ -364,6 +397,12 @@ TEST(MarkdownRenderer, InlineCodeIsFencedAndWrittenAsItStands) {
                              close(), text("_c"));
              },
              "`a__b_`\\_c"},
+            {"nested: only the outermost is fenced",
+             [] {
+                 return list(open(pk::CODE), text("a`"), open(pk::CODE), text("b"), open(pk::CODE),
+                             text("c"), close(), close(), close());
+             },
+             "``a`bc``"},
             {"after the lead of a quote",
              [] { return list(quote(span(pk::CODE, std::nullopt, "`x"))); }, "> `` `x ``"},
             {"left open: written bare, and text after its list is escaped again",
@@ -398,19 +437,18 @@ TEST(MarkdownRenderer, BlocksAfterTextStartTheirOwnLine) {
                      list(entry(list(text("Install:"), block(bk::CODEBOX, list(text("make")))))),
                      attrs({attr::bullet(BulletStyle::Decimal)})));
              },
-             "1. Install:\n```\nmake\n```"},
-            // Its later lines could not stay in the entry: a code box leaves the label's line too.
+             "1. Install:\n   ```\n   make\n   ```"},
             {"a code box right after the label",
              [] { return list(bullets(list(entry(list(block(bk::CODEBOX, list(text("x")))))))); },
-             "- \n```\nx\n```"},
+             "- ```\n  x\n  ```"},
             {"a pipe table right after the label",
              [] {
                  return list(bullets(list(entry(
                      list(table(list(heading_part(list(cell("a", bk::TABLE_HEADING_ENTRY))))))))));
              },
-             "- \n| a |\n| --- |"},
+             "- | a |\n  | --- |"},
             {"a quote right after the label",
-             [] { return list(bullets(list(entry(list(quote(list(text("q")))))))); }, "- q"},
+             [] { return list(bullets(list(entry(list(quote(list(text("q")))))))); }, "- > q"},
             {"a code box after text at section level",
              [] { return list(text("a"), block(bk::CODEBOX, list(text("x")))); }, "a\n```\nx\n```"},
             {"a code box after text inside a quote",
@@ -418,25 +456,122 @@ TEST(MarkdownRenderer, BlocksAfterTextStartTheirOwnLine) {
                  return list(quote(list(
                      bullets(list(entry(list(text("t"), block(bk::CODEBOX, list(text("x"))))))))));
              },
-             "> - t\n> ```\n> x\n> ```"},
+             "> - t\n>   ```\n>   x\n>   ```"},
             {"a quote after text",
              [] { return list(bullets(list(entry(list(text("t"), quote(list(text("q")))))))); },
-             "- t\n> q"},
+             "- t\n  > q"},
             {"a pipe table after text",
              [] {
                  return list(bullets(list(entry(
                      list(text("t"),
                           table(list(heading_part(list(cell("a", bk::TABLE_HEADING_ENTRY))))))))));
              },
-             "- t\n| a |\n| --- |"},
+             "- t\n  | a |\n  | --- |"},
             {"a heading after text",
              [] { return list(bullets(list(entry(list(text("t"), heading(1), text("h")))))); },
-             "- t\n## h"},
+             "- t\n  ## h"},
             {"a heading right after the label",
              [] { return list(bullets(list(entry(list(heading(0), text("h")))))); }, "- # h"},
             {"a code box after a line break",
              [] { return list(text("a"), line_break(), block(bk::CODEBOX, list(text("x")))); },
              "a\n```\nx\n```"},
+        });
+}
+
+// An entry's later lines begin at its content column, so that a reader keeps them in the entry.
+TEST(MarkdownRenderer, EntriesKeepTheirLaterLines) {
+    const auto decimal = [](DataList entries) {
+        return bullets(std::move(entries),
+                       attrs({attr::bullet(BulletStyle::Decimal), attr::integer(10)}));
+    };
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"a second paragraph",
+             [] {
+                 return list(
+                     bullets(list(entry(list(text("a"), line_break(), line_break(), text("b"))),
+                                  entry(list(text("c"))))));
+             },
+             "- a\n\n  b\n- c"},
+            {"as wide as the label",
+             [&] { return list(decimal(list(entry(list(text("a"), line_break(), text("b")))))); },
+             "10. a\n    b"},
+            {"a nested list, and the lines of its entries",
+             [] {
+                 return list(bullets(list(entry(list(
+                     text("a"), bullets(list(entry(list(text("b"), line_break(), text("c"))))))))));
+             },
+             "- a\n  - b\n    c"},
+            {"text after a code box starts a line of its own",
+             [] {
+                 return list(bullets(list(
+                     entry(list(text("t"), block(bk::CODEBOX, list(text("x"))), text("after"))))));
+             },
+             "- t\n  ```\n  x\n  ```\n  after"},
+            {"and at section level",
+             [] { return list(block(bk::CODEBOX, list(text("x"))), text("after")); },
+             "```\nx\n```\nafter"},
+            // Texts in different blocks stay apart: right after a list or a quote a line would
+            // continue its last paragraph, so an empty line comes first.
+            {"text after a list flattened around a nested one",
+             [] {
+                 return list(bullets(list(entry(list(text("a"))))),
+                             block(bk::INDENT, list(bullets(list(entry(list(text("b"))))))),
+                             text("c"));
+             },
+             "- a\n\t- b\n\nc"},
+            {"the next entry of the flattened list needs no empty line",
+             [] {
+                 return list(bullets(list(entry(list(text("a"))))),
+                             block(bk::INDENT, list(bullets(list(entry(list(text("b"))))))),
+                             bullets(list(entry(list(text("c"))))));
+             },
+             "- a\n\t- b\n- c"},
+            {"text after a quote, and after an empty line nothing more",
+             [] {
+                 return list(quote(list(text("q"))), text("r"), quote(list(text("s"))),
+                             line_break(), line_break(), text("t"));
+             },
+             "> q\n\nr\n> s\n\nt"},
+            {"a quote opening an entry stays a quote",
+             [] {
+                 return list(
+                     bullets(list(entry(list(quote(list(text("q"), line_break(), text("r"))))))));
+             },
+             "- > q\n  > r"},
+            {"an empty line inside a quote inside an entry",
+             [] {
+                 return list(bullets(list(entry(list(
+                     text("t"), quote(list(text("q"), line_break(), line_break(), text("r"))))))));
+             },
+             "- t\n  > q\n  >\n  > r"},
+        });
+}
+
+// A reader ends an HTML block only at a blank line.
+TEST(MarkdownRenderer, HtmlBlocksEndAtABlankLine) {
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"a block's lines, then a paragraph",
+             [] { return list(html("<div>\n"), html("  <p>\n"), html("</div>\n"), text("*x*")); },
+             "<div>\n  <p>\n</div>\n\n\\*x\\*"},
+            {"HTML alone on its line", [] { return list(html("<div>"), line_break(), text("x")); },
+             "<div>\n\nx"},
+            {"inline HTML in a paragraph is left as it is",
+             [] {
+                 return list(text("a "), html("<b>"), text("b"), html("</b>"), line_break(),
+                             text("c"));
+             },
+             "a <b>b</b>\nc"},
+            {"at the start of a paragraph too",
+             [] { return list(html("<b>"), text("b"), html("</b>"), line_break(), text("c")); },
+             "<b>b</b>\nc"},
+            {"before a quote the blank line stands outside it",
+             [] { return list(html("</p>\n"), quote(list(text("q")))); }, "</p>\n\n> q"},
+            {"inside a quote the blank line keeps the marker",
+             [] { return list(quote(list(html("<div>\n"), text("x")))); }, "> <div>\n>\n> x"},
         });
 }
 
@@ -449,14 +584,14 @@ TEST(MarkdownRenderer, EscapesPipesInPipeTableCells) {
                  return list(table(list(row(list(
                      cell("a|b"), block(bk::TABLE_ENTRY, span(pk::CODE, std::nullopt, "c|d")))))));
              },
-             "| a\\|b | `c\\|d` |"},
+             "|  |  |\n| --- | --- |\n| a\\|b | `c\\|d` |"},
             // As written: raw HTML stands as it is (a reader keeps a backslash inside it).
             {"raw HTML is left alone",
              [] {
                  return list(
                      table(list(row(list(block(bk::TABLE_ENTRY, list(html("<i title=\"|\">"))))))));
              },
-             "| <i title=\"|\"> |"},
+             "|  |\n| --- |\n| <i title=\"|\"> |"},
             {"outside a table it stays", [] { return list(text("a|b")); }, "a|b"},
         });
 }
@@ -479,9 +614,8 @@ TEST(MarkdownRenderer, WritesADocumentsChildrenAndOneContainer) {
 }
 
 // 200,000 levels of blocks, each holding a span still open, and a table at the bottom that every
-// enclosing table looks for. Quotes and indents nest in a chain of their own, without spans: every
-// line opened inside them writes the whole lead, so a line per level would make the text grow with
-// the square of the depth.
+// enclosing table looks for. Quotes and indents nest in a chain of their own, a line at each
+// level: leads go 256 levels deep, so the text grows with the depth, not with its square.
 TEST(MarkdownRenderer, WritesDeepDocuments) {
     constexpr std::size_t kDepth = 200'000;
     const std::vector<std::uint16_t> kinds{bk::BLOCK,
@@ -513,15 +647,28 @@ TEST(MarkdownRenderer, WritesDeepDocuments) {
     const std::string blocks = md(chain(kinds, table(list(row(list(cell("bottom")))))));
     EXPECT_NE(blocks.find("<td>bottom</td>"), std::string::npos);
 
-    const std::string quotes = md(chain({bk::BLOCK_QUOTE, bk::INDENT}, text("x"), false));
+    const auto quotes = [&](std::size_t depth) {
+        DataList top;
+        DataList* tail = &top;
+        for (std::size_t level = 0; level < depth; ++level) {
+            tail->push_back(block(level % 2 == 0 ? bk::BLOCK_QUOTE : bk::INDENT,
+                                  list(text("x"), line_break())));
+            tail = &tail->back().as_container()->children();
+        }
+        return md(top);
+    };
+    // The lead of each line, from one level to 256; deeper lines have none.
+    std::string expected;
     std::string lead;
-    for (std::size_t level = 0; level < kDepth / 2; ++level) {
-        lead += "> ";
+    for (std::size_t level = 0; level < 300; ++level) {
+        lead += level % 2 == 0 ? "> " : "\t";
+        expected += (level < 256 ? lead : std::string()) + "x\n";
     }
-    EXPECT_EQ(quotes, lead + std::string(kDepth / 2, '\t') + "x");
+    EXPECT_EQ(quotes(300), expected);
+    EXPECT_EQ(quotes(kDepth).size(), expected.size() + (kDepth - 300) * 2);
 
     const std::string entries = md(chain({bk::BULLET, bk::BULLET_ENTRY}, text("x")));
-    EXPECT_TRUE(entries.starts_with("****\n- ****\n- ****\n- **"));
+    EXPECT_TRUE(entries.starts_with("****\n- ****\n  - ****\n    - **"));
 }
 
 }  // namespace

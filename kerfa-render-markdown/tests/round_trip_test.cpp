@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <random>
 #include <string>
@@ -14,6 +17,8 @@
 #include "commonmark_examples.hpp"
 #include "kerfa_content/testing/dump.hpp"
 #include "kerfa_content/utils/tree_walk.hpp"
+#include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
+#include "kerfa_parser_kerfa/configure/parser_factory.hpp"
 #include "kerfa_parser_markdown/parser/parser.hpp"
 #include "kerfa_render_markdown/markdown_renderer.hpp"
 #include "shared/utils/utf8.hpp"
@@ -250,9 +255,7 @@ class ChatMarkdown {
             }
             out += line() + "\n";
             const std::string inner(indent.size() + marker.size(), ' ');
-            // Fences only in top-level items: lists are written flat, their nesting as tabs, and
-            // a fence that leaves a nested item does not come back as the same document.
-            if (depth == 0 && chance(20)) {
+            if (chance(20)) {
                 out += fence(inner);
             } else if (depth < 2 && chance(25)) {
                 out += list(depth + 1);
@@ -341,17 +344,110 @@ TEST(MarkdownRoundTrip, ChatMarkdownSettlesAndKeepsItsText) {
 }
 
 // Every example of the CommonMark specification settles after one round, except these, by the
-// line of the example in the specification:
-const std::map<std::size_t, std::string_view> kUnsettled{
-    // An HTML block that a blank line ends is imported without that blank line, so the paragraph
-    // after it is written on the next line and read back as part of the HTML.
-    {2771, "<textarea> block, then paragraphs"},
-    // Lists are written flat: a paragraph of an outer item that follows its nested list is
-    // imported between the two halves of the flattened list without a line break, and written
-    // on the line of the nested list's last entry.
-    {5405, "paragraph after a nested list, inside the outer item"},
-    {5690, "paragraph after a nested list, inside the outer item"},
+// line of the example in the specification (none today):
+const std::map<std::size_t, std::string_view> kUnsettled{};
+
+// The model read back from the writing of an imported example equals the imported one, adjacent
+// texts merged, except for these, by line in the specification, for what Markdown written this
+// way cannot carry back:
+const std::map<std::size_t, std::string_view> kChanged{
+    // Backslash escapes and entities the importer keeps as written come back decoded, or as
+    // the markup they stood for.
+    {509, "\\&ouml; decoded"},
+    {580, "a backslash in an autolink's address"},
+    {668, "&#35; read back as a heading"},
+    {802, "&#10; lines: an empty text becomes none"},
+    {810, "&#9; read back as indented code"},
+    {1158, "\\## read back as a heading"},
+    {1269, "closing number signs escaped in a heading"},
+    {8747, "\\! before a link read back as an image"},
+    {8854, "a backslash at the end of an autolink's address"},
+    {6065, "a backquote in an autolink's address"},
+    // A line break is written as a line end, which a reader takes for a soft break: hard breaks
+    // come back as blanks.
+    {543, "hard break"},
+    {3615, "hard break"},
+    {9212, "hard break"},
+    {9224, "hard break"},
+    {9235, "hard break"},
+    {9246, "hard break"},
+    {9255, "hard break"},
+    {9267, "hard break"},
+    {9276, "hard break"},
+    // Italic is written with "_", which a reader does not take inside a word or beside "*".
+    {6347, "intraword italic"},
+    {6362, "intraword italic"},
+    {6369, "intraword italic"},
+    {6505, "intraword italic"},
+    {6944, "italic around bold inside a word"},
+    {7049, "italic inside bold inside a word"},
+    {7296, "italic inside italic reads as bold"},
+    {7310, "italic inside italic reads as bold"},
+    // Destinations with parentheses are written bare.
+    {7619, "destination with parentheses"},
+    {7673, "destination with parentheses"},
+    {7680, "destination with parentheses"},
+    {7690, "destination with parentheses"},
+    // An empty quote is written as nothing; a divider in an entry leaves the entry.
+    {3503, "an empty quote"},
+    {3891, "an empty quote"},
+    {3899, "an empty quote"},
+    {1083, "a divider opening an entry"},
+    // Adjacent lists of different markers are written with one marker and read back as one.
+    {5249, "adjacent lists"},
+    {5264, "adjacent lists"},
+    // Blank lines the writer adds where a reader would otherwise go on with a block.
+    {5734, "blank line after a quote in an entry"},
+    {5802, "blank line after a nested list"},
 };
+
+TEST(MarkdownRoundTrip, CommonMarkExamplesReadBackAsImported) {
+    std::vector<std::size_t> changed;
+    for (const auto& example : kerfa_parser_markdown::testing::commonmark_examples()) {
+        const std::string first = merged_dump(import(example.markdown));
+        const std::string back = merged_dump(import(md(import(example.markdown))));
+        if (first == back) {
+            continue;
+        }
+        changed.push_back(example.line);
+        EXPECT_TRUE(kChanged.contains(example.line))
+            << "example at line " << example.line << "\n--- x:\n"
+            << example.markdown << "\n--- D1: " << first << "\n--- D2: " << back;
+    }
+    std::vector<std::size_t> known;
+    for (const auto& [line, what] : kChanged) {
+        known.push_back(line);
+    }
+    EXPECT_EQ(changed, known);
+}
+
+// The Kerfa fixtures and examples, written as Markdown and imported (D1), then written and
+// imported again (D2): D2 equals D1.
+TEST(MarkdownRoundTrip, KerfaFixturesReadBackAsWritten) {
+    const std::filesystem::path root(KERFA_SOURCE_ROOT);
+    const auto parser =
+        kerfa_parser_kerfa::configure::ParserFactory{
+            {}, kerfa_parser_kerfa::components::char_iterator::DoubleTagMode::RemovePrivate}
+            .new_parser();
+    std::vector<std::filesystem::path> files;
+    for (const auto& folder : {root / "kerfa-document-manager/tests/fixtures", root / "examples"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (entry.path().extension() == ".kerfa") {
+                files.push_back(entry.path());
+            }
+        }
+    }
+    ASSERT_GE(files.size(), 5u);
+    for (const auto& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        const std::string kerfa((std::istreambuf_iterator<char>(in)), {});
+        const std::string m1 = md(parser->parse_str(kerfa).content);
+        const std::string m2 = md(import(m1));
+        EXPECT_EQ(merged_dump(import(m2)), merged_dump(import(m1))) << file << "\n--- M1:\n"
+                                                                    << m1 << "\n--- M2:\n"
+                                                                    << m2;
+    }
+}
 
 TEST(MarkdownRoundTrip, CommonMarkExamplesSettle) {
     const auto examples = kerfa_parser_markdown::testing::commonmark_examples();

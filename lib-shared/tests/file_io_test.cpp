@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -66,6 +67,25 @@ TEST_F(FileIo, FailuresCarryTheSystemError) {
     ASSERT_FALSE(full);
     EXPECT_EQ(full.error().value(), ENOSPC);
     EXPECT_EQ(full.error().message(), "No space left on device");
+}
+
+// A FIFO would wait for a writer and a device may never end: neither is read, nor a folder.
+TEST_F(FileIo, RegularFileReadRefusesOtherKinds) {
+    ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
+    ::mkdir(path("folder").c_str(), 0700);
+    for (const std::string& other : {path("fifo"), std::string("/dev/zero"), path("folder")}) {
+        const auto read = read_regular_file(other);
+        ASSERT_FALSE(read) << other;
+        EXPECT_EQ(read.error(), not_regular_file_error()) << other;
+        EXPECT_EQ(read.error().message(), "not a regular file") << other;
+    }
+    EXPECT_EQ(read_regular_file(path("missing")).error().value(), ENOENT);
+    ASSERT_TRUE(write_file(path("a.txt"), "abc"));
+    ASSERT_EQ(::symlink(path("a.txt").c_str(), path("link").c_str()), 0);
+    const auto linked = read_regular_file(path("link"), 64);
+    ASSERT_TRUE(linked);
+    EXPECT_EQ(*linked, "abc");
+    EXPECT_GE(linked->capacity() - linked->size(), 64U);
 }
 
 TEST_F(FileIo, Utf8ReadNamesItsFailure) {

@@ -11,12 +11,23 @@ namespace {
 using namespace shared::utils;
 using Text = std::optional<std::string>;
 
+struct HostAndPath {
+    std::string text;
+    Text expected;  // host and path
+};
+
+void expect_hosts_and_paths(const std::vector<HostAndPath>& cases) {
+    for (const HostAndPath& c : cases) {
+        const std::optional<Url> url = to_url(c.text);
+        ASSERT_EQ(url.has_value(), c.expected.has_value()) << "[" << c.text << "]";
+        if (url) {
+            EXPECT_EQ(url->host() + " " + url->path(), *c.expected) << c.text;
+        }
+    }
+}
+
 TEST(Urls, ToUrlAddsTheSchemeOnlyWhenMissing) {
-    struct Case {
-        std::string text;
-        Text expected;  // host and path
-    };
-    const std::vector<Case> cases = {
+    const std::vector<HostAndPath> cases = {
         {"example.com/a.png", "example.com /a.png"},
         {"http://example.com/a.png", "example.com /a.png"},
         // Had "http://" gone in front of this, "https" would have become the host.
@@ -30,13 +41,36 @@ TEST(Urls, ToUrlAddsTheSchemeOnlyWhenMissing) {
         {"http://exa mple.com/", std::nullopt},
         {"example.com:99999/x", std::nullopt},
     };
-    for (const Case& c : cases) {
-        const std::optional<Url> url = to_url(c.text);
-        ASSERT_EQ(url.has_value(), c.expected.has_value()) << "[" << c.text << "]";
-        if (url) {
-            EXPECT_EQ(url->host() + " " + url->path(), *c.expected) << c.text;
-        }
-    }
+    expect_hosts_and_paths(cases);
+}
+
+TEST(Urls, ReadsAddressesAsWebBrowsersDo) {
+    const std::vector<HostAndPath> cases = {
+        // Escaped dots are dot segments too.
+        {"http://h/a/%2e%2e/b.c", "h /b.c"},
+        {"http://h/a/%2E/b.c", "h /a/b.c"},
+        {"h/a/b/.%2E/%2e./c", "h /c"},
+        {"h/a/%2e%2e", "h /"},
+        {"h/a/%2e", "h /a/"},
+        {"h/a/%2e%2e%2e/b", "h /a/%2e%2e%2e/b"},
+        // Slashes before the host, however many, are not part of it.
+        {"//h/x.y", "h /x.y"},
+        {"https:////h/x.y", "h /x.y"},
+        // A host ending in a number is an IPv4 address, written in its dotted form.
+        {"1.2.3.4/x", "1.2.3.4 /x"},
+        {"1.2.3.4./x", "1.2.3.4 /x"},
+        {"0x7f.1/x", "127.0.0.1 /x"},
+        {"1.2.3.4.5/x", std::nullopt},
+        {"256.0.0.1/x", std::nullopt},
+        {"1.2.3.08/x", std::nullopt},
+        {"files.v2/x", "files.v2 /x"},
+        {"User:Pass@Example.COM:8080/a", "example.com /a"},
+        {"[::1]:80/a", "[::1] /a"},
+        {"[::1/a", std::nullopt},
+        {"exa%41mple.com/", std::nullopt},
+        {"h:8a/", std::nullopt},
+    };
+    expect_hosts_and_paths(cases);
 }
 
 TEST(Urls, PathChildStemAndExtension) {

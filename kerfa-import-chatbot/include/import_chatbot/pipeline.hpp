@@ -28,7 +28,8 @@ struct ImportRequest {
 // Reads the export folder and plans every document, image copy and the index. In order, the
 // first failure ending it: the folder (DirectoryNotFound, NotADirectory, NoConversations), the
 // index name (IndexFailed), then the export's JSON files. Writes nothing. The image walk leaves
-// the output folder out, so a second run does not match the copies of the first.
+// out what runs wrote into the export's two default output folders and this run's output folder
+// (never the images the export keeps there), so a run never matches an earlier run's copies.
 std::expected<plan::ImportPlan, error::ImportError> plan_import(std::string_view folder,
                                                                 const ImportRequest& request);
 

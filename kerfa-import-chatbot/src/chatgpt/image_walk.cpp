@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
+#include <string>
 #include <utility>
 
 #include "shared/utils/lowercase.hpp"
@@ -25,6 +27,8 @@ struct Entry {
 struct Folder {
     std::string path;
     std::vector<Entry> entries;
+    // A folder runs of the tool write into, whose document image folders are left out.
+    bool output;
     std::size_t next = 0;
 };
 
@@ -55,6 +59,14 @@ std::vector<Entry> list_folder(const std::string& path) {
     return entries;
 }
 
+std::string_view name_of(const Entry& entry) {
+    return entry.name;
+}
+
+std::string_view name_of(const std::string& name) {
+    return name;
+}
+
 std::string joined(std::string_view folder, std::string_view name) {
     std::string path(folder);
     if (!path.empty() && path.back() != '/') {
@@ -82,25 +94,56 @@ std::optional<std::string_view> image_stem(std::string_view name) {
     return stem;
 }
 
+// Whether the sorted entries hold a document named after the folder entry, as every image folder
+// the tool writes is.
+bool is_document_image_folder(const std::vector<Entry>& entries, std::string_view name) {
+    const auto holds = [&entries](const std::string& wanted) {
+        return std::binary_search(
+            entries.begin(), entries.end(), wanted,
+            [](const auto& a, const auto& b) { return name_of(a) < name_of(b); });
+    };
+    const std::string stem(name);
+    return holds(stem + ".kerfa") || holds(stem + ".md");
+}
+
+// Whether an image file that is no link lies directly in the folder. The tool copies images only
+// into folders of their own, so an output folder holding one is also a folder of the export's
+// images; a planted link does not make it one.
+bool holds_plain_image(const std::string& folder, const std::vector<Entry>& entries) {
+    for (const Entry& entry : entries) {
+        if (!image_stem(entry.name)) {
+            continue;
+        }
+        struct stat status {};
+        if (entry.type == DT_REG || (entry.type == DT_UNKNOWN &&
+                                     ::lstat(joined(folder, entry.name).c_str(), &status) == 0 &&
+                                     S_ISREG(status.st_mode))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void collect_from(std::string_view folder, std::vector<FoundImage>& images,
-                  std::string_view excluded_folder) {
-    std::set<FolderId> visited;
-    if (!excluded_folder.empty()) {
-        if (const auto excluded = status_of(std::string(excluded_folder));
-            excluded && S_ISDIR(excluded->st_mode)) {
-            visited.insert({excluded->st_dev, excluded->st_ino});
+                  std::span<const std::string> output_folders) {
+    std::set<FolderId> outputs;
+    for (const std::string& output : output_folders) {
+        if (const auto status = status_of(output); status && S_ISDIR(status->st_mode)) {
+            outputs.insert({status->st_dev, status->st_ino});
         }
     }
+    std::set<FolderId> visited;
     const std::string root(folder);
     const auto root_status = status_of(root);
-    if (!root_status || !S_ISDIR(root_status->st_mode) ||
-        !visited.insert({root_status->st_dev, root_status->st_ino}).second) {
+    if (!root_status || !S_ISDIR(root_status->st_mode)) {
         return;
     }
+    const FolderId root_id{root_status->st_dev, root_status->st_ino};
+    visited.insert(root_id);
     std::vector<Folder> stack;
-    stack.push_back({root, list_folder(root)});
+    stack.push_back({root, list_folder(root), outputs.contains(root_id)});
     while (!stack.empty()) {
         Folder& top = stack.back();
         if (top.next == top.entries.size()) {
@@ -125,9 +168,16 @@ void collect_from(std::string_view folder, std::vector<FoundImage>& images,
             continue;
         }
         if (S_ISDIR(status->st_mode)) {
-            if (visited.insert({status->st_dev, status->st_ino}).second) {
+            if (top.output && is_document_image_folder(top.entries, entry.name)) {
+                continue;
+            }
+            const FolderId id{status->st_dev, status->st_ino};
+            if (visited.insert(id).second) {
                 std::vector<Entry> entries = list_folder(path);
-                stack.push_back({std::move(path), std::move(entries)});
+                const bool output = outputs.contains(id);
+                if (!output || holds_plain_image(path, entries)) {
+                    stack.push_back({std::move(path), std::move(entries), output});
+                }
             }
         } else if (S_ISREG(status->st_mode) && stem) {
             images.push_back({std::string(*stem), std::move(path)});

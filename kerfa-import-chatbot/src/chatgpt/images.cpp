@@ -6,9 +6,9 @@
 namespace import_chatbot::chatgpt {
 
 void resolve_images(std::vector<model::Conversation>& conversations, std::string_view folder,
-                    std::string_view excluded_folder) {
+                    std::span<const std::string> output_folders) {
     std::vector<FoundImage> images;
-    collect_from(folder, images, excluded_folder);
+    collect_from(folder, images, output_folders);
     const ImageMatcher matcher(images);
     for (model::Conversation& conversation : conversations) {
         for (model::Message& message : conversation.messages) {

@@ -30,9 +30,11 @@ class JsonDocument {
     simdjson::dom::element root_;
 };
 
-// Reads the whole file and parses it as one JSON value. Bytes that are not UTF-8 are a read
-// failure (checked before parsing); anything else that is not one JSON value (within the
-// parser's limits: 1024 levels, 64-bit integers, 4 GiB) fails to parse with the parser's text.
+// Reads the whole file and parses it as one JSON value. A file that is not a regular file (a
+// FIFO, a device) or whose bytes are not UTF-8 is a read failure; a leading byte-order mark is
+// skipped; integers beyond 64 bits and -0 are read as floating-point numbers. Anything else that
+// is not one JSON value (within the parser's limits: 1024 levels, 4 GiB) fails to parse with the
+// parser's text and the byte offset of the error in the file.
 std::expected<JsonDocument, error::ImportError> parse_json_file(std::string_view path);
 
 // parse_json_file of a file whose top level must be an array.

@@ -5,13 +5,13 @@
 #include <utility>
 #include <vector>
 
+#include "components/char_iterator/char_chain.hpp"
 #include "configure/collector_factory.hpp"
 #include "elements/element_lookup.hpp"
 #include "kerfa_content/modules/parser/types/parse_data.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/char_chain.hpp"
-#include "kerfa_parser_kerfa/tokenizer/tokenizer.hpp"
 #include "parser/state/state.hpp"
 #include "parser/types/harness.hpp"
+#include "tokenizer/tokenizer.hpp"
 
 namespace kerfa_parser_kerfa::parser {
 

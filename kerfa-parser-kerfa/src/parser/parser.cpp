@@ -1,6 +1,6 @@
 #include "kerfa_parser_kerfa/parser/parser.hpp"
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
+#include "components/char_iterator/char_source.hpp"
 #include "parser/parse_driver.hpp"
 
 namespace kerfa_parser_kerfa::parser {

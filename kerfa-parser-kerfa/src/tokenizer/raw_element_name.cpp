@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <string>
 
-#include "kerfa_parser_kerfa/tokenizer/state/element_start.hpp"
 #include "shared/utils/lowercase.hpp"
+#include "tokenizer/state/element_start.hpp"
 
 namespace kerfa_parser_kerfa::tokenizer::state {
 

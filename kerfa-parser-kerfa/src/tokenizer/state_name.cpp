@@ -1,6 +1,6 @@
 #include <array>
 
-#include "kerfa_parser_kerfa/tokenizer/state/state.hpp"
+#include "tokenizer/state/state.hpp"
 
 namespace kerfa_parser_kerfa::tokenizer::state {
 

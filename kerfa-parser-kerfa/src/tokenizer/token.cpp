@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/tokenizer/types/token.hpp"
+#include "tokenizer/types/token.hpp"
 
 #include <array>
 

@@ -30,125 +30,8 @@ class Importer {
         if (h_.image_depth > 0 && in_description(event)) {
             return;
         }
-        switch (event.kind) {
-            case EventKind::StartParagraph:
-                h_.write_pending_breaks();
-                break;
-            case EventKind::EndParagraph:
-                h_.set_pending_breaks(2);
-                break;
-            case EventKind::StartHeading:
-                h_.append_heading(event.level, event.value);
-                break;
-            case EventKind::EndHeading:
-                h_.end_heading();
-                break;
-            case EventKind::StartBlockQuote:
-                if (open_nested()) {
-                    h_.append_block(block::BLOCK_QUOTE);
-                }
-                break;
-            case EventKind::EndBlockQuote:
-                if (close_nested()) {
-                    h_.end_block();
-                }
-                break;
-            case EventKind::StartList:
-                if (open_nested()) {
-                    h_.append_bullet(event.flag ? std::optional(event.value) : std::nullopt);
-                }
-                break;
-            case EventKind::EndList:
-                if (close_nested()) {
-                    h_.end_bullet();
-                }
-                break;
-            case EventKind::StartItem:
-                if (open_nested()) {
-                    h_.append_bullet_entry();
-                }
-                break;
-            case EventKind::EndItem:
-                if (close_nested() && !h_.resume_pending) {
-                    h_.end_block();
-                }
-                break;
-            case EventKind::StartCodeBlock:
-                h_.append_block(block::CODEBOX);
-                break;
-            case EventKind::StartTable:
-                h_.append_table();
-                break;
-            case EventKind::StartTableHead:
-                h_.append_block(block::TABLE_HEADING);
-                h_.append_block(block::TABLE_HEADING_ROW);
-                h_.in_table_head = true;
-                break;
-            case EventKind::EndTableHead:
-                h_.end_block();
-                h_.end_block();
-                h_.in_table_head = false;
-                break;
-            case EventKind::StartTableRow:
-                h_.append_block(block::TABLE_ROW);
-                break;
-            case EventKind::StartTableCell:
-                h_.append_block(h_.in_table_head ? block::TABLE_HEADING_ENTRY : block::TABLE_ENTRY);
-                break;
-            case EventKind::EndCodeBlock:
-            case EventKind::EndTable:
-            case EventKind::EndTableRow:
-            case EventKind::EndTableCell:
-                h_.end_block();
-                break;
-            case EventKind::StartHtmlBlock:
-            case EventKind::EndHtmlBlock:
-                break;
-            case EventKind::StartEmphasis:
-                h_.append_property(property::ITALIC);
-                break;
-            case EventKind::StartStrong:
-                h_.append_property(property::BOLD);
-                break;
-            case EventKind::StartStrikethrough:
-                h_.append_property(property::STRIKETHROUGH);
-                break;
-            case EventKind::EndEmphasis:
-            case EventKind::EndStrong:
-            case EventKind::EndStrikethrough:
-            case EventKind::EndLink:
-                h_.end_span();
-                break;
-            case EventKind::StartLink:
-                h_.append_link(event.text);
-                break;
-            case EventKind::StartImage:
-                h_.append_image(event.text);
-                break;
-            case EventKind::EndImage:
-                break;
-            case EventKind::Text:
-                h_.append_text(event.text);
-                break;
-            case EventKind::Code:
-                h_.append_formatted_text(property::CODE, std::string(event.text));
-                break;
-            case EventKind::Html:
-            case EventKind::InlineHtml:
-                h_.append_html(std::string(event.text));
-                break;
-            case EventKind::SoftBreak:
-                h_.append_str(" ");
-                break;
-            case EventKind::HardBreak:
-                h_.add_hard_break();
-                break;
-            case EventKind::Rule:
-                h_.append_divider_line();
-                break;
-            case EventKind::TaskListMarker:
-                h_.append_check(event.flag);
-                break;
+        if (!lines_and_blocks(event) && !containers(event) && !tables(event) && !spans(event)) {
+            content(event);
         }
     }
 
@@ -177,6 +60,163 @@ class Importer {
     }
 
   private:
+    // Each family of events below returns false for an event of another family.
+    bool lines_and_blocks(const Event& event) {
+        switch (event.kind) {
+            case EventKind::StartParagraph:
+                h_.write_pending_breaks();
+                return true;
+            case EventKind::EndParagraph:
+                h_.set_pending_breaks(2);
+                return true;
+            case EventKind::StartHeading:
+                h_.append_heading(event.level, event.value);
+                return true;
+            case EventKind::EndHeading:
+                h_.end_heading();
+                return true;
+            case EventKind::StartCodeBlock:
+                h_.append_block(block::CODEBOX);
+                return true;
+            case EventKind::EndCodeBlock:
+                h_.end_block();
+                return true;
+            case EventKind::StartHtmlBlock:
+            case EventKind::EndHtmlBlock:
+                return true;
+            case EventKind::Rule:
+                h_.append_divider_line();
+                return true;
+            default:
+                return false;
+        }
+    }
+
+    // Quotes, lists and items, within the nesting limit.
+    bool containers(const Event& event) {
+        switch (event.kind) {
+            case EventKind::StartBlockQuote:
+                if (open_nested()) {
+                    h_.append_block(block::BLOCK_QUOTE);
+                }
+                return true;
+            case EventKind::EndBlockQuote:
+                if (close_nested()) {
+                    h_.end_block();
+                }
+                return true;
+            case EventKind::StartList:
+                if (open_nested()) {
+                    h_.append_bullet(event.flag ? std::optional(event.value) : std::nullopt);
+                }
+                return true;
+            case EventKind::EndList:
+                if (close_nested()) {
+                    h_.end_bullet();
+                }
+                return true;
+            case EventKind::StartItem:
+                if (open_nested()) {
+                    h_.append_bullet_entry();
+                }
+                return true;
+            case EventKind::EndItem:
+                if (close_nested()) {
+                    h_.end_bullet_entry();
+                }
+                return true;
+            default:
+                return false;
+        }
+    }
+
+    bool tables(const Event& event) {
+        switch (event.kind) {
+            case EventKind::StartTable:
+                h_.append_table();
+                return true;
+            case EventKind::StartTableHead:
+                h_.append_block(block::TABLE_HEADING);
+                h_.append_block(block::TABLE_HEADING_ROW);
+                h_.in_table_head = true;
+                return true;
+            case EventKind::EndTableHead:
+                h_.end_block();
+                h_.end_block();
+                h_.in_table_head = false;
+                return true;
+            case EventKind::StartTableRow:
+                h_.append_block(block::TABLE_ROW);
+                return true;
+            case EventKind::StartTableCell:
+                h_.append_block(h_.in_table_head ? block::TABLE_HEADING_ENTRY : block::TABLE_ENTRY);
+                return true;
+            case EventKind::EndTable:
+            case EventKind::EndTableRow:
+            case EventKind::EndTableCell:
+                h_.end_block();
+                return true;
+            default:
+                return false;
+        }
+    }
+
+    bool spans(const Event& event) {
+        switch (event.kind) {
+            case EventKind::StartEmphasis:
+                h_.append_property(property::ITALIC);
+                return true;
+            case EventKind::StartStrong:
+                h_.append_property(property::BOLD);
+                return true;
+            case EventKind::StartStrikethrough:
+                h_.append_property(property::STRIKETHROUGH);
+                return true;
+            case EventKind::StartLink:
+                h_.append_link(event.text);
+                return true;
+            case EventKind::EndEmphasis:
+            case EventKind::EndStrong:
+            case EventKind::EndStrikethrough:
+            case EventKind::EndLink:
+                h_.end_span();
+                return true;
+            case EventKind::StartImage:
+                h_.append_image(event.text);
+                return true;
+            case EventKind::EndImage:
+                return true;
+            default:
+                return false;
+        }
+    }
+
+    void content(const Event& event) {
+        switch (event.kind) {
+            case EventKind::Text:
+                h_.append_text(event.text);
+                break;
+            case EventKind::Code:
+                h_.append_formatted_text(property::CODE, std::string(event.text));
+                break;
+            case EventKind::Html:
+            case EventKind::InlineHtml:
+                h_.append_html(std::string(event.text));
+                break;
+            case EventKind::SoftBreak:
+                h_.append_str(" ");
+                break;
+            case EventKind::HardBreak:
+                h_.add_hard_break();
+                break;
+            case EventKind::TaskListMarker:
+                h_.append_check(event.flag);
+                break;
+            default:
+                break;
+        }
+    }
+
     // Inside an image, its description: every inline event is dropped, nested images included.
     bool in_description(const Event& event) {
         switch (event.kind) {

@@ -26,6 +26,8 @@ using kerfa_content::data::types::PropertyTerminator;
 using kerfa_content::data::types::Section;
 namespace kind = kerfa_content::data::kinds::block_kind;
 
+constexpr std::size_t MAX_LISTS_IN_EMPTY_ENTRIES = 4;
+
 void append_breaks(Container& container, std::size_t count) {
     auto& children = container.children();
     for (std::size_t i = 0; i < count; ++i) {
@@ -344,9 +346,30 @@ std::vector<ContainerInFlight> Harness::copies_of_open_lists() const {
     return copies;
 }
 
+// Lists that open each in the still empty entry of the one around it (`- - - - x`) open
+// nothing past a few levels: flattened, every one of them would open an indent per enclosing
+// list.
+bool Harness::collapses_new_list() const {
+    if (collapsed_lists > 0) {
+        return true;
+    }
+    if (list_depth < MAX_LISTS_IN_EMPTY_ENTRIES) {
+        return false;
+    }
+    const ContainerInFlight& top = containers.back();
+    return top.block_kind() == kind::BULLET_ENTRY && top.container.children().empty();
+}
+
 void Harness::append_bullet(std::optional<std::uint32_t> start) {
     ensure_has_section();
-    if (list_depth != 0 && may_flatten()) {
+    if (collapses_new_list()) {
+        lists.push_back(ListWay::Collapsed);
+        ++collapsed_lists;
+        return;
+    }
+    const bool in_place = list_depth != 0 && !may_flatten();
+    lists.push_back(in_place ? ListWay::InPlace : ListWay::Flattened);
+    if (list_depth != 0 && !in_place) {
         suspended_stacks.push_back(copies_of_open_lists());
         complete_non_section_containers_when_new_data();
         for (std::size_t i = 0; i < list_depth; ++i) {
@@ -366,6 +389,15 @@ void Harness::append_bullet(std::optional<std::uint32_t> start) {
 }
 
 void Harness::append_bullet_entry() {
+    if (collapsed_lists > 0) {
+        // A later item starts on a line of its own.
+        ensure_has_section();
+        ContainerInFlight& top = containers.back();
+        if (!top.container.children().empty() && top.pending_breaks == 0) {
+            top.pending_breaks = 1;
+        }
+        return;
+    }
     if (resume_pending && !suspended_stacks.empty()) {
         for (ContainerInFlight& record : suspended_stacks.back()) {
             open(std::move(record.container));
@@ -376,9 +408,28 @@ void Harness::append_bullet_entry() {
     append_block(kind::BULLET_ENTRY);
 }
 
+// An item already closed by a nested list's flattening is not closed again.
+void Harness::end_bullet_entry() {
+    if (collapsed_lists == 0 && !resume_pending) {
+        end_block();
+    }
+}
+
 void Harness::end_bullet() {
+    const ListWay way = lists.empty() ? ListWay::Flattened : lists.back();
+    if (!lists.empty()) {
+        lists.pop_back();
+    }
+    if (way == ListWay::Collapsed) {
+        --collapsed_lists;
+        return;
+    }
     if (list_depth > 0) {
         --list_depth;
+    }
+    if (way == ListWay::InPlace) {
+        end_list_in_place();
+        return;
     }
     complete_non_section_containers_when_new_data();
     if (list_depth == 0) {
@@ -392,6 +443,19 @@ void Harness::end_bullet() {
     }
     if (!suspended_stacks.empty()) {
         resume_pending = true;
+    }
+}
+
+// Saved no copies when it opened, so it leaves the resumption of other lists alone.
+void Harness::end_list_in_place() {
+    while (containers.size() >= 2 && is_list_entry_or_indent(containers.back())) {
+        ContainerInFlight record = std::move(containers.back());
+        containers.pop_back();
+        const bool list = record.block_kind() == kind::BULLET;
+        close_into_parent(std::move(record), true);
+        if (list) {
+            return;
+        }
     }
 }
 

@@ -34,6 +34,14 @@ class Harness {
     std::size_t image_depth = 0;  // images open: their descriptions are dropped
     bool in_table_head = false;
     bool resume_pending = false;  // the next item resumes the latest saved lists
+    // How each open list was opened, innermost last.
+    enum class ListWay : std::uint8_t {
+        Flattened,  // closed the lists around it (or opened at the outside)
+        InPlace,    // in a quote inside an item: its end closes only itself
+        Collapsed,  // opened nothing: its items write into the entry around it
+    };
+    std::vector<ListWay> lists;
+    std::size_t collapsed_lists = 0;
 
     void ensure_has_section();
     // Writes the top container's pending breaks.
@@ -63,6 +71,7 @@ class Harness {
     void append_table();
     void append_bullet(std::optional<std::uint32_t> start);
     void append_bullet_entry();
+    void end_bullet_entry();
     void append_heading(std::uint8_t level, std::size_t line_offset);
     void append_divider_line();
     void end_block();
@@ -86,6 +95,8 @@ class Harness {
     void close_into_parent(ContainerInFlight record, bool keep_own_breaks);
     void open_section(std::size_t offset, std::uint8_t level);
     bool may_flatten() const;
+    bool collapses_new_list() const;
+    void end_list_in_place();
     std::vector<ContainerInFlight> copies_of_open_lists() const;
 
     std::vector<kerfa_content::data::structure::DataList> spare_children_;

@@ -1,5 +1,6 @@
 #include "kerfa_parser_text/parser/parser.hpp"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +36,8 @@ class Lines {
         Section section;
         section.id = next_id_++;
         if (line.empty()) {
+            // A list's first growth makes room for four; a blank line holds one item for good.
+            section.children.reserve(1);
             section.children.emplace_back(Content::text_of({}));
         } else {
             section.children.reserve(3);
@@ -44,6 +47,8 @@ class Lines {
         }
         sections_.emplace_back(std::move(section));
     }
+
+    void expect(std::size_t lines) { sections_.reserve(lines); }
 
     ParseData finish() && {
         ParseData data;
@@ -71,6 +76,7 @@ Parser::ParseData Parser::parse_str(std::string_view text) {
         return parse(shared::components::char_iterator::StrCharIterator::boxed(text));
     }
     Lines lines;
+    lines.expect(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (true) {
         const std::size_t end = text.find('\n', start);

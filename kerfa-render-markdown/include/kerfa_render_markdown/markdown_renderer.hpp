@@ -7,7 +7,7 @@
 
 namespace kerfa_render_markdown {
 
-// Markdown: number-sign headings, "> " quotes, flat "-" and "N." lists, fenced code boxes, pipe
+// Markdown: number-sign headings, "> " quotes, "-" and "N." lists, fenced code boxes, pipe
 // tables (HTML tables where tables nest), check boxes, emphasis, links and images, and inline
 // HTML for what Markdown has no syntax for. The document's metadata, name and source are not
 // written. Holds no state; each rendering has its own.

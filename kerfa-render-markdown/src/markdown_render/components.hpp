@@ -14,26 +14,6 @@ namespace kerfa_render_markdown::markdown_render {
 
 namespace modules = kerfa_render_core_dynamic::modules;
 
-// What begins a line inside quotes and indents: "> " per open quote, then a tab per open indent.
-struct Lead {
-    std::size_t quotes = 0;
-    std::size_t tabs = 0;
-
-    void append_to(std::string& out) const {
-        for (std::size_t i = 0; i < quotes; ++i) {
-            out += "> ";
-        }
-        out.append(tabs, '\t');
-    }
-
-    // The lead of an empty line: the quote markers without the blanks that would end it.
-    void append_empty_line_to(std::string& out) const {
-        for (std::size_t i = 0; i < quotes; ++i) {
-            out += i + 1 < quotes ? "> " : ">";
-        }
-    }
-};
-
 // A composed text: a marker, a check box, an image.
 struct RenderInline final : modules::Render {
     std::string text;
@@ -41,15 +21,16 @@ struct RenderInline final : modules::Render {
     void render(std::string& out) const override { out += text; }
 };
 
-// A text or raw HTML item: the lead when it begins a line, then the text as escaping says.
+// A text or raw HTML item: what the line start asks for (owed line feeds, the lead), then the
+// text as escaping says.
 struct RenderText final : modules::Render {
-    Lead lead;
+    std::string prefix;
     std::string_view text;
     escape::Escaping escaping;
-    RenderText(Lead lead, std::string_view text, escape::Escaping escaping)
-        : lead(lead), text(text), escaping(escaping) {}
+    RenderText(std::string prefix, std::string_view text, escape::Escaping escaping)
+        : prefix(std::move(prefix)), text(text), escaping(escaping) {}
     void render(std::string& out) const override {
-        lead.append_to(out);
+        out += prefix;
         escape::append_escaped(out, text, escaping);
     }
 };
@@ -86,6 +67,12 @@ struct RenderPropertyWrap final : modules::RenderProperty {
     }
 };
 
+// Where a pipe table's rows begin. Its heading row must come first; when other rows precede it
+// in the model, it moves before them once written.
+struct PipeTableRows {
+    std::size_t first_row = std::string::npos;
+};
+
 struct RenderBlockWrap final : modules::RenderBlock {
     std::string start_text;
     std::string end_text;
@@ -95,29 +82,32 @@ struct RenderBlockWrap final : modules::RenderBlock {
     // the line start and writes `owed_lead` first, so that no line leaves the quotes.
     bool* line_start = nullptr;
     std::string owed_lead;
+    // A pipe table row's: its table, and how much of `start_text` comes before the row itself
+    // (a line feed and the lead).
+    PipeTableRows* rows = nullptr;
+    std::size_t opening = 0;
+    bool heading_row = false;
+    mutable std::size_t row_start_ = 0;
 
     std::string debug_text() const override;
-    void start(std::string& out) const override { out += start_text; }
-    void end(std::string& out) const override {
-        if (line_start != nullptr && std::exchange(*line_start, false)) {
-            out += owed_lead;
-        }
-        out += end_text;
-    }
+    void start(std::string& out) const override;
+    void end(std::string& out) const override;
     void between_start(std::string& out) const override { out += between_start_text; }
     void between_end(std::string& out) const override { out += between_end_text; }
 };
 
 // Sections begin at a line start: after a section whose text does not end with a line break, the
-// next one starts a new line.
+// next one starts a new line, which pays one owed line feed.
 struct RenderSectionLine final : modules::RenderSection {
     bool* line_start = nullptr;
+    std::size_t* owed = nullptr;
 
-    explicit RenderSectionLine(bool& line_start) : line_start(&line_start) {}
+    RenderSectionLine(bool& line_start, std::size_t& owed) : line_start(&line_start), owed(&owed) {}
     std::string debug_text() const override { return "RenderSectionLine"; }
     void between_end(std::string& out) const override {
         if (!std::exchange(*line_start, true)) {
             out += '\n';
+            *owed = *owed > 0 ? *owed - 1 : 0;
         }
     }
 };

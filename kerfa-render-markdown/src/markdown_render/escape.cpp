@@ -12,11 +12,11 @@ std::string_view escaped_set(Escaping escaping) {
         case Escaping::None:
             return {};
         case Escaping::Markdown:
-            return "*[\\]_`";
+            return "*[\\]_`<";
         case Escaping::Pipe:
             return "|";
         case Escaping::MarkdownAndPipe:
-            return "*[\\]_`|";
+            return "*[\\]_`<|";
     }
     return {};
 }
@@ -32,6 +32,20 @@ bool has_white_space(std::string_view text) {
     return false;
 }
 
+bool is_ascii_letter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// A reader takes "<" for the start of raw HTML or an autolink only before a letter, "/", "!" or
+// "?". The text's end counts too: the next item may begin with one.
+bool opens_markup(std::string_view text, std::size_t at) {
+    if (at + 1 == text.size()) {
+        return true;
+    }
+    const char next = text[at + 1];
+    return is_ascii_letter(next) || next == '/' || next == '!' || next == '?';
+}
+
 }  // namespace
 
 void append_escaped(std::string& out, std::string_view text, Escaping escaping) {
@@ -43,6 +57,9 @@ void append_escaped(std::string& out, std::string_view text, Escaping escaping) 
     std::size_t from = 0;
     for (std::size_t at = text.find_first_of(set); at != std::string_view::npos;
          at = text.find_first_of(set, at + 1)) {
+        if (text[at] == '<' && !opens_markup(text, at)) {
+            continue;
+        }
         out.append(text, from, at - from);
         out += '\\';
         from = at;

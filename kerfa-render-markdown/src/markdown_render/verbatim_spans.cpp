@@ -7,6 +7,16 @@ namespace kerfa_render_markdown::markdown_render {
 
 void VerbatimSpans::open(property_markup::Verbatim kind, std::size_t position, std::size_t depth) {
     open_.push_back(Open{kind, position, depth});
+    if (kind == property_markup::Verbatim::CodeSpan) {
+        ++open_code_spans_;
+    }
+}
+
+void VerbatimSpans::pop() {
+    if (open_.back().kind == property_markup::Verbatim::CodeSpan) {
+        --open_code_spans_;
+    }
+    open_.pop_back();
 }
 
 void VerbatimSpans::close(std::string& out) {
@@ -14,15 +24,16 @@ void VerbatimSpans::close(std::string& out) {
         return;
     }
     const Open span = open_.back();
-    open_.pop_back();
-    if (span.kind == property_markup::Verbatim::CodeSpan && span.position <= out.size()) {
+    pop();
+    if (span.kind == property_markup::Verbatim::CodeSpan && open_code_spans_ == 0 &&
+        span.position <= out.size()) {
         fence_code_span(out, span.position);
     }
 }
 
 void VerbatimSpans::forget_from(std::size_t depth) {
     while (!open_.empty() && open_.back().depth >= depth) {
-        open_.pop_back();
+        pop();
     }
 }
 

@@ -13,8 +13,10 @@ namespace kerfa_render_markdown::markdown_render {
 // components report them here as they write.
 //
 // Inline code is fenced when it closes, once its text is known: with a backquote run longer than
-// any inside it, and with one blank inside each fence where the text begins or ends with a
-// backquote, or both begins and ends with a blank (a reader strips that pair again).
+// any inside it (a code span inside another is only text of the outer one, which a reader could
+// not tell apart, so only the outermost is fenced: each text is scanned once), and with one blank
+// inside each fence where the text begins or ends with a backquote, or both begins and ends with a
+// blank (a reader strips that pair again).
 class VerbatimSpans {
   public:
     // A span opens where the output now ends; `depth` is the number of blocks around it.
@@ -33,7 +35,10 @@ class VerbatimSpans {
         std::size_t position;
         std::size_t depth;
     };
+    void pop();
+
     std::vector<Open> open_;
+    std::size_t open_code_spans_ = 0;
 };
 
 // Fences the code text that runs from `position` to the end of the output.

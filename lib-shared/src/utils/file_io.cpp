@@ -33,6 +33,47 @@ std::expected<FileDescriptor, std::error_code> open_path(std::string_view path, 
     }
 }
 
+class FileKindCategory final : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "file kind"; }
+    std::string message(int) const override { return "not a regular file"; }
+};
+
+std::expected<std::string, std::error_code> read_open_file(const FileDescriptor& file,
+                                                           std::size_t spare_capacity) {
+    // Room for the whole file and one byte more, so that the read that finds the end needs no
+    // growth; a file of unknown size grows geometrically.
+    std::size_t room = 1 << 16;
+    struct stat status {};
+    if (::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+        room = static_cast<std::size_t>(status.st_size) + 1;
+    }
+    room += spare_capacity;
+    std::string bytes;
+    reserve_large(bytes, room);
+    // The room is read into, so it need not be filled first.
+    bytes.resize_and_overwrite(room, [](char*, std::size_t size) { return size; });
+    std::size_t used = 0;
+    for (;;) {
+        if (used == bytes.size()) {
+            bytes.resize(bytes.size() * 2);
+        }
+        auto got = read_some(file, std::span<char>(bytes.data() + used, bytes.size() - used));
+        if (!got) {
+            return std::unexpected(got.error());
+        }
+        if (*got == 0) {
+            break;
+        }
+        used += *got;
+    }
+    bytes.resize(used);
+    if (bytes.capacity() - used < spare_capacity) {
+        bytes.reserve(used + spare_capacity);
+    }
+    return bytes;
+}
+
 }  // namespace
 
 FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
@@ -84,43 +125,36 @@ std::expected<std::size_t, std::error_code> read_some(const FileDescriptor& file
     }
 }
 
+std::error_code not_regular_file_error() {
+    static const FileKindCategory category;
+    return {1, category};
+}
+
 std::expected<std::string, std::error_code> read_file(std::string_view path,
                                                       std::size_t spare_capacity) {
     auto file = open_for_reading(path);
     if (!file) {
         return std::unexpected(file.error());
     }
-    // Room for the whole file and one byte more, so that the read that finds the end needs no
-    // growth; a file of unknown size grows geometrically.
-    std::size_t room = 1 << 16;
+    return read_open_file(*file, spare_capacity);
+}
+
+std::expected<std::string, std::error_code> read_regular_file(std::string_view path,
+                                                              std::size_t spare_capacity) {
+    // Opening a FIFO without O_NONBLOCK waits for a writer; the kind is taken from the opened
+    // descriptor, so the file cannot be swapped between the look and the read.
+    auto file = open_path(path, O_RDONLY | O_NONBLOCK);
+    if (!file) {
+        return std::unexpected(file.error());
+    }
     struct stat status {};
-    if (::fstat(file->get(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-        room = static_cast<std::size_t>(status.st_size) + 1;
+    if (::fstat(file->get(), &status) != 0) {
+        return std::unexpected(last_error());
     }
-    room += spare_capacity;
-    std::string bytes;
-    reserve_large(bytes, room);
-    // The room is read into, so it need not be filled first.
-    bytes.resize_and_overwrite(room, [](char*, std::size_t size) { return size; });
-    std::size_t used = 0;
-    for (;;) {
-        if (used == bytes.size()) {
-            bytes.resize(bytes.size() * 2);
-        }
-        auto got = read_some(*file, std::span<char>(bytes.data() + used, bytes.size() - used));
-        if (!got) {
-            return std::unexpected(got.error());
-        }
-        if (*got == 0) {
-            break;
-        }
-        used += *got;
+    if (!S_ISREG(status.st_mode)) {
+        return std::unexpected(not_regular_file_error());
     }
-    bytes.resize(used);
-    if (bytes.capacity() - used < spare_capacity) {
-        bytes.reserve(used + spare_capacity);
-    }
-    return bytes;
+    return read_open_file(*file, spare_capacity);
 }
 
 std::expected<std::string, std::string> read_utf8_file(std::string_view path) {

@@ -1,21 +1,17 @@
 #include "shared/utils/urls.hpp"
 
-#include <curl/curl.h>
+#include <algorithm>
 
-#include "shared/utils/fault.hpp"
 #include "shared/utils/lowercase.hpp"
 #include "shared/utils/utf8.hpp"
 #include "shared/utils/white_space.hpp"
+#include "url_host.hpp"
 
 namespace shared::utils {
 
 struct Url::Handle {
-    CURLU* url;
+    std::string host;
     std::string path;  // percent-encoded as web browsers write it
-    explicit Handle(CURLU* owned) : url(owned) {}
-    ~Handle() { curl_url_cleanup(url); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
 };
 
 Url::Url(std::unique_ptr<Handle> handle) : handle_(std::move(handle)) {}
@@ -25,27 +21,11 @@ Url::~Url() = default;
 
 namespace {
 
-constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
-
-void append_percent(std::string& out, unsigned char byte) {
-    out.push_back('%');
-    out.push_back(HEX_DIGITS[byte >> 4]);
-    out.push_back(HEX_DIGITS[byte & 0x0F]);
-}
-
-std::string get_part(CURLU* url, CURLUPart part) {
-    char* text = nullptr;
-    if (curl_url_get(url, part, &text, 0) != CURLUE_OK || text == nullptr) {
-        return {};
-    }
-    std::string copy(text);
-    curl_free(text);
-    return copy;
-}
+using url_host::append_percent;
 
 // What web-address parsers do before reading: leading and trailing controls and spaces go, tabs
 // and line ends anywhere go, a backslash before the query stands for "/", and other controls
-// inside are percent-encoded (the URL handle refuses them raw; a host still refuses them).
+// inside are percent-encoded (a host still refuses them).
 std::string prepare_address(std::string_view text) {
     while (!text.empty() && static_cast<unsigned char>(text.front()) <= 0x20) {
         text.remove_prefix(1);
@@ -123,7 +103,7 @@ std::optional<std::string> last_dot_split(std::string_view text, bool stem) {
 }  // namespace
 
 std::string Url::host() const {
-    std::string host = get_part(handle_->url, CURLUPART_HOST);
+    std::string host = handle_->host;
     for (char& c : host) {
         if (c >= 'A' && c <= 'Z') {
             c = static_cast<char>(c - 'A' + 'a');
@@ -142,15 +122,28 @@ std::optional<Url> to_url(std::string_view text) {
     }
     std::string address = has_web_scheme(text) ? std::string(text) : "http://" + std::string(text);
     address = prepare_address(address);
-    CURLU* raw = curl_url();
-    if (raw == nullptr) {
-        internal_fault("out of memory for a URL handle");
-    }
-    auto handle = std::make_unique<Url::Handle>(raw);
-    if (curl_url_set(raw, CURLUPART_URL, address.c_str(), CURLU_ALLOW_SPACE) != CURLUE_OK) {
+    const std::size_t colon = address.find(':');
+    const std::string scheme = to_lowercase(std::string_view(address).substr(0, colon));
+    if (scheme != "http" && scheme != "https") {
         return std::nullopt;
     }
-    handle->path = encode_path(get_part(raw, CURLUPART_PATH));
+    // Web addresses take any number of slashes before the authority.
+    const std::size_t authority_start = address.find_first_not_of('/', colon + 1);
+    if (authority_start == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::size_t authority_end =
+        std::min(address.find_first_of("/?#", authority_start), address.size());
+    const std::string_view rest = std::string_view(address).substr(authority_end);
+    std::optional<std::string> host = url_host::parse_authority(
+        std::string_view(address).substr(authority_start, authority_end - authority_start));
+    if (!host) {
+        return std::nullopt;
+    }
+    auto handle = std::make_unique<Url::Handle>();
+    handle->host = std::move(*host);
+    handle->path =
+        encode_path(url_host::resolve_dot_segments(rest.substr(0, rest.find_first_of("?#"))));
     return Url(std::move(handle));
 }
 

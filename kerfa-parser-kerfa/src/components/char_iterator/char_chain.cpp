@@ -1,4 +1,4 @@
-#include "kerfa_parser_kerfa/components/char_iterator/char_chain.hpp"
+#include "components/char_iterator/char_chain.hpp"
 
 #include "components/char_iterator/position_tracking_char_iterator.hpp"
 #include "components/char_iterator/remove_all_double_tag_char_iterator.hpp"

@@ -3,10 +3,10 @@
 #include <memory>
 #include <optional>
 
-#include "kerfa_parser_kerfa/components/char_iterator/char_source.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/double_tag_filter.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/shared_position.hpp"
-#include "kerfa_parser_kerfa/components/char_iterator/shared_spans.hpp"
+#include "components/char_iterator/char_source.hpp"
+#include "components/char_iterator/double_tag_filter.hpp"
+#include "components/char_iterator/shared_position.hpp"
+#include "components/char_iterator/shared_spans.hpp"
 #include "shared/components/char_iterator/char_iterator.hpp"
 
 namespace kerfa_parser_kerfa::components::char_iterator {

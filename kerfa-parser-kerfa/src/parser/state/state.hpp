@@ -8,9 +8,9 @@
 #include <variant>
 
 #include "elements/types/element.hpp"
-#include "kerfa_parser_kerfa/tokenizer/types/token.hpp"
 #include "parser/builders/element_builder.hpp"
 #include "parser/state/table_kinds.hpp"
+#include "tokenizer/types/token.hpp"
 
 namespace kerfa_parser_kerfa::parser::types {
 struct Harness;

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "kerfa_parser_kerfa/tokenizer/types/token.hpp"
 #include "parser/state/state.hpp"
 #include "parser/types/harness.hpp"
+#include "tokenizer/types/token.hpp"
 
 namespace kerfa_parser_kerfa::parser::state {
 

@@ -6,10 +6,10 @@
 
 #include "attributes/attribute_lookup.hpp"
 #include "elements/element_lookup.hpp"
-#include "kerfa_parser_kerfa/tokenizer/types/token.hpp"
 #include "parser/builders/element_builder.hpp"
 #include "parser/collector/collector.hpp"
 #include "parser/state/state.hpp"
+#include "tokenizer/types/token.hpp"
 
 namespace kerfa_parser_kerfa::parser::types {
 

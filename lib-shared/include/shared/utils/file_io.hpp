@@ -51,6 +51,15 @@ std::expected<std::size_t, std::error_code> read_some(const FileDescriptor& file
 std::expected<std::string, std::error_code> read_file(std::string_view path,
                                                       std::size_t spare_capacity = 0);
 
+// The error of read_regular_file for a path that names a FIFO, a device, a folder or a socket;
+// its message() is "not a regular file".
+std::error_code not_regular_file_error();
+
+// read_file of a regular file only (links followed), for inputs that must not hang or stream
+// without end.
+std::expected<std::string, std::error_code> read_regular_file(std::string_view path,
+                                                              std::size_t spare_capacity = 0);
+
 // The text of read_utf8_file's error when the bytes are not UTF-8.
 inline constexpr std::string_view INVALID_UTF8_TEXT = "stream did not contain valid UTF-8";
 

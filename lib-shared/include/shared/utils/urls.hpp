@@ -7,7 +7,7 @@
 
 namespace shared::utils {
 
-// A parsed web address (owns the URL handle).
+// A parsed web address.
 class Url {
   public:
     struct Handle;
