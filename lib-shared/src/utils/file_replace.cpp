@@ -9,6 +9,7 @@
 #include <charconv>
 #include <climits>
 #include <csignal>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -97,11 +98,22 @@ bool same_entry(const struct stat& first, const struct stat& second) {
     return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
+// `Blocking::No` opens a FIFO only when a reader waits on it (ENXIO otherwise), for folders
+// where anyone may have planted one: the writes to it then block as usual.
+enum class Blocking : std::uint8_t { Yes, No };
+
 template <class Fill>
-Result write_in_place(int folder, const std::string& name, const Fill& fill) {
-    auto file = open_at(folder, name, O_WRONLY | O_TRUNC | O_NOFOLLOW);
+Result write_in_place(int folder, const std::string& name, Blocking blocking, const Fill& fill) {
+    const int wait = blocking == Blocking::No ? O_NONBLOCK : 0;
+    auto file = open_at(folder, name, O_WRONLY | O_TRUNC | O_NOFOLLOW | wait);
     if (!file) {
         return std::unexpected(file.error());
+    }
+    if (wait != 0) {
+        const int flags = ::fcntl(file->get(), F_GETFL);
+        if (flags < 0 || ::fcntl(file->get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+            return std::unexpected(last_error());
+        }
     }
     return fill_and_close(std::move(*file), fill);
 }
@@ -128,20 +140,20 @@ Result fill_and_rename(int folder, const std::string& name, Temporary& temporary
 // cannot keep the old bytes.
 template <class Fill>
 Result write_through_temporary(int folder, const std::string& name, const struct stat* old,
-                               const Fill& fill) {
+                               Blocking blocking, const Fill& fill) {
     const mode_t mode = old != nullptr ? old->st_mode & 0777 : 0666;
     auto temporary = create_temporary(folder, mode);
     if (!temporary) {
         const int code = temporary.error().value();
         if (old != nullptr && (code == EACCES || code == EPERM)) {
-            return write_in_place(folder, name, fill);
+            return write_in_place(folder, name, blocking, fill);
         }
         return std::unexpected(temporary.error());
     }
     const int file = temporary->file.get();
     if (old != nullptr && ::fchown(file, old->st_uid, old->st_gid) != 0) {
         discard(folder, *temporary);
-        return write_in_place(folder, name, fill);
+        return write_in_place(folder, name, blocking, fill);
     }
     Result done = old != nullptr && ::fchmod(file, mode) != 0
                       ? Result(std::unexpected(last_error()))
@@ -155,14 +167,14 @@ Result write_through_temporary(int folder, const std::string& name, const struct
 // Writes the named entry of the folder without following a link there. `source` is the file the
 // bytes come from, when they come from one: a target that is that file is left as it is.
 template <class Fill>
-Result replace_at(int folder, const std::string& name, const struct stat* source,
+Result replace_at(int folder, const std::string& name, const struct stat* source, Blocking blocking,
                   const Fill& fill) {
     struct stat old {};
     if (::fstatat(folder, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno != ENOENT) {
             return std::unexpected(last_error());
         }
-        return write_through_temporary(folder, name, nullptr, fill);
+        return write_through_temporary(folder, name, nullptr, blocking, fill);
     }
     if (S_ISLNK(old.st_mode)) {
         return std::unexpected(error_of(ELOOP));
@@ -171,13 +183,13 @@ Result replace_at(int folder, const std::string& name, const struct stat* source
         return {};
     }
     if (!S_ISREG(old.st_mode)) {
-        return write_in_place(folder, name, fill);
+        return write_in_place(folder, name, blocking, fill);
     }
     // A file the user may not write stays refused, as an in-place write would refuse it.
     if (::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0) {
         return std::unexpected(last_error());
     }
-    return write_through_temporary(folder, name, &old, fill);
+    return write_through_temporary(folder, name, &old, blocking, fill);
 }
 
 std::string parent_of(std::string_view path) {
@@ -302,7 +314,7 @@ Result replace_path(std::string_view path, const struct stat* source, const Fill
     if (!folder) {
         return std::unexpected(folder.error());
     }
-    return replace_at(folder->get(), name, source, fill);
+    return replace_at(folder->get(), name, source, Blocking::Yes, fill);
 }
 
 auto bytes_filler(std::string_view bytes) {
@@ -379,7 +391,8 @@ Result OutputFolder::write_file(std::string_view name, std::string_view bytes) c
     if (!is_entry_name(name)) {
         return std::unexpected(error_of(EINVAL));
     }
-    return replace_at(folder_->get(), std::string(name), nullptr, bytes_filler(bytes));
+    return replace_at(folder_->get(), std::string(name), nullptr, Blocking::No,
+                      bytes_filler(bytes));
 }
 
 Result OutputFolder::copy_file(std::string_view from, std::string_view name) const {
@@ -393,7 +406,7 @@ Result OutputFolder::copy_file(std::string_view from, std::string_view name) con
     if (!source) {
         return std::unexpected(source.error());
     }
-    return replace_at(folder_->get(), std::string(name), &source->status,
+    return replace_at(folder_->get(), std::string(name), &source->status, Blocking::No,
                       copy_filler(source->file));
 }
 
