@@ -405,6 +405,18 @@ TEST(AiChats, WriteFailuresStopTheRun) {
                            ": Too many levels of symbolic links\n\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(fs::is_regular_file(out / document));  // what was written stays
+
+    // A FIFO with no reader fails at once instead of hanging the run.
+    fs::remove(out / "Index.kerfa");
+    fs::remove(out / document);
+    ASSERT_EQ(::mkfifo((out / document).c_str(), 0600), 0);
+    run = run_ai_chats({folder.string(), out.string(), "-s"});
+    EXPECT_EQ(run.out,
+              "Failed to write " + (out / document).string() + ": No such device or address\n\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(fs::is_fifo(out / document));
+    EXPECT_FALSE(fs::exists(out / "Index.kerfa"));
+    fs::remove(out / document);
 }
 
 TEST(AiChats, ImageCopyFailures) {

@@ -123,6 +123,39 @@ TEST(SafeWrites, TargetsThatAreNoRegularFileAreWrittenInPlace) {
     EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"a.kerfa", "pipe.kerfa"}));
 }
 
+// A path through this process's descriptors is written through the shell's redirection, as a
+// user expects of `>` and `>>`: never truncated anew, never replaced behind the descriptor.
+TEST(SafeWrites, DescriptorPathsWriteThroughTheRedirection) {
+    e2e::TempDir dir;
+    dir.write("a.kerfa", kDocument);
+    const e2e::Options here{.cwd = dir.path()};
+    const std::string text = e2e::run_tool({"kerfa", "a.kerfa"}, here).out;
+    const std::string page = text.substr(0, text.size() - 1);
+    const std::string old(kOld);
+    struct Case {
+        std::string output;
+        std::string redirection;
+        std::string log;
+    };
+    const std::vector<Case> cases = {
+        {"/dev/stdout", ">", page + "Done.\n"},
+        {"/dev/stdout", ">>", old + page + "Done.\n"},
+        {"/dev/fd/1", ">>", old + page + "Done.\n"},
+        {"/proc/self/fd/1", ">>", old + page + "Done.\n"},
+        {"/dev/stderr", "2>>", old + page},
+    };
+    for (const Case& test : cases) {
+        const std::string command = test.output + " " + test.redirection;
+        dir.write("log", kOld);
+        const e2e::Run run = e2e::run_program(
+            "/bin/sh", {"-c", "\"$0\" kerfa a.kerfa " + command + " log", e2e::tool_path()}, here);
+        EXPECT_EQ(run.status, 0) << command;
+        EXPECT_EQ(run.err, "") << command;
+        EXPECT_EQ(e2e::read_file(dir.path() / "log"), test.log) << command;
+        EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"a.kerfa", "log"})) << command;
+    }
+}
+
 TEST(SafeWrites, ReadOnlyTargetStaysRefused) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "permissions do not bind the superuser";
@@ -134,6 +167,57 @@ TEST(SafeWrites, ReadOnlyTargetStaysRefused) {
     EXPECT_EQ(run.out, "Permission denied\n\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(e2e::read_file(dir.path() / "out.html"), kOld);
+}
+
+// A superuser's run keeps the owner and group of the file it replaces, so that those who could
+// read it still can, and no others.
+TEST(SafeWrites, ReplacedFileKeepsItsOwnerAndGroup) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only the superuser may give a file away";
+    }
+    e2e::TempDir dir;
+    dir.write("a.kerfa", kDocument);
+    const fs::path out = dir.write("out.html", kOld);
+    ASSERT_EQ(::chown(out.c_str(), 65534, 65534), 0);
+    fs::permissions(out, fs::perms(0640));
+    const e2e::Run run = e2e::run_tool({"html", "a.kerfa", "out.html"}, {.cwd = dir.path()});
+    EXPECT_EQ(run.status, 0);
+    struct stat status {};
+    ASSERT_EQ(::lstat(out.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 65534U);
+    EXPECT_EQ(status.st_gid, 65534U);
+    EXPECT_EQ(status.st_mode & 07777, 0640U);
+    EXPECT_NE(e2e::read_file(out), kOld);
+}
+
+// No temporary file can be made beside a file the user may write in a folder they may not: the
+// file is written in place, as it was before outputs were replaced whole.
+TEST(SafeWrites, WritableFileInAShutFolderIsWrittenInPlace) {
+    e2e::TempDir dir;
+    fs::permissions(dir.path(), fs::perms(0755));
+    const fs::path folder = dir.path() / "shut";
+    fs::create_directory(folder);
+    dir.write("shut/a.kerfa", kDocument);
+    fs::permissions(dir.write("shut/out.html", kOld), fs::perms(0666));
+    const e2e::Options here{.cwd = folder};
+    const std::string page = e2e::run_tool({"html", "a.kerfa"}, here).out;
+    fs::permissions(folder, fs::perms(0555));
+
+    // The superuser may write into any folder, so the tool runs as nobody there.
+    std::string program = e2e::tool_path();
+    std::vector<std::string> arguments = {"html", "a.kerfa", "out.html"};
+    if (::geteuid() == 0) {
+        arguments.insert(arguments.begin(),
+                         {"--reuid=65534", "--regid=65534", "--clear-groups", program});
+        program = "setpriv";
+    }
+    const e2e::Run run = e2e::run_program(program, arguments, here);
+    fs::permissions(folder, fs::perms(0755));
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "Done.\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(e2e::read_file(folder / "out.html"), page.substr(0, page.size() - 1));
+    EXPECT_EQ(entries(folder), (std::vector<std::string>{"a.kerfa", "out.html"}));
 }
 
 // Under a file-size limit the write fails like any other: a message, status 1, the old file.

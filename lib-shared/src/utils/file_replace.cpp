@@ -4,8 +4,12 @@
 #include <unistd.h>
 
 #include <array>
+#include <cctype>
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <csignal>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -67,8 +71,9 @@ struct Temporary {
     std::string name;
 };
 
-// A hidden name no listing of documents or images picks up, created exclusively.
-std::expected<Temporary, std::error_code> create_temporary(int folder) {
+// A hidden name no listing of documents or images picks up, created exclusively. `mode` is the
+// final file's, so that no one may open the file in the moment before its bits are set.
+std::expected<Temporary, std::error_code> create_temporary(int folder, mode_t mode) {
     for (int attempt = 0; attempt < TEMPORARY_ATTEMPTS; ++attempt) {
         std::array<unsigned char, 6> random{};
         if (::getrandom(random.data(), random.size(), 0) != static_cast<ssize_t>(random.size())) {
@@ -78,7 +83,7 @@ std::expected<Temporary, std::error_code> create_temporary(int folder) {
         for (const unsigned char byte : random) {
             name += fmt::format("{:02x}", byte);
         }
-        auto file = open_at(folder, name, O_WRONLY | O_CREAT | O_EXCL, 0666);
+        auto file = open_at(folder, name, O_WRONLY | O_CREAT | O_EXCL, mode);
         if (file) {
             return Temporary{std::move(*file), std::move(name)};
         }
@@ -93,33 +98,68 @@ bool same_entry(const struct stat& first, const struct stat& second) {
     return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
+// `Blocking::No` opens a FIFO only when a reader waits on it (ENXIO otherwise), for folders
+// where anyone may have planted one: the writes to it then block as usual.
+enum class Blocking : std::uint8_t { Yes, No };
+
 template <class Fill>
-Result write_in_place(int folder, const std::string& name, const Fill& fill) {
-    auto file = open_at(folder, name, O_WRONLY | O_TRUNC | O_NOFOLLOW);
+Result write_in_place(int folder, const std::string& name, Blocking blocking, const Fill& fill) {
+    const int wait = blocking == Blocking::No ? O_NONBLOCK : 0;
+    auto file = open_at(folder, name, O_WRONLY | O_TRUNC | O_NOFOLLOW | wait);
     if (!file) {
         return std::unexpected(file.error());
+    }
+    if (wait != 0) {
+        const int flags = ::fcntl(file->get(), F_GETFL);
+        if (flags < 0 || ::fcntl(file->get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+            return std::unexpected(last_error());
+        }
     }
     return fill_and_close(std::move(*file), fill);
 }
 
-// The temporary file takes the target's place only once it is whole and closed; `mode` is the
-// replaced file's, none for a new file (0666 less the umask).
+void discard(int folder, Temporary& temporary) {
+    (void)temporary.file.close();
+    ::unlinkat(folder, temporary.name.c_str(), 0);
+}
+
 template <class Fill>
-Result write_through_temporary(int folder, const std::string& name, std::optional<mode_t> mode,
-                               const Fill& fill) {
-    auto temporary = create_temporary(folder);
-    if (!temporary) {
-        return std::unexpected(temporary.error());
-    }
-    Result done = mode && ::fchmod(temporary->file.get(), *mode) != 0
-                      ? Result(std::unexpected(last_error()))
-                      : fill_and_close(std::move(temporary->file), fill);
-    if (done && ::renameat(folder, temporary->name.c_str(), folder, name.c_str()) != 0) {
+Result fill_and_rename(int folder, const std::string& name, Temporary& temporary,
+                       const Fill& fill) {
+    Result done = fill_and_close(std::move(temporary.file), fill);
+    if (done && ::renameat(folder, temporary.name.c_str(), folder, name.c_str()) != 0) {
         done = std::unexpected(last_error());
     }
+    return done;
+}
+
+// The temporary file takes the target's place only once it is whole and closed. `old` is the
+// replaced file, none for a new one (0666 less the umask): the new file gets its owner, group
+// and permission bits before a byte is written. Where that cannot be, or no file can be made in
+// the folder, the file is written in place as the user could by hand, though a failed write then
+// cannot keep the old bytes.
+template <class Fill>
+Result write_through_temporary(int folder, const std::string& name, const struct stat* old,
+                               Blocking blocking, const Fill& fill) {
+    const mode_t mode = old != nullptr ? old->st_mode & 0777 : 0666;
+    auto temporary = create_temporary(folder, mode);
+    if (!temporary) {
+        const int code = temporary.error().value();
+        if (old != nullptr && (code == EACCES || code == EPERM)) {
+            return write_in_place(folder, name, blocking, fill);
+        }
+        return std::unexpected(temporary.error());
+    }
+    const int file = temporary->file.get();
+    if (old != nullptr && ::fchown(file, old->st_uid, old->st_gid) != 0) {
+        discard(folder, *temporary);
+        return write_in_place(folder, name, blocking, fill);
+    }
+    Result done = old != nullptr && ::fchmod(file, mode) != 0
+                      ? Result(std::unexpected(last_error()))
+                      : fill_and_rename(folder, name, *temporary, fill);
     if (!done) {
-        (void)temporary->file.close();
-        ::unlinkat(folder, temporary->name.c_str(), 0);
+        discard(folder, *temporary);
     }
     return done;
 }
@@ -127,14 +167,14 @@ Result write_through_temporary(int folder, const std::string& name, std::optiona
 // Writes the named entry of the folder without following a link there. `source` is the file the
 // bytes come from, when they come from one: a target that is that file is left as it is.
 template <class Fill>
-Result replace_at(int folder, const std::string& name, const struct stat* source,
+Result replace_at(int folder, const std::string& name, const struct stat* source, Blocking blocking,
                   const Fill& fill) {
     struct stat old {};
     if (::fstatat(folder, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno != ENOENT) {
             return std::unexpected(last_error());
         }
-        return write_through_temporary(folder, name, std::nullopt, fill);
+        return write_through_temporary(folder, name, nullptr, blocking, fill);
     }
     if (S_ISLNK(old.st_mode)) {
         return std::unexpected(error_of(ELOOP));
@@ -143,13 +183,13 @@ Result replace_at(int folder, const std::string& name, const struct stat* source
         return {};
     }
     if (!S_ISREG(old.st_mode)) {
-        return write_in_place(folder, name, fill);
+        return write_in_place(folder, name, blocking, fill);
     }
     // A file the user may not write stays refused, as an in-place write would refuse it.
     if (::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0) {
         return std::unexpected(last_error());
     }
-    return write_through_temporary(folder, name, old.st_mode & 0777, fill);
+    return write_through_temporary(folder, name, &old, blocking, fill);
 }
 
 std::string parent_of(std::string_view path) {
@@ -165,20 +205,80 @@ std::string_view entry_of(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+// Where the link at the path leads; none when the path is no link.
+std::optional<std::string> link_target(const std::string& path) {
+    std::array<char, 4096> target{};
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    if (length < 0 || static_cast<std::size_t>(length) == target.size()) {
+        return std::nullopt;
+    }
+    const std::string_view text(target.data(), static_cast<std::size_t>(length));
+    return text.starts_with('/') ? std::string(text) : fmt::format("{}/{}", parent_of(path), text);
+}
+
 // The path that the links at the end of the path lead to; the path itself when it is no link.
 std::string follow_links(std::string_view path) {
     std::string current(path);
     for (int links = 0; links < MAX_LINKS; ++links) {
-        std::array<char, 4096> target{};
-        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
-        if (length < 0 || static_cast<std::size_t>(length) == target.size()) {
+        std::optional<std::string> next = link_target(current);
+        if (!next) {
             return current;
         }
-        const std::string_view text(target.data(), static_cast<std::size_t>(length));
-        current = text.starts_with('/') ? std::string(text)
-                                        : fmt::format("{}/{}", parent_of(current), text);
+        current = std::move(*next);
     }
     return current;
+}
+
+// A number as /proc writes one: digits, no leading zero.
+std::optional<int> number_of(std::string_view text) {
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isdigit(static_cast<unsigned char>(text[0])) || (text[0] == '0' && text.size() > 1)) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+// Whether the folder lists the descriptors of this process or of one of its threads.
+bool is_descriptor_folder(const std::string& folder) {
+    std::array<char, PATH_MAX> resolved{};
+    if (::realpath(folder.c_str(), resolved.data()) == nullptr) {
+        return false;
+    }
+    const std::string_view path(resolved.data());
+    const std::string own = fmt::format("/proc/{}/", ::getpid());
+    if (!path.starts_with(own)) {
+        return false;
+    }
+    const std::string_view rest = path.substr(own.size());
+    constexpr std::string_view TASKS = "task/";
+    constexpr std::string_view LIST = "/fd";
+    return rest == "fd" ||
+           (rest.starts_with(TASKS) && rest.size() > TASKS.size() + LIST.size() &&
+            rest.ends_with(LIST) &&
+            number_of(rest.substr(TASKS.size(), rest.size() - TASKS.size() - LIST.size())));
+}
+
+// A path such as /dev/stdout or /dev/fd/N names a descriptor this process holds, often a shell's
+// redirection: it is written through a copy of that descriptor, which keeps its offset and its
+// append mode, where opening the path again would truncate the file (losing what `>>` appends
+// to) and a rename would leave the descriptor on the old file.
+std::optional<FileDescriptor> named_descriptor(std::string_view path) {
+    std::string current(path);
+    for (int links = 0; links <= MAX_LINKS; ++links) {
+        if (const std::optional<int> number = number_of(entry_of(current));
+            number && is_descriptor_folder(parent_of(current))) {
+            const int copy = ::fcntl(*number, F_DUPFD_CLOEXEC, 0);
+            return copy < 0 ? std::nullopt : std::optional<FileDescriptor>(FileDescriptor(copy));
+        }
+        std::optional<std::string> next = link_target(current);
+        if (!next) {
+            return std::nullopt;
+        }
+        current = std::move(*next);
+    }
+    return std::nullopt;
 }
 
 // Replaces the file at the path, links followed; what is no regular file is written in place.
@@ -188,6 +288,14 @@ Result replace_path(std::string_view path, const struct stat* source, const Fill
         return std::unexpected(error_of(ENOENT));
     }
     const std::string terminated(path);
+    if (std::optional<FileDescriptor> descriptor = named_descriptor(terminated)) {
+        struct stat status {};
+        if (source != nullptr && ::fstat(descriptor->get(), &status) == 0 &&
+            same_entry(status, *source)) {
+            return {};
+        }
+        return fill_and_close(std::move(*descriptor), fill);
+    }
     struct stat status {};
     const bool in_place = ::stat(terminated.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
     const std::string target = in_place ? terminated : follow_links(terminated);
@@ -206,7 +314,7 @@ Result replace_path(std::string_view path, const struct stat* source, const Fill
     if (!folder) {
         return std::unexpected(folder.error());
     }
-    return replace_at(folder->get(), name, source, fill);
+    return replace_at(folder->get(), name, source, Blocking::Yes, fill);
 }
 
 auto bytes_filler(std::string_view bytes) {
@@ -283,7 +391,8 @@ Result OutputFolder::write_file(std::string_view name, std::string_view bytes) c
     if (!is_entry_name(name)) {
         return std::unexpected(error_of(EINVAL));
     }
-    return replace_at(folder_->get(), std::string(name), nullptr, bytes_filler(bytes));
+    return replace_at(folder_->get(), std::string(name), nullptr, Blocking::No,
+                      bytes_filler(bytes));
 }
 
 Result OutputFolder::copy_file(std::string_view from, std::string_view name) const {
@@ -297,7 +406,7 @@ Result OutputFolder::copy_file(std::string_view from, std::string_view name) con
     if (!source) {
         return std::unexpected(source.error());
     }
-    return replace_at(folder_->get(), std::string(name), &source->status,
+    return replace_at(folder_->get(), std::string(name), &source->status, Blocking::No,
                       copy_filler(source->file));
 }
 

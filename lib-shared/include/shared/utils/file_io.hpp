@@ -82,7 +82,9 @@ std::expected<void, std::error_code> write_file(std::string_view path, std::stri
 std::expected<void, std::error_code> copy_file(std::string_view from, std::string_view to);
 
 // A folder written into by name, for outputs that go where others may have planted links: a
-// link at a name is never followed (ELOOP). Names are single path components.
+// link at a name is never followed (ELOOP), and a FIFO there is opened only when a reader waits
+// on it (ENXIO otherwise), so that a planted one cannot hang the run. Names are single path
+// components.
 class OutputFolder {
   public:
     // The folder at the path, links followed; when it cannot be opened every use fails with
