@@ -464,8 +464,10 @@ RenderInline ActualRenderFactory::line_break(const model::LineBreak& line_break)
         // An empty line: what ends a list or a quote for a reader.
         after_list_or_quote_ = false;
     }
+    // The HTML block goes on if HTML starts the next line, as it does when its lines were read
+    // back from Kerfa as HTML and line breaks; anything else starts after a blank line.
     if (std::exchange(html_line_, false)) {
-        owe(1);
+        after_html_block_ = true;
     }
     return RenderInline(std::move(text));
 }
