@@ -1,5 +1,6 @@
 // End to end on the built binary: the index command.
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -199,11 +200,14 @@ TEST(CliIndex, Failures) {
 TEST(CliIndex, FailedWriteComesAfterTheCount) {
     e2e::TempDir dir;
     dir.write("a.md", "x");
-    fs::create_symlink("/dev/full", dir.path() / "Index.kerfa");
     const std::string path = (dir.path() / "Index.kerfa").string();
-    e2e::Run run = run_without_variable({"index", dir.path().string()});
-    EXPECT_EQ(run.out, "Found 1 files.\nFailed to write " + path + ": No space left on device\n\n");
+    e2e::Run run = e2e::run_program(
+        "sh",
+        {"-c", R"(ulimit -f 0 && exec "$0" "$@")", e2e::tool_path(), "index", dir.path().string()},
+        {.env = {{"CLICOLOR_FORCE", std::nullopt}, {"KERFA_TOOL_INDEX_NAME", std::nullopt}}});
+    EXPECT_EQ(run.out, "Found 1 files.\nFailed to write " + path + ": File too large\n\n");
     EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"a.md"});
 
     // A folder where the index should go.
     fs::create_directory(dir.path() / "Notes.md");
@@ -211,6 +215,70 @@ TEST(CliIndex, FailedWriteComesAfterTheCount) {
     run = run_without_variable({"-s", "index", dir.path().string(), "--index=Notes.md"});
     EXPECT_EQ(run.out, "Failed to write " + notes + ": Is a directory\n\n");
     EXPECT_EQ(run.status, 1);
+}
+
+// The folder may have come from someone else (an unpacked archive), so a link at the index's
+// name is never written through, whichever way the name was chosen; the folders the user names
+// are followed.
+TEST(CliIndex, NeverWritesThroughALinkAtTheIndexName) {
+    const std::string loop = ": Too many levels of symbolic links\n\n";
+    struct Case {
+        std::vector<std::string> options;
+        std::optional<std::string> variable;
+        std::string planted;  // the link's path inside the folder
+        int listed;           // a link to a document in the folder is listed
+    };
+    const std::vector<Case> cases{
+        {{}, std::nullopt, "Index.kerfa", 2},
+        {{"-m"}, std::nullopt, "Index.md", 2},
+        {{"--index=Notes.md"}, std::nullopt, "Notes.md", 2},
+        {{}, "Contents", "Contents.kerfa", 2},
+        {{"--index=sub/Notes"}, std::nullopt, "sub/Notes.kerfa", 1},
+    };
+    for (const Case& c : cases) {
+        e2e::TempDir dir;
+        const fs::path folder = dir.path() / "folder";
+        fs::create_directory(folder);
+        dir.write("folder/a.md", "x");
+        fs::create_directory(folder / "sub");
+        const fs::path victim = dir.write("victim", "precious");
+        fs::create_symlink(victim, folder / c.planted);
+        std::vector<std::string> arguments{"index", folder.string()};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        const e2e::Run run = run_without_variable(arguments, c.variable);
+        EXPECT_EQ(run.out, "Found " + std::to_string(c.listed) + " files.\nFailed to write " +
+                               (folder / c.planted).string() + loop)
+            << c.planted;
+        EXPECT_EQ(run.err, "") << c.planted;
+        EXPECT_EQ(run.status, 1) << c.planted;
+        EXPECT_EQ(e2e::read_file(victim), "precious") << c.planted;
+        EXPECT_TRUE(fs::is_symlink(folder / c.planted)) << c.planted;
+    }
+
+    // A dangling link creates nothing where it points.
+    e2e::TempDir dir;
+    fs::create_symlink(dir.path() / "made", dir.path() / "Index.kerfa");
+    e2e::Run run = run_without_variable({"-s", "index", dir.path().string()});
+    EXPECT_EQ(run.out, "Failed to write " + (dir.path() / "Index.kerfa").string() + loop);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(fs::exists(dir.path() / "made"));
+
+    // The folder argument and a folder in the index name may be links.
+    e2e::TempDir other;
+    const fs::path real = other.path() / "real";
+    fs::create_directory(real);
+    other.write("real/a.md", "x");
+    fs::create_symlink(real, other.path() / "named");
+    run = run_without_variable({"index", (other.path() / "named").string()});
+    EXPECT_EQ(run.out, "Found 1 files.\nIndex.kerfa created.\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(e2e::read_file(real / "Index.kerfa"), std::string(KERFA_HEAD) + "\n###### <doc>a<>");
+    fs::create_symlink(other.path(), real / "up");
+    run = run_without_variable({"index", (other.path() / "named").string(), "--index=up/Notes"});
+    EXPECT_EQ(run.out, "Found 2 files.\nup/Notes.kerfa created.\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(fs::is_regular_file(other.path() / "Notes.kerfa"));
+    EXPECT_TRUE(fs::is_symlink(other.path() / "named"));
 }
 
 TEST(CliIndex, UnreadableFolder) {

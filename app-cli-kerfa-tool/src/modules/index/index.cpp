@@ -2,6 +2,11 @@
 
 #include <fmt/format.h>
 
+#include <cstddef>
+#include <expected>
+#include <string_view>
+#include <system_error>
+
 #include "kerfa_index_file/modules/directory.hpp"
 #include "modules/runners.hpp"
 #include "shared/utils/file_io.hpp"
@@ -11,6 +16,22 @@
 namespace kerfa_tool::modules {
 
 namespace index {
+
+namespace {
+
+// The folder that the index's path names is opened as given, links and all, since the user named
+// it (the folder argument and any folders in the index name); the index's own name is derived,
+// so a link planted there is never followed.
+std::expected<void, std::error_code> write_index(std::string_view path, std::string_view bytes) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos) {
+        return shared::utils::OutputFolder::open(".").write_file(path, bytes);
+    }
+    const std::string_view folder = slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+    return shared::utils::OutputFolder::open(folder).write_file(path.substr(slash + 1), bytes);
+}
+
+}  // namespace
 
 types::CommandResult run_index(const IndexSettings& settings) {
     const std::optional<std::string_view> index_name =
@@ -24,7 +45,7 @@ types::CommandResult run_index(const IndexSettings& settings) {
         shared::utils::write_stdout(fmt::format("Found {} files.\n", indexed->file_count));
     }
     const std::string path = shared::utils::join_path(settings.directory, indexed->plan.file_name);
-    if (auto written = shared::utils::write_file(path, indexed->plan.content); !written) {
+    if (auto written = write_index(path, indexed->plan.content); !written) {
         return std::unexpected(types::ExitError(
             fmt::format("Failed to write {}: {}", path, written.error().message())));
     }
