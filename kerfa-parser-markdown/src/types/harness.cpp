@@ -120,12 +120,7 @@ void Harness::settle(Container& container) {
     if (children.capacity() - children.size() <= children.size() / 8) {
         return;  // nearly full already: a copy would cost more than it saves
     }
-    kerfa_content::data::structure::DataList exact;
-    exact.reserve(children.size());
-    for (Data& child : children) {
-        exact.emplace_back(std::move(child));
-    }
-    children.clear();
+    kerfa_content::data::structure::DataList exact = children.take_exact();
     spare_children_.push_back(std::exchange(children, std::move(exact)));
 }
 
