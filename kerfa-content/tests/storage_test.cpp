@@ -123,6 +123,30 @@ TEST(List, GrowsLikeAVector) {
     EXPECT_EQ(from_vector, (List<std::string>{"a", "b"}));
 }
 
+// Both ways of moving: items that move as bytes and items that must be moved one by one.
+TEST(List, TakeExactLeavesAnEmptyListWithItsRoom) {
+    List<std::string> words;
+    List<int> numbers;
+    for (int i = 0; i < 5; ++i) {
+        words.push_back(std::string(20, static_cast<char>('a' + i)));  // too long to stay in place
+        numbers.push_back(i);
+    }
+    const std::size_t room = words.capacity();
+    const List<std::string> exact_words = words.take_exact();
+    const List<int> exact_numbers = numbers.take_exact();
+    EXPECT_EQ(exact_words.size(), 5u);
+    EXPECT_EQ(exact_words.capacity(), 5u);
+    EXPECT_EQ(exact_words.back(), std::string(20, 'e'));
+    EXPECT_EQ(exact_numbers, (List<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(exact_numbers.capacity(), 5u);
+    EXPECT_TRUE(words.empty());
+    EXPECT_EQ(words.capacity(), room);
+    words.push_back("again");
+    EXPECT_EQ(words, (List<std::string>{"again"}));
+    EXPECT_TRUE(numbers.empty());
+    EXPECT_TRUE(List<int>().take_exact().empty());
+}
+
 TEST(List, AnArenaListThatNobodyTouchedDestroysNothing) {
     Arena arena;
     int destroyed = 0;

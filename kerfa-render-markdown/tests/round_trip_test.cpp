@@ -31,8 +31,10 @@ using kerfa_content::data::structure::Content;
 using kerfa_content::data::structure::Data;
 using kerfa_content::data::structure::DataList;
 
+// A copy of the items: it owns its texts, while the parse's own may live in its arena.
 DataList import(std::string_view markdown) {
-    return kerfa_parser_markdown::parser::Parser::parse(markdown).content;
+    const auto parsed = kerfa_parser_markdown::parser::Parser::parse(markdown);
+    return kerfa_content::data::structure::clone_items(parsed.content);
 }
 
 std::string md(const DataList& items) {

@@ -37,6 +37,37 @@ TEST(Escape, TextAndAttributeEscapesDifferOnlyInTheDoubleQuote) {
     }
 }
 
+// Text is read eight bytes at a time: a special byte at any place of a word, in the tail after
+// the last whole word, or in several words in a row, is escaped like a lone one.
+TEST(Escape, SpecialBytesAtEveryPlaceOfLongerTexts) {
+    for (const char special : std::string_view("&<>\"")) {
+        const std::string_view entity = special == '&'   ? "&amp;"
+                                        : special == '<' ? "&lt;"
+                                        : special == '>' ? "&gt;"
+                                                         : "&quot;";
+        for (std::size_t length = 1; length <= 26; ++length) {
+            for (std::size_t at = 0; at < length; ++at) {
+                std::string input(length, 'x');
+                input[at] = special;
+                // A neighbour one bit away from the special byte stays as it is.
+                if (at + 1 < length) {
+                    input[at + 1] = static_cast<char>(special ^ 0x01);
+                }
+                std::string expected;
+                for (const char c : input) {
+                    expected += c == special ? std::string(entity) : std::string(1, c);
+                }
+                std::string attribute;
+                append_html_attribute(attribute, input);
+                EXPECT_EQ(attribute, expected) << input;
+                std::string text;
+                append_html_text(text, input);
+                EXPECT_EQ(text, special == '"' ? input : expected) << input;
+            }
+        }
+    }
+}
+
 TEST(PlainCssValue, RefusesEveryCharacterThatCouldLeaveTheDeclaration) {
     const std::vector<std::pair<std::string, bool>> cases = {
         {"Georgia", true},

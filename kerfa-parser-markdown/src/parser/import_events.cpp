@@ -45,6 +45,7 @@ class Importer {
         }
         move_to_line_starts(text, h_.positions.section_starts);
         ParseData data;
+        data.storage = std::move(h_.arena);
         data.content = std::move(h_.sections);
         std::vector<std::string> messages;
         if (adapter_message) {
@@ -197,11 +198,11 @@ class Importer {
                 h_.append_text(event.text);
                 break;
             case EventKind::Code:
-                h_.append_formatted_text(property::CODE, std::string(event.text));
+                h_.append_formatted_text(property::CODE, event.text);
                 break;
             case EventKind::Html:
             case EventKind::InlineHtml:
-                h_.append_html(std::string(event.text));
+                h_.append_html(event.text);
                 break;
             case EventKind::SoftBreak:
                 h_.append_str(" ");

@@ -120,12 +120,7 @@ void Harness::settle(Container& container) {
     if (children.capacity() - children.size() <= children.size() / 8) {
         return;  // nearly full already: a copy would cost more than it saves
     }
-    kerfa_content::data::structure::DataList exact;
-    exact.reserve(children.size());
-    for (Data& child : children) {
-        exact.emplace_back(std::move(child));
-    }
-    children.clear();
+    kerfa_content::data::structure::DataList exact = children.take_exact();
     spare_children_.push_back(std::exchange(children, std::move(exact)));
 }
 
@@ -141,8 +136,12 @@ void Harness::write_pending_breaks() {
     append_breaks(top.container, std::exchange(top.pending_breaks, 0));
 }
 
-void Harness::append_str(std::string text) {
-    write(Content::text_of(std::move(text)));
+kerfa_content::data::storage::String Harness::keep(std::string_view text) {
+    return kerfa_content::data::storage::String::in_arena(*arena, text);
+}
+
+void Harness::append_str(std::string_view text) {
+    write(Content::text_of(keep(text)));
 }
 
 void Harness::append_text(std::string_view text) {
@@ -167,7 +166,7 @@ void Harness::append_text(std::string_view text) {
     }
     std::size_t end = find_byte<'\n'>(text, 0);
     if (end == text.size()) {
-        top.container.children().emplace_back(Content::text_of(std::string(text)));
+        top.container.children().emplace_back(Content::text_of(keep(text)));
         return;
     }
     // Many lines at once (a code block, a text read literally): room for all their items.
@@ -181,20 +180,20 @@ void Harness::append_text(std::string_view text) {
         if (start != 0) {
             children.emplace_back(LineBreak{false});
         }
-        children.emplace_back(Content::text_of(std::string(text.substr(start, end - start))));
+        children.emplace_back(Content::text_of(keep(text.substr(start, end - start))));
         if (end == text.size()) {
             break;
         }
     }
 }
 
-void Harness::append_html(std::string text) {
-    write(Content(Content::Html{std::move(text)}));
+void Harness::append_html(std::string_view text) {
+    write(Content(Content::Html{keep(text)}));
 }
 
-void Harness::append_formatted_text(PropertyKind property, std::string text) {
+void Harness::append_formatted_text(PropertyKind property, std::string_view text) {
     write(Property(PropertyElement{property, std::nullopt, false}));
-    write(Content::text_of(std::move(text)));
+    write(Content::text_of(keep(text)));
     write(PropertyTerminator{});
 }
 

@@ -2,12 +2,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "kerfa_content/data/storage/arena.hpp"
 #include "kerfa_content/data/structure/data.hpp"
 #include "kerfa_content/modules/parser/types/source_positions.hpp"
 #include "types/container_in_flight.hpp"
@@ -29,6 +31,10 @@ class Harness {
     std::vector<ContainerInFlight> containers;
     kerfa_content::modules::parser::types::SourcePositions positions;
     std::vector<Data> sections;
+    // Where the longer texts of the import live: one block freed with the document instead of
+    // an allocation for each.
+    std::shared_ptr<kerfa_content::data::storage::Arena> arena =
+        std::make_shared<kerfa_content::data::storage::Arena>();
     std::size_t next_id = 0;
     std::size_t list_depth = 0;   // lists opened and not yet ended
     std::size_t image_depth = 0;  // images open: their descriptions are dropped
@@ -58,10 +64,12 @@ class Harness {
         children.emplace_back(std::forward<Item>(item));
     }
 
-    void append_str(std::string text);
+    // The text as the model holds it: in place when short, else in the arena.
+    kerfa_content::data::storage::String keep(std::string_view text);
+    void append_str(std::string_view text);
     void append_text(std::string_view text);
-    void append_html(std::string text);
-    void append_formatted_text(PropertyKind kind, std::string text);
+    void append_html(std::string_view text);
+    void append_formatted_text(PropertyKind kind, std::string_view text);
     void append_check(bool checked);
     void append_image(std::string_view destination);
     void append_link(std::string_view destination);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace shared::utils {
 
@@ -27,16 +28,40 @@ constexpr EscapeTable escape_table(bool quotes) {
 constexpr EscapeTable kTextTable = escape_table(false);
 constexpr EscapeTable kAttributeTable = escape_table(true);
 
-// Copies the runs between special bytes whole; one table look-up per byte finds them.
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kHighs = 0x8080808080808080;
+
+// Exact: nonzero only when a byte of the word is zero.
+constexpr bool has_zero_byte(std::uint64_t word) {
+    return ((word - kOnes) & ~word & kHighs) != 0;
+}
+
+// Whether a byte of the word may be one to escape: '<' and '>' differ in one bit, as do '&'
+// and '"', so two tests find all four. A word that passes is looked at byte by byte.
+constexpr bool may_hold_special(std::uint64_t word) {
+    return has_zero_byte((word | (kOnes * 0x02)) ^ (kOnes * '>')) ||
+           has_zero_byte((word | (kOnes * 0x04)) ^ (kOnes * '&'));
+}
+
+// Copies the runs between special bytes whole; most text has none, so eight bytes at a time are
+// skipped before the table is asked about each byte of a word that may hold one.
 void append_escaped(std::string& out, std::string_view text, const EscapeTable& table) {
     const char* run = text.data();
     const char* const end = run + text.size();
-    for (const char* at = run; at != end; ++at) {
-        const std::uint8_t entity = table[static_cast<unsigned char>(*at)];
-        if (entity != 0) {
-            out.append(run, static_cast<std::size_t>(at - run));
-            out.append(kEntities[entity]);
-            run = at + 1;
+    const char* at = run;
+    while (at != end) {
+        std::uint64_t word = 0;
+        while (end - at >= 8 && (std::memcpy(&word, at, 8), !may_hold_special(word))) {
+            at += 8;
+        }
+        const char* const stop = end - at >= 8 ? at + 8 : end;
+        for (; at != stop; ++at) {
+            const std::uint8_t entity = table[static_cast<unsigned char>(*at)];
+            if (entity != 0) {
+                out.append(run, static_cast<std::size_t>(at - run));
+                out.append(kEntities[entity]);
+                run = at + 1;
+            }
         }
     }
     out.append(run, static_cast<std::size_t>(end - run));

@@ -145,6 +145,29 @@ class List {
         }
     }
 
+    // The items moved into a heap array of exactly their number; this list keeps its room,
+    // empty. Relocatable items move as bytes, neither moved nor destroyed one by one.
+    List take_exact() {
+        List list;
+        if (size_ == 0) {
+            return list;
+        }
+        T* items = allocate(size_);
+        if constexpr (is_relocatable_v<T>) {
+            std::memcpy(static_cast<void*>(items), static_cast<const void*>(data_),
+                        size_ * sizeof(T));
+        } else {
+            for (std::uint32_t i = 0; i < size_; ++i) {
+                ::new (static_cast<void*>(items + i)) T(std::move(data_[i]));
+            }
+            destroy_items();
+        }
+        list.data_ = items;
+        list.size_ = std::exchange(size_, 0);
+        list.capacity_ = list.size_;
+        return list;
+    }
+
     std::size_t size() const noexcept { return size_; }
     bool empty() const noexcept { return size_ == 0; }
     std::size_t capacity() const noexcept { return capacity_ & kCapacityMask; }
