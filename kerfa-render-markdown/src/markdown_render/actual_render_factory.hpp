@@ -44,7 +44,7 @@ class ActualRenderFactory {
     RenderTaglineNoop tagline();
     RenderText text(std::string_view text);
 
-    std::string_view lead() const { return lead_.line(); }
+    std::string_view lead() const { return lead_.text(); }
     bool at_line_start() const { return at_line_start_; }
 
   private:
