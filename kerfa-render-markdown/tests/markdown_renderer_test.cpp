@@ -567,6 +567,20 @@ TEST(MarkdownRenderer, IndentsStayInTheirLists) {
                      entry(list(text("a"), line_break(), block(bk::INDENT, list(text("b"))))))));
              },
              "- a\n  \tb"},
+            // A tab from a content column at a fourth would reach four columns past it.
+            {"right under an entry four wide, blanks",
+             [] {
+                 return list(bullets(
+                     list(entry(list(text("a"), line_break(), block(bk::INDENT, list(text("b")))))),
+                     attrs({attr::bullet(BulletStyle::Decimal), attr::integer(10)})));
+             },
+             "10. a\n      b"},
+            {"an indent inside that one stays short of code",
+             [&] {
+                 return list(bullets(list(
+                     entry(list(text("a"), line_break(), indent(list(indent(list(text("b"))))))))));
+             },
+             "- a\n  \t b"},
             {"a flattened list back at its entry's content column",
              [&] { return list(numbered("a"), indent(list(numbered("b"))), numbered("c", 2)); },
              "1. a\n   1. b\n2. c"},

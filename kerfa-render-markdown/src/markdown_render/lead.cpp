@@ -17,9 +17,11 @@ void Lead::push(Kind kind, std::string_view step, std::size_t indent_blanks) {
         return;
     }
     const std::size_t quote_end = levels_.empty() ? 0 : levels_.back().quote_end;
+    const std::size_t column = levels_.empty() ? 0 : levels_.back().column;
     text_ += step;
     levels_.push_back(Level{text_.size(), kind == Kind::Quote ? text_.size() - 1 : quote_end, kind,
-                            indent_blanks});
+                            indent_blanks,
+                            step == "\t" ? column + 4 - column % 4 : column + step.size()});
 }
 
 void Lead::push_entry(std::size_t width) {
@@ -28,15 +30,15 @@ void Lead::push_entry(std::size_t width) {
     push(Kind::Entry, std::string(width, ' '), 0);
 }
 
-// A tab only right under an entry outside quotes, as then it reaches just past the entry's
-// content column. Elsewhere a tab would reach a column that depends on the quote markers, or
-// make the line code; blanks instead: to the content column of the entry just closed at this
-// level, so that a nested list the reading flattened nests again, else two.
+// A tab only right under an entry outside quotes whose content column a tab passes by less than
+// four, so that the line stays text. Elsewhere a tab would reach a column that depends on the
+// quote markers, or make the line code; blanks instead: to the content column of the entry just
+// closed at this level, so that a nested list the reading flattened nests again, else two.
 void Lead::push_indent() {
     const Level* top = levels_.empty() ? nullptr : &levels_.back();
     const bool in_quote = top != nullptr && top->quote_end > 0;
-    if (top != nullptr && top->kind == Kind::Entry && !in_quote) {
-        push(Kind::Indent, "\t", 0);
+    if (top != nullptr && top->kind == Kind::Entry && !in_quote && top->column % 4 != 0) {
+        push(Kind::Indent, "\t", 4 - top->column % 4);
         return;
     }
     const std::size_t before = top != nullptr ? top->indent_blanks : 0;

@@ -43,8 +43,9 @@ class Lead {
         std::size_t end;
         std::size_t quote_end;
         Kind kind;
-        // Blanks written by indents since the innermost quote marker or entry.
+        // Columns that indents moved the line since the innermost quote marker or entry.
         std::size_t indent_blanks;
+        std::size_t column;  // where the line's text begins, a tab reaching the next fourth
     };
     void push(Kind kind, std::string_view step, std::size_t indent_blanks);
 
