@@ -72,11 +72,12 @@ TEST_F(CliTextMarkdown, Markdown) {
                       "| A | B |\n| --- | --- |\n| 1 | a\\|b |\n\n```\nx_y\n```\n");
 }
 
-// Markdown in, Markdown out: a nested list behind a tab, the quote's empty line marked.
+// Markdown in, Markdown out: a nested list back at its entry's content column, the quote's empty
+// line marked.
 TEST_F(CliTextMarkdown, MarkdownFile) {
     const std::string markdown =
         "# Notes\n\nSome _text_, `snake_case` and a [link](<http://x.y/a b>).\n\n1. one\n"
-        "2. [x]  two\n\t- nested\n\n## Part\n\n> quoted\n>\n> - item\n\n| a | b |\n"
+        "2. [x]  two\n   - nested\n\n## Part\n\n> quoted\n>\n> - item\n\n| a | b |\n"
         "| --- | --- |\n| 1 \\| 2 |  |";
     expect_conversion({"md"}, markdown, "b.md");
     // Written again, it stays the same.

@@ -199,7 +199,7 @@ TEST(MarkdownRenderer, WritesEachBlockKind) {
                  return list(bullets(list(entry(list(text("a"))))),
                              block(bk::INDENT, list(bullets(list(entry(list(text("b"))))))));
              },
-             "- a\n\t- b"},
+             "- a\n  - b"},
             {"quotes mark every line",
              [] { return list(quote(list(text("a"), line_break(), text("b")))); }, "> a\n> b"},
             {"nested quotes", [] { return list(quote(list(quote(list(text("a")))))); }, "> > a"},
@@ -208,7 +208,7 @@ TEST(MarkdownRenderer, WritesEachBlockKind) {
                  return list(
                      quote(list(block(bk::INDENT, list(text("a"), line_break(), text("b"))))));
              },
-             "> \ta\n> \tb"},
+             ">   a\n>   b"},
             {"a list inside a quote",
              [] {
                  return list(
@@ -227,7 +227,7 @@ TEST(MarkdownRenderer, WritesEachBlockKind) {
              "> ```\n> c\n>\n> ```"},
             {"an empty code box inside a quote and an indent",
              [] { return list(quote(list(block(bk::INDENT, list(block(bk::CODEBOX)))))); },
-             "> \t```\n>\n> \t```"},
+             ">   ```\n>\n>   ```"},
             {"code is not escaped, emphasis still written",
              [] {
                  return list(
@@ -319,7 +319,7 @@ TEST(MarkdownRenderer, WritesTables) {
         });
 }
 
-// Where the lead ("> " per quote, then the indent's tabs) is written, and where it is not.
+// Where the lead ("> " per quote, then the indents) is written, and where it is not.
 TEST(MarkdownRenderer, TakesTheLineStart) {
     expect_written(
         MarkdownRenderer(),
@@ -520,14 +520,14 @@ TEST(MarkdownRenderer, EntriesKeepTheirLaterLines) {
                              block(bk::INDENT, list(bullets(list(entry(list(text("b"))))))),
                              text("c"));
              },
-             "- a\n\t- b\n\nc"},
+             "- a\n  - b\n\nc"},
             {"the next entry of the flattened list needs no empty line",
              [] {
                  return list(bullets(list(entry(list(text("a"))))),
                              block(bk::INDENT, list(bullets(list(entry(list(text("b"))))))),
                              bullets(list(entry(list(text("c"))))));
              },
-             "- a\n\t- b\n- c"},
+             "- a\n  - b\n- c"},
             {"text after a quote, and after an empty line nothing more",
              [] {
                  return list(quote(list(text("q"))), text("r"), quote(list(text("s"))),
@@ -546,6 +546,72 @@ TEST(MarkdownRenderer, EntriesKeepTheirLaterLines) {
                      text("t"), quote(list(text("q"), line_break(), line_break(), text("r"))))))));
              },
              "- t\n  > q\n  >\n  > r"},
+        });
+}
+
+// An indent writes a tab only right under an entry outside quotes. Elsewhere a tab would make the
+// line code, or fall short of a list's content column after the quote markers: blanks instead, as
+// wide as the entry just closed at that level, so that a list the reading flattened nests again.
+TEST(MarkdownRenderer, IndentsStayInTheirLists) {
+    const auto numbered = [](std::string label_text, std::int64_t start = 1) {
+        return bullets(list(entry(list(text(std::move(label_text))))),
+                       attrs({attr::bullet(BulletStyle::Decimal), attr::integer(start)}));
+    };
+    const auto indent = [](DataList children) { return block(bk::INDENT, std::move(children)); };
+    expect_written(
+        MarkdownRenderer(),
+        {
+            {"right under an entry, a tab",
+             [] {
+                 return list(bullets(list(
+                     entry(list(text("a"), line_break(), block(bk::INDENT, list(text("b"))))))));
+             },
+             "- a\n  \tb"},
+            // A tab from a content column at a fourth would reach four columns past it.
+            {"right under an entry four wide, blanks",
+             [] {
+                 return list(bullets(
+                     list(entry(list(text("a"), line_break(), block(bk::INDENT, list(text("b")))))),
+                     attrs({attr::bullet(BulletStyle::Decimal), attr::integer(10)})));
+             },
+             "10. a\n      b"},
+            {"an indent inside that one stays short of code",
+             [&] {
+                 return list(bullets(list(
+                     entry(list(text("a"), line_break(), indent(list(indent(list(text("b"))))))))));
+             },
+             "- a\n  \t b"},
+            {"a flattened list back at its entry's content column",
+             [&] { return list(numbered("a"), indent(list(numbered("b"))), numbered("c", 2)); },
+             "1. a\n   1. b\n2. c"},
+            {"two levels flattened",
+             [&] {
+                 return list(bullets(list(entry(list(text("a"))))), indent(list(numbered("b", 10))),
+                             indent(list(indent(list(bullets(list(entry(list(text("c"))))))))));
+             },
+             "- a\n  10. b\n      - c"},
+            {"after a paragraph, text and never code",
+             [&] {
+                 return list(text("t"), line_break(), line_break(),
+                             indent(list(indent(list(indent(list(text("x"))))))));
+             },
+             "t\n\n   x"},
+            // The paragraph between has ended the list for a reader.
+            {"a paragraph between forgets the closed entry",
+             [&] {
+                 return list(numbered("a", 10), text("t"), line_break(), line_break(),
+                             indent(list(bullets(list(entry(list(text("c"))))))));
+             },
+             "10. a\n\nt\n\n  - c"},
+            {"inside a quote, to the entry's content column",
+             [&] { return list(quote(list(numbered("a"), indent(list(numbered("b")))))); },
+             "> 1. a\n>    1. b"},
+            {"under an entry inside a quote, two blanks",
+             [] {
+                 return list(quote(list(bullets(list(
+                     entry(list(text("a"), line_break(), block(bk::INDENT, list(text("b"))))))))));
+             },
+             "> - a\n>     b"},
         });
 }
 
@@ -661,7 +727,7 @@ TEST(MarkdownRenderer, WritesDeepDocuments) {
     std::string expected;
     std::string lead;
     for (std::size_t level = 0; level < 300; ++level) {
-        lead += level % 2 == 0 ? "> " : "\t";
+        lead += level % 2 == 0 ? "> " : "  ";
         expected += (level < 256 ? lead : std::string()) + "x\n";
     }
     EXPECT_EQ(quotes(300), expected);

@@ -170,7 +170,7 @@ RenderBlockWrap ActualRenderFactory::block(const model::Block& block) {
             break;
         }
         case bk::INDENT:
-            lead_.push_tab();
+            lead_.push_indent();
             break;
         case bk::TABLE:
         case bk::TABLE_ROW:

@@ -18,7 +18,7 @@ namespace kerfa_render_markdown::markdown_render {
 namespace model = kerfa_content::data::types;
 
 // The Markdown writer's factory: one per rendering. It keeps what the nesting says about the
-// next line (quote markers, indent tabs, entry indentation, open lists and tables, code boxes) and
+// next line (quote markers, indents, entry indentation, open lists and tables, code boxes) and
 // whether the output stands at the start of a line whose lead is still missing.
 //
 // The line start. Operations that write at the start of a line take it: they clear the flag and,
@@ -44,7 +44,7 @@ class ActualRenderFactory {
     RenderTaglineNoop tagline();
     RenderText text(std::string_view text);
 
-    std::string_view lead() const { return lead_.line(); }
+    std::string_view lead() const { return lead_.text(); }
     bool at_line_start() const { return at_line_start_; }
 
   private:
