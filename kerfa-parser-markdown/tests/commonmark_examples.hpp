@@ -1,6 +1,6 @@
 #pragma once
 
-// The examples of the CommonMark specification, for any library's tests (include this folder and
+// The CommonMark examples, for any library's tests (include this folder and
 // link dep::commonmark_spec): the spec.txt of the npm package commonmark-spec 0.31.2, which
 // scripts/setup installs into the build folder.
 
@@ -17,7 +17,7 @@
 namespace kerfa_parser_markdown::testing {
 
 struct Example {
-    std::size_t line;  // of the example's opening fence in the specification
+    std::size_t line;  // of the example's opening fence in CommonMark's examples file
     std::string markdown;
 };
 

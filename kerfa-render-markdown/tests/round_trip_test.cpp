@@ -345,13 +345,13 @@ TEST(MarkdownRoundTrip, ChatMarkdownSettlesAndKeepsItsText) {
     }
 }
 
-// Every example of the CommonMark specification settles after one round, except these, by the
-// line of the example in the specification (none today):
+// Every CommonMark example settles after one round, except these, by the line of the example in
+// CommonMark's examples file (none today):
 const std::map<std::size_t, std::string_view> kUnsettled{};
 
 // The model read back from the writing of an imported example equals the imported one, adjacent
-// texts merged, except for these, by line in the specification, for what Markdown written this
-// way cannot carry back:
+// texts merged, except for these, by line in CommonMark's examples file, for what Markdown written
+// this way cannot carry back:
 const std::map<std::size_t, std::string_view> kChanged{
     // Backslash escapes and entities the importer keeps as written come back decoded, or as
     // the markup they stood for.
