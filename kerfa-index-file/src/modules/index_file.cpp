@@ -49,22 +49,16 @@ void append_with_controls(std::string_view name, std::string& out, const Plain& 
     plain(name.substr(done), out);
 }
 
-// Kerfa text has escapes for these three; every other control character ends no line of it and
-// reads back as it is, so it is written as it is.
-void append_kerfa_control(std::string_view control, std::string& out) {
-    switch (control[0]) {
-        case '\n':
-            out.append("\\n");
-            return;
-        case '\r':
-            out.append("\\r");
-            return;
-        case '\t':
-            out.append("\\t");
-            return;
-        default:
-            out.append(control);
+// Line ends and tabs are written as escapes, so that every entry stays on one line; every other
+// control character ends no line of Kerfa and reads back as it is, so it is written as it is.
+void append_kerfa_name(std::string_view name, std::string& out) {
+    std::size_t tab = 0;
+    while ((tab = name.find('\t')) != std::string_view::npos) {
+        kerfa_render_kerfa::utils::append_escaped_line_text(name.substr(0, tab), out);
+        out.append("\\t");
+        name.remove_prefix(tab + 1);
     }
+    kerfa_render_kerfa::utils::append_escaped_line_text(name, out);
 }
 
 // Markdown reads a numeric character reference back as the character in link text, and a link
@@ -91,8 +85,7 @@ void append_plain(std::string_view text, std::string& out) {
 // The names are text of the document-link element, so they are escaped as Kerfa text is.
 void append_kerfa_entry(std::string_view file_name, std::string& out) {
     out.append("\n###### <doc>");
-    append_with_controls(utils::strip_extension(file_name), out,
-                         kerfa_render_kerfa::utils::append_escaped_text, append_kerfa_control);
+    append_kerfa_name(utils::strip_extension(file_name), out);
     out.append("<>");
 }
 
