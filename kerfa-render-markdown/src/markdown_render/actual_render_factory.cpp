@@ -323,9 +323,11 @@ void ActualRenderFactory::pipe_row(const model::Block& block, RenderBlockWrap& w
     }
     Table& table = tables_.back();
     wrap.start_text = line_opening();
-    const std::string lead(lead_.line());
+    const std::string_view lead = lead_.line();
     const auto delimiter = [&](std::string& out) {
-        out += '\n' + lead + '|';
+        out += '\n';
+        out += lead;
+        out += '|';
         append_cells(out, " --- |", table.columns);
     };
     wrap.rows = table.rows.get();
@@ -345,7 +347,8 @@ void ActualRenderFactory::pipe_row(const model::Block& block, RenderBlockWrap& w
         wrap.start_text += '|';
         append_cells(wrap.start_text, "  |", table.columns);
         delimiter(wrap.start_text);
-        wrap.start_text += '\n' + lead;
+        wrap.start_text += '\n';
+        wrap.start_text += lead;
         table.delimited = true;
     }
     wrap.start_text += "| ";
