@@ -60,10 +60,10 @@ kerfa_dep(md4c md4c::md4c md4c::md4c-html)
 target_compile_definitions(dep::spdlog INTERFACE SPDLOG_ACTIVE_LEVEL=SPDLOG_LEVEL_OFF)
 
 # The CommonMark examples are the npm package commonmark-spec, which scripts/setup installs into
-# the build folder; the Markdown tests read its spec.txt from there.
+# the build folder; the Markdown tests read its examples file from there.
 if(KERFA_BUILD_TESTS)
   add_library(dep::commonmark_spec INTERFACE IMPORTED GLOBAL)
   target_compile_definitions(
     dep::commonmark_spec
-    INTERFACE KERFA_COMMONMARK_SPEC="${CMAKE_BINARY_DIR}/node_modules/commonmark-spec/spec.txt")
+    INTERFACE KERFA_COMMONMARK_EXAMPLES="${CMAKE_BINARY_DIR}/node_modules/commonmark-spec/spec.txt")
 endif()

@@ -23,7 +23,7 @@ struct Example {
 
 // Empty, with a failure of the calling test, when the package is missing.
 inline std::string read_commonmark_corpus() {
-    const std::filesystem::path path = KERFA_COMMONMARK_SPEC;
+    const std::filesystem::path path = KERFA_COMMONMARK_EXAMPLES;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         const std::filesystem::path build = path.parent_path().parent_path().parent_path();
