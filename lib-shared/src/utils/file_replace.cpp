@@ -363,6 +363,18 @@ std::expected<Source, std::error_code> open_source(std::string_view from) {
     return source;
 }
 
+// The folder's descriptor, once it opened and the name is one of its entries.
+std::expected<int, std::error_code> entry_folder(
+    const std::expected<FileDescriptor, std::error_code>& folder, std::string_view name) {
+    if (!folder) {
+        return std::unexpected(folder.error());
+    }
+    if (!is_entry_name(name)) {
+        return std::unexpected(error_of(EINVAL));
+    }
+    return folder->get();
+}
+
 }  // namespace
 
 Result write_file(std::string_view path, std::string_view bytes) {
@@ -385,53 +397,44 @@ OutputFolder OutputFolder::open(std::string_view path) {
 }
 
 Result OutputFolder::write_file(std::string_view name, std::string_view bytes) const {
-    if (!folder_) {
-        return std::unexpected(folder_.error());
+    const auto descriptor = entry_folder(folder_, name);
+    if (!descriptor) {
+        return std::unexpected(descriptor.error());
     }
-    if (!is_entry_name(name)) {
-        return std::unexpected(error_of(EINVAL));
-    }
-    return replace_at(folder_->get(), std::string(name), nullptr, Blocking::No,
-                      bytes_filler(bytes));
+    return replace_at(*descriptor, std::string(name), nullptr, Blocking::No, bytes_filler(bytes));
 }
 
 Result OutputFolder::copy_file(std::string_view from, std::string_view name) const {
-    if (!folder_) {
-        return std::unexpected(folder_.error());
-    }
-    if (!is_entry_name(name)) {
-        return std::unexpected(error_of(EINVAL));
+    const auto descriptor = entry_folder(folder_, name);
+    if (!descriptor) {
+        return std::unexpected(descriptor.error());
     }
     auto source = open_source(from);
     if (!source) {
         return std::unexpected(source.error());
     }
-    return replace_at(folder_->get(), std::string(name), &source->status, Blocking::No,
+    return replace_at(*descriptor, std::string(name), &source->status, Blocking::No,
                       copy_filler(source->file));
 }
 
 Result OutputFolder::make_folder(std::string_view name) const {
-    if (!folder_) {
-        return std::unexpected(folder_.error());
+    const auto descriptor = entry_folder(folder_, name);
+    if (!descriptor) {
+        return std::unexpected(descriptor.error());
     }
-    if (!is_entry_name(name)) {
-        return std::unexpected(error_of(EINVAL));
-    }
-    if (::mkdirat(folder_->get(), std::string(name).c_str(), 0777) != 0 && errno != EEXIST) {
+    if (::mkdirat(*descriptor, std::string(name).c_str(), 0777) != 0 && errno != EEXIST) {
         return std::unexpected(last_error());
     }
     return {};
 }
 
 OutputFolder OutputFolder::folder(std::string_view name) const {
-    if (!folder_) {
-        return OutputFolder(std::unexpected(folder_.error()));
-    }
-    if (!is_entry_name(name)) {
-        return OutputFolder(std::unexpected(error_of(EINVAL)));
+    const auto descriptor = entry_folder(folder_, name);
+    if (!descriptor) {
+        return OutputFolder(std::unexpected(descriptor.error()));
     }
     // O_PATH with O_NOFOLLOW opens a link itself, which fstat then shows for what it is.
-    auto opened = open_at(folder_->get(), std::string(name), O_PATH | O_NOFOLLOW);
+    auto opened = open_at(*descriptor, std::string(name), O_PATH | O_NOFOLLOW);
     if (!opened) {
         return OutputFolder(std::unexpected(opened.error()));
     }
