@@ -56,9 +56,7 @@ class TextCollector {
     // The collected text as a view that lives as long as the batch; the collector is emptied.
     std::string_view take(TextStore& store) {
         std::string_view out = owned_ ? store.keep(text_) : view_;
-        text_.clear();
-        view_ = {};
-        owned_ = false;
+        clear();
         return out;
     }
 

@@ -34,9 +34,7 @@ class TextStore {
         for (std::size_t i = 0; i <= current_ && i < blocks_.size(); ++i) {
             blocks_[i].clear();
         }
-        if (!large_.empty()) {
-            large_.clear();
-        }
+        large_.clear();
         current_ = 0;
     }
 
