@@ -38,7 +38,7 @@ std::vector<Part> split_at_headings(std::span<const Data> items,
                                     const kerfa_content::modules::renderer::Renderer& renderer) {
     std::vector<Part> parts;
     for (const Data& item : items) {
-        std::string written = renderer.render_all(std::span(&item, 1));
+        const std::string written = renderer.render_all(std::span(&item, 1));
         if (!starts_with_heading(item)) {
             if (parts.empty()) {
                 parts.emplace_back();
