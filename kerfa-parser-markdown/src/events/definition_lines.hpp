@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kerfa_parser_markdown::events {
+
+// The lines of a text that may hold a link reference definition (those with "]:") and the lines
+// next to them, with whether the engine gave text from each: a definition gives none. A part of
+// the text read again on its own sees the definitions of the rest through them.
+class DefinitionLines {
+  public:
+    DefinitionLines() = default;
+    explicit DefinitionLines(std::string_view text);
+
+    // A piece of the text that the engine gave, by offset; pieces mostly come in order.
+    void note_piece(std::size_t offset, std::size_t size);
+
+    // The definitions that end before `end`, whole lines in text order, each block of them
+    // followed by a blank line; nullopt when a line near one was not watched, so that where it
+    // begins or ends cannot be told.
+    std::optional<std::string> before(std::string_view text, std::size_t end) const;
+
+    // The watched lines from `from` to `to`, nothing given from them yet.
+    DefinitionLines part(std::size_t from, std::size_t to) const;
+
+    // Whether text came from the same lines of `part` here and there.
+    bool same_pieces(const DefinitionLines& part) const;
+
+  private:
+    struct Line {
+        std::size_t start;
+        std::size_t end;  // its line end or the end of the text
+        bool definition;  // holds "]:"
+        bool given;       // the engine gave text from it
+    };
+    std::size_t first_at_or_after(std::size_t offset) const;
+    void mark(std::size_t index, std::size_t offset, std::size_t end);
+
+    std::vector<Line> lines_;
+    std::size_t next_ = 0;  // the first line that may still be given to
+};
+
+}  // namespace kerfa_parser_markdown::events

@@ -1,0 +1,170 @@
+#include "events/part_repairs.hpp"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "events/guards.hpp"
+#include "events/lines.hpp"
+
+namespace kerfa_parser_markdown::events {
+
+namespace {
+
+// Keeps the events of a part read on its own, with a copy of each text that is not in its text.
+class PartSink final : public EventSink {
+  public:
+    explicit PartSink(std::string_view text) : text_(text) {}
+
+    void restart() override {
+        events.clear();
+        texts_.clear();
+    }
+    void take(std::span<const Event> batch) override {
+        for (Event event : batch) {
+            const bool in_text =
+                event.text.data() >= text_.data() &&
+                event.text.data() + event.text.size() <= text_.data() + text_.size();
+            if (!event.text.empty() && !in_text) {
+                event.text = texts_.emplace_back(event.text);
+            }
+            events.push_back(event);
+        }
+    }
+
+    std::vector<Event> events;
+
+  private:
+    std::string_view text_;
+    std::deque<std::string> texts_;
+};
+
+}  // namespace
+
+bool repairs_hold(std::string_view text, std::span<const repair::Site> sites,
+                  std::span<const TableRecord> tables, const RunResult& second) {
+    std::size_t separator_sites = 0;
+    for (const repair::Site& site : sites) {
+        if (site.separator) {
+            ++separator_sites;
+            const bool seen =
+                std::any_of(second.separators.begin(), second.separators.end(),
+                            [&](const SeparatorRecord& separator) {
+                                return separator.original_offset == site.header_line &&
+                                       separator.depth == site.depth && separator.table_follows;
+                            });
+            if (!seen) {
+                return false;
+            }
+        } else {
+            const bool built = std::any_of(
+                second.tables.begin(), second.tables.end(), [&](const TableRecord& table) {
+                    return table.first_piece != SIZE_MAX &&
+                           lines::line_start(text, table.first_piece) == site.header_line;
+                });
+            if (!built) {
+                return false;
+            }
+        }
+    }
+    if (second.separators.size() != separator_sites) {
+        return false;
+    }
+    for (const TableRecord& before : tables) {
+        if (before.cut_line == SIZE_MAX) {
+            continue;
+        }
+        const bool cut =
+            std::any_of(second.tables.begin(), second.tables.end(), [&](const TableRecord& after) {
+                return after.first_piece == before.first_piece &&
+                       after.body_rows == before.rows_before_cut;
+            });
+        if (!cut) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PartRepairs::repair(const PartFindings& part) {
+    const std::optional<std::string> before = definitions_.before(text_, part.from);
+    if (!before) {
+        return false;
+    }
+    std::string unedited = *before;
+    unedited.append(text_.substr(part.from));
+    std::vector<repair::Edit> edits(part.edits.begin(), part.edits.end());
+    for (repair::Edit& edit : edits) {
+        edit.offset = edit.offset - part.from + before->size();
+    }
+    repair::PositionMap map;
+    const std::string edited = repair::PositionMap::apply(unedited, std::move(edits), map);
+    if (guards::too_large_for_engine(edited.size())) {
+        return false;
+    }
+    const std::size_t inserted = edited.size() - unedited.size();
+    const std::size_t to = part.to == SIZE_MAX ? text_.size() : part.to;
+    DefinitionLines watched = definitions_.part(part.from, to);
+    const RunSettings settings{
+        .tables = true,
+        .find_repairs = false,
+        .bom = bom_,
+        .map = &map,
+        .parts = nullptr,
+        .definitions = &watched,
+        .shift_from = before->size(),
+        .shift_to = part.from,
+        .stop_line = part.to == SIZE_MAX ? SIZE_MAX : before->size() + (to - part.from) + inserted,
+    };
+    PartSink events(edited);
+    const RunResult result = run_engine(edited, settings, events);
+    if (result.status != RunStatus::Complete || result.piece_outside ||
+        result.stopped != (part.to != SIZE_MAX)) {
+        return false;
+    }
+    std::vector<Event>& list = events.events;
+    if (part.from > 0 && (list.empty() || list.front().kind != EventKind::StartHeading ||
+                          list.front().value != part.from + bom_)) {
+        return false;
+    }
+    if (result.stopped) {
+        // The heading that ends the part is the next part's.
+        const auto heading = std::find_if(list.rbegin(), list.rend(), [](const Event& event) {
+            return event.kind == EventKind::StartHeading;
+        });
+        if (heading == list.rend()) {
+            return false;
+        }
+        list.erase(std::prev(heading.base()), list.end());
+    }
+    if (!definitions_.same_pieces(watched) ||
+        !repairs_hold(text_, part.sites, part.tables, result)) {
+        return false;
+    }
+    inserted_ += inserted;
+    cells_added_ += result.table_cells;
+    cells_removed_ += part.table_cells;
+    destination_added_ += result.destination_bytes;
+    destination_removed_ += part.destination_bytes;
+    if (!list.empty()) {
+        sink_.take(list);
+    }
+    return true;
+}
+
+bool PartRepairs::within_budgets(const RunResult& first) const {
+    if (inserted_ == 0) {
+        return true;
+    }
+    const std::uint64_t size = text_.size() + inserted_;
+    if (guards::too_large_for_engine(size)) {
+        return false;
+    }
+    const std::uint64_t cells = first.table_cells - cells_removed_ + cells_added_;
+    const std::uint64_t destinations =
+        first.destination_bytes - destination_removed_ + destination_added_;
+    return cells <= guards::max_total_table_cells(size) &&
+           destinations <= guards::max_destination_bytes(size);
+}
+
+}  // namespace kerfa_parser_markdown::events
