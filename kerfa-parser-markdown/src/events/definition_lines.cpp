@@ -105,61 +105,66 @@ void DefinitionLines::mark(std::size_t index, std::size_t offset, std::size_t en
     }
 }
 
-std::optional<std::string> DefinitionLines::before(std::string_view text, std::size_t end) const {
-    std::string out;
-    std::size_t covered = 0;  // lines below this index are in a block already written
-    for (std::size_t i = 0; i < lines_.size() && lines_[i].end < end; ++i) {
-        if (!lines_[i].definition || lines_[i].given || i < covered) {
-            continue;
+std::optional<std::string_view> DefinitionLines::before(std::string_view text, std::size_t end) {
+    for (; !unknown_ && read_ < lines_.size() && lines_[read_].end < end; ++read_) {
+        if (lines_[read_].definition && !lines_[read_].given && read_ >= covered_) {
+            add_block(text, read_, end);
         }
-        // The block: the lines around it that gave nothing, up to a blank line or a line that
-        // gave text.
-        std::size_t first = i;
-        while (lines_[first].start > 0) {
-            const std::size_t start = previous_line(text, lines_[first].start).first;
-            if (is_blank(text, start)) {
-                break;
-            }
-            if (first == 0 || lines_[first - 1].start != start) {
-                return std::nullopt;
-            }
-            if (lines_[first - 1].given) {
-                // Only a heading ends a block right before a definition; after other text it
-                // may be the title of a link over several lines.
-                if (!is_atx_heading(text, start)) {
-                    return std::nullopt;
-                }
-                break;
-            }
-            --first;
-        }
-        std::size_t last = i;
-        while (true) {
-            const std::size_t next = after_line_end(text, lines_[last].end);
-            if (next >= text.size() || is_blank(text, next)) {
-                break;
-            }
-            if (last + 1 == lines_.size() || lines_[last + 1].start != next) {
-                return std::nullopt;
-            }
-            if (lines_[last + 1].given) {
-                break;
-            }
-            ++last;
-        }
-        if (lines_[last].end >= end) {
-            return std::nullopt;
-        }
-        const std::size_t from = lines_[first].start;
-        const std::size_t to = after_line_end(text, lines_[last].end);
-        out.append(text.substr(from, to - from));
-        if (to == lines_[last].end) {
-            out += '\n';
-        }
-        out += '\n';
-        covered = last + 1;
     }
-    return out;
+    if (unknown_) {
+        return std::nullopt;
+    }
+    return blocks_;
+}
+
+void DefinitionLines::add_block(std::string_view text, std::size_t line, std::size_t end) {
+    // The block: the lines around it that gave nothing, up to a blank line or a line that gave
+    // text.
+    std::size_t first = line;
+    while (lines_[first].start > 0) {
+        const std::size_t start = previous_line(text, lines_[first].start).first;
+        if (is_blank(text, start)) {
+            break;
+        }
+        // Only a heading ends a block right before a definition; after other text it may be
+        // the title of a link over several lines.
+        if (first == 0 || lines_[first - 1].start != start ||
+            (lines_[first - 1].given && !is_atx_heading(text, start))) {
+            unknown_ = true;
+            return;
+        }
+        if (lines_[first - 1].given) {
+            break;
+        }
+        --first;
+    }
+    std::size_t last = line;
+    while (true) {
+        const std::size_t next = after_line_end(text, lines_[last].end);
+        if (next >= text.size() || is_blank(text, next)) {
+            break;
+        }
+        if (last + 1 == lines_.size() || lines_[last + 1].start != next) {
+            unknown_ = true;
+            return;
+        }
+        if (lines_[last + 1].given) {
+            break;
+        }
+        ++last;
+    }
+    if (lines_[last].end >= end) {
+        unknown_ = true;
+        return;
+    }
+    const std::size_t from = lines_[first].start;
+    const std::size_t to = after_line_end(text, lines_[last].end);
+    blocks_.append(text.substr(from, to - from));
+    if (to == lines_[last].end) {
+        blocks_ += '\n';
+    }
+    blocks_ += '\n';
+    covered_ = last + 1;
 }
 
 DefinitionLines DefinitionLines::part(std::size_t from, std::size_t to) const {

@@ -21,8 +21,9 @@ class DefinitionLines {
 
     // The definitions that end before `end`, whole lines in text order, each block of them
     // followed by a blank line; nullopt when a line near one was not watched, so that where it
-    // begins or ends cannot be told.
-    std::optional<std::string> before(std::string_view text, std::size_t end) const;
+    // begins or ends cannot be told. Each call's `end` is at or after the last one's: the lines
+    // are read once over all calls.
+    std::optional<std::string_view> before(std::string_view text, std::size_t end);
 
     // The watched lines from `from` to `to`, nothing given from them yet.
     DefinitionLines part(std::size_t from, std::size_t to) const;
@@ -39,9 +40,15 @@ class DefinitionLines {
     };
     std::size_t first_at_or_after(std::size_t offset) const;
     void mark(std::size_t index, std::size_t offset, std::size_t end);
+    void add_block(std::string_view text, std::size_t line, std::size_t end);
 
     std::vector<Line> lines_;
     std::size_t next_ = 0;  // the first line that may still be given to
+    // What `before` has read so far.
+    std::size_t read_ = 0;
+    std::size_t covered_ = 0;  // lines below this index are in a block already written
+    std::string blocks_;
+    bool unknown_ = false;
 };
 
 }  // namespace kerfa_parser_markdown::events

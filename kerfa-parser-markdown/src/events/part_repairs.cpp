@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "events/guards.hpp"
@@ -10,6 +12,9 @@
 namespace kerfa_parser_markdown::events {
 
 namespace {
+
+// Parts read alone give the engine at most this many times the text.
+constexpr std::uint64_t READ_BUDGET = 2;
 
 // Keeps the events of a part read on its own, with a copy of each text that is not in its text.
 class PartSink final : public EventSink {
@@ -43,55 +48,57 @@ class PartSink final : public EventSink {
 
 bool repairs_hold(std::string_view text, std::span<const repair::Site> sites,
                   std::span<const TableRecord> tables, const RunResult& second) {
+    // Sorted, so that each check is a search: a text may hold a repair on every other line.
+    std::vector<std::tuple<std::size_t, std::size_t, bool>> separators;
+    separators.reserve(second.separators.size());
+    for (const SeparatorRecord& separator : second.separators) {
+        separators.emplace_back(separator.original_offset, separator.depth,
+                                separator.table_follows);
+    }
+    std::sort(separators.begin(), separators.end());
+    std::vector<std::size_t> table_lines;
+    std::vector<std::pair<std::size_t, std::size_t>> table_rows;
+    for (const TableRecord& table : second.tables) {
+        if (table.first_piece != SIZE_MAX) {
+            table_lines.push_back(lines::line_start(text, table.first_piece));
+        }
+        table_rows.emplace_back(table.first_piece, table.body_rows);
+    }
+    std::sort(table_lines.begin(), table_lines.end());
+    std::sort(table_rows.begin(), table_rows.end());
+
     std::size_t separator_sites = 0;
     for (const repair::Site& site : sites) {
         if (site.separator) {
             ++separator_sites;
-            const bool seen =
-                std::any_of(second.separators.begin(), second.separators.end(),
-                            [&](const SeparatorRecord& separator) {
-                                return separator.original_offset == site.header_line &&
-                                       separator.depth == site.depth && separator.table_follows;
-                            });
-            if (!seen) {
+            if (!std::binary_search(separators.begin(), separators.end(),
+                                    std::tuple{site.header_line, site.depth, true})) {
                 return false;
             }
-        } else {
-            const bool built = std::any_of(
-                second.tables.begin(), second.tables.end(), [&](const TableRecord& table) {
-                    return table.first_piece != SIZE_MAX &&
-                           lines::line_start(text, table.first_piece) == site.header_line;
-                });
-            if (!built) {
-                return false;
-            }
+        } else if (!std::binary_search(table_lines.begin(), table_lines.end(), site.header_line)) {
+            return false;
         }
     }
     if (second.separators.size() != separator_sites) {
         return false;
     }
-    for (const TableRecord& before : tables) {
-        if (before.cut_line == SIZE_MAX) {
-            continue;
-        }
-        const bool cut =
-            std::any_of(second.tables.begin(), second.tables.end(), [&](const TableRecord& after) {
-                return after.first_piece == before.first_piece &&
-                       after.body_rows == before.rows_before_cut;
-            });
-        if (!cut) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(tables.begin(), tables.end(), [&](const TableRecord& before) {
+        return before.cut_line == SIZE_MAX ||
+               std::binary_search(table_rows.begin(), table_rows.end(),
+                                  std::pair{before.first_piece, before.rows_before_cut});
+    });
 }
 
 bool PartRepairs::repair(const PartFindings& part) {
-    const std::optional<std::string> before = definitions_.before(text_, part.from);
+    const std::optional<std::string_view> before = definitions_.before(text_, part.from);
     if (!before) {
         return false;
     }
-    std::string unedited = *before;
+    read_ += before->size() + (text_.size() - part.from);
+    if (read_ > READ_BUDGET * text_.size()) {
+        return false;
+    }
+    std::string unedited(*before);
     unedited.append(text_.substr(part.from));
     std::vector<repair::Edit> edits(part.edits.begin(), part.edits.end());
     for (repair::Edit& edit : edits) {

@@ -52,6 +52,9 @@ class PartRepairs {
     std::size_t bom_;
     EventSink& sink_;
     DefinitionLines definitions_;
+    // Bytes given to the engine by the parts read alone: each reads the rest of the text too,
+    // so that many of them would cost more than reading the whole text again.
+    std::uint64_t read_ = 0;
     std::uint64_t inserted_ = 0;
     // The repaired parts' tables and destinations less the first run's of the same parts.
     std::uint64_t cells_added_ = 0;
