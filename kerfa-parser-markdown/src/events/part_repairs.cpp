@@ -98,18 +98,17 @@ bool PartRepairs::repair(const PartFindings& part) {
     if (read_ > READ_BUDGET * text_.size()) {
         return false;
     }
-    std::string unedited(*before);
-    unedited.append(text_.substr(part.from));
     std::vector<repair::Edit> edits(part.edits.begin(), part.edits.end());
     for (repair::Edit& edit : edits) {
-        edit.offset = edit.offset - part.from + before->size();
+        edit.offset -= part.from;
     }
     repair::PositionMap map;
-    const std::string edited = repair::PositionMap::apply(unedited, std::move(edits), map);
+    const std::string edited =
+        repair::PositionMap::apply(text_.substr(part.from), std::move(edits), map, *before);
     if (guards::too_large_for_engine(edited.size())) {
         return false;
     }
-    const std::size_t inserted = edited.size() - unedited.size();
+    const std::size_t inserted = edited.size() - before->size() - (text_.size() - part.from);
     const std::size_t to = part.to == SIZE_MAX ? text_.size() : part.to;
     DefinitionLines watched = definitions_.part(part.from, to);
     const RunSettings settings{
