@@ -81,8 +81,8 @@ std::size_t DefinitionLines::first_at_or_after(std::size_t offset) const {
         lines_.begin());
 }
 
-void DefinitionLines::note_piece(std::size_t offset, std::size_t size) {
-    if (size == 0 || lines_.empty()) {
+void DefinitionLines::note_near_line(std::size_t offset, std::size_t size) {
+    if (size == 0) {
         return;
     }
     std::size_t index = next_;

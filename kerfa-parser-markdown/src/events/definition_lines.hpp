@@ -17,7 +17,14 @@ class DefinitionLines {
     explicit DefinitionLines(std::string_view text);
 
     // A piece of the text that the engine gave, by offset; pieces mostly come in order.
-    void note_piece(std::size_t offset, std::size_t size);
+    void note_piece(std::size_t offset, std::size_t size) {
+        // Most pieces lie between two watched lines.
+        const bool after_previous = next_ == 0 || lines_[next_ - 1].end < offset;
+        if (after_previous && (next_ == lines_.size() || offset + size <= lines_[next_].start)) {
+            return;
+        }
+        note_near_line(offset, size);
+    }
 
     // The definitions that end before `end`, whole lines in text order, each block of them
     // followed by a blank line; nullopt when a line near one was not watched, so that where it
@@ -39,6 +46,7 @@ class DefinitionLines {
         bool given;       // the engine gave text from it
     };
     std::size_t first_at_or_after(std::size_t offset) const;
+    void note_near_line(std::size_t offset, std::size_t size);
     void mark(std::size_t index, std::size_t offset, std::size_t end);
     void add_block(std::string_view text, std::size_t line, std::size_t end);
 
