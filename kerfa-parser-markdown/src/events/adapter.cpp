@@ -6,57 +6,14 @@
 #include "events/guards.hpp"
 #include "events/lines.hpp"
 #include "events/md4c_run.hpp"
+#include "events/part_repairs.hpp"
+#include "shared/utils/fault.hpp"
 
 namespace kerfa_parser_markdown::events {
 
 namespace {
 
 constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
-
-// Whether the second run, over the edited text, built every table the edits aimed at.
-bool repairs_hold(std::string_view text, const RunResult& first, const RunResult& second) {
-    std::size_t separator_sites = 0;
-    for (const repair::Site& site : first.sites) {
-        if (site.separator) {
-            ++separator_sites;
-            const bool seen =
-                std::any_of(second.separators.begin(), second.separators.end(),
-                            [&](const SeparatorRecord& separator) {
-                                return separator.original_offset == site.header_line &&
-                                       separator.depth == site.depth && separator.table_follows;
-                            });
-            if (!seen) {
-                return false;
-            }
-        } else {
-            const bool built = std::any_of(
-                second.tables.begin(), second.tables.end(), [&](const TableRecord& table) {
-                    return table.first_piece != SIZE_MAX &&
-                           lines::line_start(text, table.first_piece) == site.header_line;
-                });
-            if (!built) {
-                return false;
-            }
-        }
-    }
-    if (second.separators.size() != separator_sites) {
-        return false;
-    }
-    for (const TableRecord& before : first.tables) {
-        if (before.cut_line == SIZE_MAX) {
-            continue;
-        }
-        const bool cut =
-            std::any_of(second.tables.begin(), second.tables.end(), [&](const TableRecord& after) {
-                return after.first_piece == before.first_piece &&
-                       after.body_rows == before.rows_before_cut;
-            });
-        if (!cut) {
-            return false;
-        }
-    }
-    return true;
-}
 
 void give_literal(std::string_view text, EventSink& sink) {
     const EventList list = guards::literal_events(text);
@@ -89,22 +46,14 @@ class ListSink final : public EventSink {
     EventList& list_;
 };
 
-}  // namespace
-
-std::optional<std::string_view> read_events(std::string_view whole, EventSink& sink) {
-    const std::size_t bom = whole.starts_with(BYTE_ORDER_MARK) ? BYTE_ORDER_MARK.size() : 0;
-    const std::string_view text = whole.substr(bom);
-    if (guards::too_large_for_engine(text.size()) || guards::any_pre_scan_fires(text)) {
-        give_literal(text, sink);
-        return guards::LITERAL_MESSAGE;
-    }
-
-    RunSettings settings{.tables = true, .find_repairs = true, .bom = bom, .map = nullptr};
-    RunResult first = run_engine(text, settings, sink);
-    switch (first.status) {
+// A first run that ran out of a budget: the text read again without tables, or literally.
+// Nothing when the run was complete.
+std::optional<std::optional<std::string_view>> after_budget(std::string_view text, RunStatus status,
+                                                            RunSettings settings, EventSink& sink) {
+    switch (status) {
         case RunStatus::Complete:
-            break;
-        case RunStatus::TableBudget: {
+            return std::nullopt;
+        case RunStatus::TableBudget:
             settings.tables = false;
             settings.find_repairs = false;
             if (run_engine(text, settings, sink).status != RunStatus::Complete) {
@@ -112,11 +61,24 @@ std::optional<std::string_view> read_events(std::string_view whole, EventSink& s
                 return guards::LITERAL_MESSAGE;
             }
             return guards::TABLES_OFF_MESSAGE;
-        }
         case RunStatus::DestinationBudget:
         case RunStatus::EngineFailure:
             give_literal(text, sink);
             return guards::LITERAL_MESSAGE;
+        case RunStatus::PartFailed:
+            break;
+    }
+    shared::utils::internal_fault("markdown: a part repair failed outside a first run");
+}
+
+// The text read whole, then again whole from the edited text when its tables need repairs: the
+// reading that the repairs of single parts stand for, kept for texts where they cannot.
+std::optional<std::string_view> read_whole(std::string_view text, std::size_t bom,
+                                           EventSink& sink) {
+    RunSettings settings{.tables = true, .find_repairs = true, .bom = bom, .map = nullptr};
+    RunResult first = run_engine(text, settings, sink);
+    if (const auto message = after_budget(text, first.status, settings, sink)) {
+        return *message;
     }
     if (first.edits.empty()) {
         return std::nullopt;
@@ -130,7 +92,8 @@ std::optional<std::string_view> read_events(std::string_view whole, EventSink& s
     if (!guards::too_large_for_engine(edited.size())) {
         settings.map = &map;
         const RunResult second = run_engine(edited, settings, sink);
-        if (second.status == RunStatus::Complete && repairs_hold(text, first, second)) {
+        if (second.status == RunStatus::Complete &&
+            repairs_hold(text, first.sites, first.tables, second)) {
             return std::nullopt;
         }
         sink.restart();
@@ -140,13 +103,66 @@ std::optional<std::string_view> read_events(std::string_view whole, EventSink& s
     return std::nullopt;
 }
 
-EventList read_events(std::string_view text) {
+}  // namespace
+
+std::optional<std::string_view> read_events(std::string_view whole, EventSink& sink) {
+    const std::size_t bom = whole.starts_with(BYTE_ORDER_MARK) ? BYTE_ORDER_MARK.size() : 0;
+    const std::string_view text = whole.substr(bom);
+    if (guards::too_large_for_engine(text.size()) || guards::any_pre_scan_fires(text)) {
+        give_literal(text, sink);
+        return guards::LITERAL_MESSAGE;
+    }
+
+    PartRepairs parts(text, bom, sink);
+    RunSettings settings{.tables = true,
+                         .find_repairs = true,
+                         .bom = bom,
+                         .map = nullptr,
+                         .parts = &parts,
+                         .definitions = &parts.definitions()};
+    const RunResult first = run_engine(text, settings, sink);
+    if (first.status == RunStatus::PartFailed ||
+        (first.status == RunStatus::Complete && !parts.within_budgets(first))) {
+        sink.restart();
+        return read_whole(text, bom, sink);
+    }
+    settings.parts = nullptr;
+    settings.definitions = nullptr;
+    const auto message = after_budget(text, first.status, settings, sink);
+    return message ? *message : std::nullopt;
+}
+
+std::optional<std::string_view> read_events_whole(std::string_view whole, EventSink& sink) {
+    const std::size_t bom = whole.starts_with(BYTE_ORDER_MARK) ? BYTE_ORDER_MARK.size() : 0;
+    const std::string_view text = whole.substr(bom);
+    if (guards::too_large_for_engine(text.size()) || guards::any_pre_scan_fires(text)) {
+        give_literal(text, sink);
+        return guards::LITERAL_MESSAGE;
+    }
+    return read_whole(text, bom, sink);
+}
+
+namespace {
+
+using Reader = std::optional<std::string_view> (*)(std::string_view, EventSink&);
+
+EventList collect(std::string_view text, Reader read) {
     EventList list;
     ListSink sink(text, list);
-    if (const auto message = read_events(text, sink)) {
+    if (const auto message = read(text, sink)) {
         list.message = std::string(*message);
     }
     return list;
+}
+
+}  // namespace
+
+EventList read_events(std::string_view text) {
+    return collect(text, &read_events);
+}
+
+EventList read_events_whole(std::string_view text) {
+    return collect(text, &read_events_whole);
 }
 
 }  // namespace kerfa_parser_markdown::events

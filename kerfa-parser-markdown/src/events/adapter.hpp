@@ -15,4 +15,9 @@ std::optional<std::string_view> read_events(std::string_view text, EventSink& si
 // The same events collected in one list. The text must outlive the list.
 EventList read_events(std::string_view text);
 
+// The same events from readings of the whole text only, never of one part of it on its own:
+// what the repairs of single parts must give, and where they cannot, what they fall back on.
+std::optional<std::string_view> read_events_whole(std::string_view text, EventSink& sink);
+EventList read_events_whole(std::string_view text);
+
 }  // namespace kerfa_parser_markdown::events

@@ -10,9 +10,13 @@
 
 namespace kerfa_parser_markdown::events {
 
+class DefinitionLines;
+class PartRepairs;
+
 // How one engine run ended.
 enum class RunStatus : std::uint8_t {
     Complete,
+    PartFailed,         // a part could not be repaired where it is: read the whole text again
     TableBudget,        // too many table cells: run again without tables
     DestinationBudget,  // too many destination bytes: read literally
     EngineFailure,      // the engine gave up by itself (out of memory)
@@ -23,6 +27,15 @@ struct RunSettings {
     bool find_repairs = false;                 // collect the table repairs of a first run
     std::size_t bom = 0;                       // bytes before the parsed text in the whole text
     const repair::PositionMap* map = nullptr;  // of an edited text: where its offsets come from
+    // A first run that mends each part of the text that needs it on its own, where it is.
+    PartRepairs* parts = nullptr;
+    DefinitionLines* definitions = nullptr;  // the lines whose pieces are noted
+    // A part read on its own: its offsets from `shift_from` (after the definitions put before
+    // it) are those of the whole text from `shift_to`; the run ends after the top-level heading
+    // on the line at `stop_line`.
+    std::size_t shift_from = 0;
+    std::size_t shift_to = 0;
+    std::size_t stop_line = SIZE_MAX;
 };
 
 // A table as the engine built it, in offsets of the original text (after the byte-order mark).
@@ -49,6 +62,10 @@ struct RunResult {
     // lines they aim at.
     std::vector<repair::Edit> edits;
     std::vector<repair::Site> sites;
+    std::uint64_t table_cells = 0;
+    std::uint64_t destination_bytes = 0;
+    bool stopped = false;        // at `stop_line`
+    bool piece_outside = false;  // the engine gave a piece before `shift_from`
 };
 
 // Parses `text` once with the engine and gives its callbacks as events to `sink`, restarting it

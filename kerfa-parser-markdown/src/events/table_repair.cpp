@@ -252,7 +252,8 @@ std::size_t skip_quote_markers(std::string_view text, std::size_t p, std::size_t
     return p;
 }
 
-std::string PositionMap::apply(std::string_view text, std::vector<Edit> edits, PositionMap& map) {
+std::string PositionMap::apply(std::string_view text, std::vector<Edit> edits, PositionMap& map,
+                               std::string_view prefix) {
     std::stable_sort(edits.begin(), edits.end(),
                      [](const Edit& a, const Edit& b) { return a.offset < b.offset; });
     std::string out;
@@ -260,7 +261,8 @@ std::string PositionMap::apply(std::string_view text, std::vector<Edit> edits, P
     for (const Edit& edit : edits) {
         added += edit.text.size();
     }
-    out.reserve(text.size() + added);
+    out.reserve(prefix.size() + text.size() + added);
+    out.append(prefix);
     map.insertions_.clear();
     std::size_t copied = 0;
     std::size_t inserted = 0;

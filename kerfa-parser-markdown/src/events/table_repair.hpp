@@ -61,8 +61,10 @@ void space_adjacent_pipes(std::string_view text, std::size_t from, std::size_t t
 class PositionMap {
   public:
     PositionMap() = default;
-    // The edited text of `text`; edits at one offset go in in the order given.
-    static std::string apply(std::string_view text, std::vector<Edit> edits, PositionMap& map);
+    // The edited text of `text`, after `prefix` (whose offsets count in the original); edits
+    // at one offset go in in the order given.
+    static std::string apply(std::string_view text, std::vector<Edit> edits, PositionMap& map,
+                             std::string_view prefix = {});
 
     // The original offset of an edited offset; an offset inside an insertion maps to where the
     // insertion stands.

@@ -1,5 +1,6 @@
 #include "events/walker.hpp"
 
+#include <algorithm>
 #include <utility>
 
 namespace kerfa_parser_markdown::events {
@@ -16,15 +17,22 @@ RunResult Walker::run() && {
                            nullptr,
                            nullptr};
     const int code = md_parse(text_.data(), static_cast<MD_SIZE>(text_.size()), &parser, this);
-    if (code != 0 && result_.status == RunStatus::Complete) {
+    if (code != 0 && result_.status == RunStatus::Complete && !result_.stopped) {
         result_.status = RunStatus::EngineFailure;
+    }
+    if (result_.status == RunStatus::Complete && !dry_) {
+        flush();
+        if (settings_.parts != nullptr) {
+            close_part(NONE);
+        } else {
+            hand_on_deferred();
+        }
     }
     if (result_.status != RunStatus::Complete) {
         sink_.restart();
-    } else if (!dry_) {
-        flush();
-        hand_on_deferred();
     }
+    result_.table_cells = table_cells_;
+    result_.destination_bytes = destination_bytes_;
     return std::move(result_);
 }
 
@@ -54,11 +62,19 @@ int Walker::text_cb(MD_TEXTTYPE type, const MD_CHAR* data, MD_SIZE size, void* s
 }
 
 int Walker::after(int code) {
+    if (stop_) {
+        return STOP;
+    }
     if (dry_) {
         store_.clear();
         return code;
     }
-    if (!result_.edits.empty()) {
+    if (settings_.parts != nullptr) {
+        if (part_given_ && result_.edits.size() > part_edits_) {
+            fail_part();
+            return STOP;
+        }
+    } else if (!result_.edits.empty()) {
         dry_ = true;
         batch_.clear();
         store_.clear();
@@ -84,21 +100,31 @@ void Walker::flush() {
 }
 
 void Walker::defer() {
-    for (Event event : batch_) {
+    defer_events(batch_);
+}
+
+void Walker::defer_events(std::span<const Event> events) {
+    for (Event event : events) {
         if (!event.text.empty() && !in_input(event.text)) {
             event.text = deferred_texts_.emplace_back(event.text);
             deferred_bytes_ += event.text.size();
         }
         deferred_.push_back(event);
     }
-    deferred_bytes_ += batch_.size() * sizeof(Event);
-    if (deferred_bytes_ > text_.size()) {
+    deferred_bytes_ += events.size() * sizeof(Event);
+    // A part is held up to the size of the text, and a short text whole.
+    const std::size_t room =
+        settings_.parts != nullptr ? std::max(text_.size(), PART_ROOM) : text_.size();
+    if (deferred_bytes_ > room) {
+        part_given_ = settings_.parts != nullptr;
         hand_on_deferred();
     }
 }
 
 void Walker::hand_on_deferred() {
-    deferring_ = false;
+    if (settings_.parts == nullptr) {
+        deferring_ = false;
+    }
     if (!deferred_.empty()) {
         sink_.take(deferred_);
     }
@@ -106,8 +132,13 @@ void Walker::hand_on_deferred() {
 }
 
 void Walker::drop_deferred() {
-    deferred_ = {};
-    deferred_texts_ = {};
+    if (settings_.parts != nullptr) {
+        deferred_.clear();  // the next part reuses the room
+        deferred_texts_.clear();
+    } else {
+        deferred_ = {};
+        deferred_texts_ = {};
+    }
     deferred_bytes_ = 0;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,9 +29,13 @@ class Walker {
     // Events handed to the sink at once: enough to make the call rare, few enough to stay in
     // cache.
     static constexpr std::size_t BATCH = 256;
+    static constexpr std::size_t PART_ROOM = std::size_t{1} << 16;
 
     Walker(std::string_view text, const RunSettings& settings, EventSink& sink)
-        : text_(text), settings_(settings), sink_(sink), deferring_(settings.find_repairs) {
+        : text_(text),
+          settings_(settings),
+          sink_(sink),
+          deferring_(settings.find_repairs || settings.parts != nullptr) {
         batch_.reserve(BATCH * 2);
     }
 
@@ -55,8 +60,18 @@ class Walker {
     // of handing them on: a repair found among them (the run is then read again) costs no
     // building. Past that size, or at the end of the run, they go to the sink.
     void defer();
+    void defer_events(std::span<const Event> events);
     void hand_on_deferred();
     void drop_deferred();
+
+    // ---- parts ----
+    // A first run with `parts` holds the events of each part of the text (up to a top-level
+    // heading after a blank line) until the part ends: they go on as they are, or, when the
+    // part needs repairs, the part is read again repaired on its own.
+    bool starts_part(std::size_t line) const;
+    void end_part(std::size_t line);
+    void close_part(std::size_t to);
+    void fail_part();
 
     // ---- offsets ----
     bool in_input(std::string_view piece) const {
@@ -67,7 +82,9 @@ class Walker {
         return static_cast<std::size_t>(piece.data() - text_.data());
     }
     std::size_t to_original(std::size_t p) const {
-        return settings_.map != nullptr ? settings_.map->to_original(p) : p;
+        const std::size_t q = settings_.map != nullptr ? settings_.map->to_original(p) : p;
+        return q < settings_.shift_from ? settings_.shift_to
+                                        : q - settings_.shift_from + settings_.shift_to;
     }
     // A line start of this run's text as an offset of the whole text.
     std::uint32_t to_whole(std::size_t line) const {
@@ -172,10 +189,19 @@ class Walker {
     std::vector<Event> batch_;
     TextStore store_;
     bool dry_ = false;  // a repair was found: no more events from this run
+    bool stop_ = false;
     bool deferring_;
     std::vector<Event> deferred_;
     std::deque<std::string> deferred_texts_;
     std::size_t deferred_bytes_ = 0;
+
+    std::size_t part_from_ = 0;
+    std::size_t part_edits_ = 0;
+    std::size_t part_sites_ = 0;
+    std::size_t part_tables_ = 0;
+    std::uint64_t part_cells_ = 0;
+    std::uint64_t part_destination_bytes_ = 0;
+    bool part_given_ = false;  // some of the part's events went on already
     std::vector<MD_BLOCKTYPE> blocks_;
     OpenContainers open_;
 
@@ -206,6 +232,7 @@ class Walker {
     bool drop_soft_break_ = false;
 
     std::size_t heading_event_ = NONE;
+    std::size_t heading_line_ = NONE;
     bool heading_needs_line_ = false;
     std::size_t hw_ = 0;
     std::size_t failed_scan_from_ = NONE;

@@ -95,6 +95,7 @@ void Walker::enter_heading(const MD_BLOCK_H_DETAIL& h) {
     heading_event_ =
         emit(Event{EventKind::StartHeading, static_cast<std::uint8_t>(h.level), false, 0, {}});
     heading_needs_line_ = true;
+    heading_line_ = NONE;
 }
 
 void Walker::enter_code_block() {
@@ -152,6 +153,10 @@ int Walker::leave_block(MD_BLOCKTYPE type, void*) {
             break;
         case MD_BLOCK_H:
             leave_heading();
+            if (heading_line_ == settings_.stop_line && open_.depth() == 0) {
+                result_.stopped = true;
+                stop_ = true;
+            }
             break;
         case MD_BLOCK_CODE:
             leave_code_block();
@@ -229,6 +234,7 @@ void Walker::leave_heading() {
 }
 
 void Walker::set_heading_line(std::size_t line) {
+    heading_line_ = line;
     if (heading_event_ != NONE) {
         batch_[heading_event_].value = to_whole(line);
     }

@@ -3,15 +3,26 @@
 #include <algorithm>
 #include <string>
 
+#include "events/definition_lines.hpp"
 #include "events/lines.hpp"
 
 namespace kerfa_parser_markdown::events {
 
 void Walker::note_input_piece(std::size_t offset, std::size_t size) {
     hw_ = std::max(hw_, offset + size);
+    if (offset < settings_.shift_from) {
+        result_.piece_outside = true;
+    }
+    if (settings_.definitions != nullptr) {
+        settings_.definitions->note_piece(to_original(offset), size);
+    }
     if (heading_needs_line_) {
         heading_needs_line_ = false;
-        set_heading_line(lines::line_start(text_, offset));
+        const std::size_t line = lines::line_start(text_, offset);
+        if (settings_.parts != nullptr && starts_part(line)) {
+            end_part(line);
+        }
+        set_heading_line(line);
     }
     if (in_table_) {
         TableRecord& table = result_.tables.back();
