@@ -33,7 +33,6 @@ Element build_block(types::Harness& harness, types::ElementBuilderPartial partia
             kerfa_content::data::structure::in_arena(*harness.arena, std::move(partial.attributes));
     }
     return Element::Block{
-        std::move(partial.name),
         kerfa_content::data::types::Block{kind.id, std::move(partial.attributes), {}}, &kind};
 }
 
@@ -45,7 +44,6 @@ Element build_property(types::Harness& harness, types::ElementBuilderPartial par
     }
     const bool needs_content = kind.need == ValueNeed::Content && !partial.attributes;
     return Element::Property{
-        std::move(partial.name),
         kerfa_content::data::structure::boxed(
             harness.arena, kerfa_content::data::types::PropertyElement{
                                kind.id, std::move(partial.attributes), needs_content})};

@@ -44,7 +44,7 @@ State report(State& state, Harness& harness, Token& token) {
 }
 
 State element(State&, Harness& harness, Token& token) {
-    return StateElement::start_element(harness, std::move(payload<Token::Element>(token).name));
+    return StateElement::start_element(harness, payload<Token::Element>(token).name);
 }
 
 State terminator(State& state, Harness& harness, Token&) {
@@ -99,7 +99,7 @@ State element_attribute(State& state, Harness& harness, Token& token) {
 
 State element_complete(State& state, Harness& harness, Token&) {
     std::unique_ptr<builders::ElementBuilder>& box = std::get<State::Element>(state.value).builder;
-    State next = StateElement::next_element_complete(harness, std::move(*box));
+    State next = StateElement::next_element_complete(harness, *box);
     harness.spare_builder = std::move(box);
     return next;
 }
