@@ -156,7 +156,7 @@ void CollectorCore::add_heading(std::uint8_t level) {
     append(LineProperty{kerfa_content::data::types::Heading{level}}, "add_heading");
 }
 
-void CollectorCore::add_html(std::string text) {
+void CollectorCore::add_html(std::string_view text) {
     top("add_html");
     scratch_.emplace_back(Content::Html{to_string(text)});
 }
@@ -204,7 +204,7 @@ void CollectorCore::update_section_start(std::size_t start) {
     }
 }
 
-void CollectorCore::add_text(std::string text) {
+void CollectorCore::add_text(std::string_view text) {
     top("add_text");
     scratch_.emplace_back(Content::Text{to_string(text)});
 }
