@@ -210,7 +210,8 @@ TEST(ElementTableTest, LookupsByNameAsWritten) {
     };
     for (const Lookup& lookup : lookups) {
         SCOPED_TRACE(lookup.name);
-        EXPECT_EQ(describe(ElementLookup::get(elements::element_table(), lookup.name)), lookup.type);
+        EXPECT_EQ(describe(ElementLookup::get(elements::element_table(), lookup.name)),
+                  lookup.type);
     }
     EXPECT_EQ(&elements::element_table(), &elements::element_table());  // built once
 }

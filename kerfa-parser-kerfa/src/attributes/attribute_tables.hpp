@@ -15,7 +15,7 @@ namespace kerfa_parser_kerfa::attributes {
 struct AttributeTables {
     names::NameTable<bool, 14> booleans;
     names::NameTable<kerfa_content::data::attributes::BulletStyle, 51> bullets;
-    names::NameTable<bool, 16> checked;                   // the values of a check box
+    names::NameTable<bool, 16> checked;                     // the values of a check box
     names::NameTable<std::string_view, 10> heading_styles;  // form to canonical style text
     names::NameTable<std::string_view, 34> table_styles;    // form to canonical style text
 

@@ -50,10 +50,9 @@ std::optional<NamedColor> ColorForms::find(std::string_view form) const {
 }
 
 std::size_t ColorForms::count_without_spaces() const {
-    return static_cast<std::size_t>(
-        std::count_if(entries_.begin(), entries_.end(), [this](const Entry& entry) {
-            return name_of(entry).find(' ') == std::string_view::npos;
-        }));
+    return static_cast<std::size_t>(std::count_if(
+        entries_.begin(), entries_.end(),
+        [this](const Entry& entry) { return name_of(entry).find(' ') == std::string_view::npos; }));
 }
 
 const ColorForms& color_forms() {

@@ -43,10 +43,9 @@ Element build_property(types::Harness& harness, types::ElementBuilderPartial par
         return build_invalid_element(harness, std::move(partial));
     }
     const bool needs_content = kind.need == ValueNeed::Content && !partial.attributes;
-    return Element::Property{
-        kerfa_content::data::structure::boxed(
-            harness.arena, kerfa_content::data::types::PropertyElement{
-                               kind.id, std::move(partial.attributes), needs_content})};
+    return Element::Property{kerfa_content::data::structure::boxed(
+        harness.arena, kerfa_content::data::types::PropertyElement{
+                           kind.id, std::move(partial.attributes), needs_content})};
 }
 
 Element build_invalid_element(types::Harness& /*harness*/, types::ElementBuilderPartial partial) {

@@ -163,7 +163,8 @@ void CollectorCore::add_html(std::string_view text) {
 
 void CollectorCore::add_invalid_element(InvalidElement element) {
     ContainerInFlight& current = top("add_invalid_element");
-    scratch_.emplace_back(Property(kerfa_content::data::structure::boxed(arena_, std::move(element))));
+    scratch_.emplace_back(
+        Property(kerfa_content::data::structure::boxed(arena_, std::move(element))));
     ++current.open_properties;
 }
 
