@@ -74,7 +74,7 @@ Collector::Data CollectorCore::homed(Data item) {
 }
 
 void CollectorCore::push(Container container, State state) {
-    stack_.push_back(ContainerInFlight{std::move(container), std::move(state), 0, scratch_.size()});
+    stack_.emplace_back(std::move(container), std::move(state), 0, scratch_.size());
 }
 
 void CollectorCore::push_section() {
