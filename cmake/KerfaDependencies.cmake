@@ -26,8 +26,13 @@ function(kerfa_dep name)
   target_link_libraries(dep::${name} INTERFACE ${ARGN})
 endfunction()
 
-kerfa_dep(fmt fmt::fmt)
-kerfa_dep(spdlog spdlog::spdlog)
+# fmt and spdlog come from Debian only as shared libraries; each one loaded costs start-up its
+# relocations, so both are compiled in from their headers.
+kerfa_dep(fmt fmt::fmt-header-only)
+kerfa_dep(spdlog Threads::Threads dep::fmt)
+target_include_directories(dep::spdlog INTERFACE
+                           $<TARGET_PROPERTY:spdlog::spdlog_header_only,INTERFACE_INCLUDE_DIRECTORIES>)
+target_compile_definitions(dep::spdlog INTERFACE SPDLOG_HEADER_ONLY SPDLOG_FMT_EXTERNAL)
 kerfa_dep(json nlohmann_json::nlohmann_json)
 kerfa_dep(simdjson simdjson::simdjson)
 # Start-up pays for every shared library loaded and relocated, so a static archive is linked where

@@ -147,6 +147,28 @@ INSTANTIATE_TEST_SUITE_P(
                       WholeRun{"claude", "kerfa"}, WholeRun{"claude", "markdown"}),
     [](const auto& info) { return info.param.provider + "_" + info.param.form; });
 
+// Every Kerfa document a run writes reads back without a format error, message bodies with
+// headings included.
+TEST(AiChats, KerfaDocumentsReadBackWithoutErrors) {
+    for (const std::string provider : {"chatgpt", "claude"}) {
+        e2e::TempDir dir;
+        const fs::path export_folder = copy_export(dir, provider);
+        ASSERT_EQ(run_ai_chats({export_folder.string(), "-s"}).status, 0) << provider;
+        std::size_t documents = 0;
+        for (const auto& entry : fs::recursive_directory_iterator(export_folder / "Kerfa")) {
+            if (!entry.is_regular_file() || entry.path().extension() != ".kerfa") {
+                continue;
+            }
+            ++documents;
+            const e2e::Run test = e2e::run_tool({"test", entry.path().string()});
+            EXPECT_TRUE(test.out.ends_with("Valid Document \U0001F44D\n")) << entry.path() << "\n"
+                                                                           << test.out;
+            EXPECT_EQ(test.status, 0) << entry.path();
+        }
+        EXPECT_GT(documents, 1u) << provider;
+    }
+}
+
 // A second run over the default folder, which lies inside the export, writes the same tree
 // again: the first run's copies are neither matched as sources nor copied onto themselves.
 TEST(AiChats, SecondRunOverTheDefaultFolder) {

@@ -51,6 +51,44 @@ std::string read_back(const std::string& kerfa) {
     return kerfa_content::testing::dump_items(parse.content);
 }
 
+// The entries of a Kerfa conversation as read back: each section below the title by its name,
+// with the plain text of each of its indent blocks in brackets and "!" for anything else outside
+// its heading line; or the format errors of the text.
+std::string entry_blocks(const std::string& kerfa) {
+    using kerfa_content::data::kinds::block_kind::INDENT;
+    const auto parse =
+        kerfa_parser_kerfa::configure::ParserFactory{}.new_parser()->parse_str(kerfa);
+    if (parse.error) {
+        std::string errors = "errors:";
+        for (const std::string& error : parse.error->messages) {
+            errors += " " + error;
+        }
+        return errors;
+    }
+    std::string out;
+    for (std::size_t s = 1; s < parse.content.size(); ++s) {
+        const auto& section = *parse.content[s].as_container()->as_section();
+        out += (s > 1 ? " " : "") + section.name.value_or("?");
+        bool in_heading_line = true;
+        for (const auto& item : section.children) {
+            if (item.as_line_break() != nullptr) {
+                in_heading_line = false;
+                continue;
+            }
+            const auto* container = item.as_container();
+            const auto* block = container != nullptr ? container->as_block() : nullptr;
+            if (block != nullptr && block->id == INDENT) {
+                out += "[";
+                container->text_append(out);
+                out += "]";
+            } else if (!in_heading_line) {
+                out += "!";
+            }
+        }
+    }
+    return out;
+}
+
 TEST(FormatterSharedParts, SectionHeaders) {
     struct Case {
         std::string role;
@@ -186,6 +224,57 @@ TEST(KerfaFormatter, FrameTextsReadBackAsWritten) {
     Message plain = message("assistant", "y");
     EXPECT_EQ(formatter.format_conversation(conversation("T", "@a\nb", {plain}), "U", "A", ""),
               "# T\n\\@a\\nb\n\n## A\n<meta>created 2024-05-06T07:08:09Z<>\n\n<in>y<>\n");
+}
+
+// A heading cannot stand inside a block: the body's headings stand between its blocks, and every
+// text of the body reads back inside one. The entry after the message reads back as its own.
+TEST(KerfaFormatter, HeadingsStandBetweenBlocks) {
+    struct Case {
+        const char* what;
+        Message message;
+        std::string entry;   // the message's entry after its header and metadata lines
+        std::string blocks;  // entry_blocks of the message's sections
+    };
+    const std::vector<Case> cases = {
+        {"no heading: one block, as ever",
+         message("user", "Hello **there**\n\nsecond\n```\n# code\n```"),
+         "<in>Hello <bold>there<>\n\nsecond\n\n<codebox>\\# code<><>\n",
+         "Ada[Hello there\n\nsecond\n\n# code]"},
+        {"a heading in the middle",
+         message("user", "Hello **there**\n\n# A heading\n\nin my message"),
+         "<in>Hello <bold>there<><>\n\n### A heading\n\n<in>in my message<>\n",
+         "Ada[Hello there] A heading[in my message]"},
+        {"a body that starts with a heading", message("user", "# Top\ntext"),
+         "### Top\n\n<in>text<>\n", "Ada Top[text]"},
+        {"a heading with nothing under it", message("user", "text\n# End"),
+         "<in>text<>\n\n### End\n", "Ada[text] End"},
+        {"a heading followed by images",
+         with_images(message("user", "text\n# End"), {{"/e/a.png", "a.png"}}),
+         "<in>text<>\n\n### End\n\n<in><image \"a.png\"><>\n", "Ada[text] End[]"},
+        {"two headings, a code box line that is not one",
+         message("user", "# One\n## Two\nunder two\n```\n# not a heading\n```"),
+         "### One\n\n#### Two\n\n<in>under two\n\n<codebox>\\# not a heading<><>\n",
+         "Ada One Two[under two\n\n# not a heading]"},
+        {"attachments and images end the last block",
+         [] {
+             Message m = with_images(message("user", "# H\ntext"), {{"/e/a.png", "a.png"}});
+             m.attachments = {{"a.txt", ""}};
+             return m;
+         }(),
+         "### H\n\n<in>text\n\n<bold>[a.txt]<>: (no content)\n\n<image \"a.png\"><>\n",
+         "Ada H[text\n\n[a.txt]: (no content)\n\n]"},
+        {"a block's closing line end goes after it", message("user", "# H\n<b>\n"),
+         "### H\n\n<in><html-block>\\<b><><>\n", "Ada H[<b>]"},
+    };
+    const KerfaFormatter formatter;
+    const std::string head = "# T\n\n\n## Ada\n<meta>created 2024-05-06T07:08:09Z<>\n\n";
+    const std::string next = "\n## Claude\n<meta>created 2024-05-06T07:08:09Z<>\n\n<in>Done.<>\n";
+    for (const Case& c : cases) {
+        const std::string text = formatter.format_conversation(
+            conversation("T", "", {c.message, message("assistant", "Done.")}), "Ada", "Claude", "");
+        EXPECT_EQ(text, head + c.entry + next) << c.what;
+        EXPECT_EQ(entry_blocks(text), c.blocks + " Claude[Done.]") << c.what;
+    }
 }
 
 TEST(KerfaFormatter, MemoryDocuments) {

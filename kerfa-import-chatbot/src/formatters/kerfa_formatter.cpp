@@ -1,5 +1,6 @@
 #include "formatters/kerfa_formatter.hpp"
 
+#include "formatters/kerfa_blocks.hpp"
 #include "formatters/shared.hpp"
 #include "kerfa_render_kerfa/configure/renderer_factory.hpp"
 #include "kerfa_render_kerfa/utils/text.hpp"
@@ -36,6 +37,24 @@ std::string KerfaFormatter::convert_to_kerfa(std::string_view markdown) const {
     return renderer_->render_all(parser_factory_.parse_from(markdown).content);
 }
 
+void KerfaFormatter::append_message_body(std::string_view markdown, std::string_view images,
+                                         std::string& out) const {
+    std::string body;
+    if (!::shared::utils::is_blank(markdown)) {
+        const auto parse = parser_factory_.parse_from(markdown);
+        if (has_heading(parse.content)) {
+            append_blocks_between_headings(parse.content, images, *renderer_, out);
+            return;
+        }
+        body = renderer_->render_all(parse.content);
+    } else {
+        body = markdown;
+    }
+    out += "<in>";
+    shared::append_non_empty(body, images, out);
+    out += "<>\n";
+}
+
 std::string KerfaFormatter::format_conversation(const model::Conversation& conversation,
                                                 std::string_view user_name,
                                                 std::string_view assistant_name,
@@ -55,10 +74,9 @@ std::string KerfaFormatter::format_conversation(const model::Conversation& conve
         out += shared::get_section_header(message, user, assistant);
         out += "\n<meta>created ";
         kerfa_render_kerfa::utils::append_escaped_text(message.timestamp, out);
-        out += "<>\n\n<in>";
-        shared::append_non_empty(convert_to_kerfa(shared::format_body(message)),
-                                 shared::format_images_kerfa(message.images), out);
-        out += "<>\n";
+        out += "<>\n\n";
+        append_message_body(shared::format_body(message),
+                            shared::format_images_kerfa(message.images), out);
     }
     return out;
 }

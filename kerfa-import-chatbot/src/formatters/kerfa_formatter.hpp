@@ -30,6 +30,11 @@ class KerfaFormatter final : public Formatter {
                                   const model::MemoryCollection& collection) const override;
 
   private:
+    // The message's body and images as one indent block, or as several between the body's
+    // headings when it has some.
+    void append_message_body(std::string_view markdown, std::string_view images,
+                             std::string& out) const;
+
     std::unique_ptr<kerfa_content::modules::renderer::Renderer> renderer_;
     kerfa_parser_markdown::configure::ParserFactory parser_factory_;
 };

@@ -1,9 +1,12 @@
 #include "modules/source/file_sha256.hpp"
 
-#include <openssl/evp.h>
+// The digest's own functions, not the EVP layer: linked statically, EVP brings in OpenSSL's whole
+// provider machinery, megabytes of code and thousands of relocations that every start pays for.
+// They are marked deprecated, not removed, and stay the same SHA-256.
+#define OPENSSL_SUPPRESS_DEPRECATED
+#include <openssl/sha.h>
 
 #include <array>
-#include <memory>
 
 #include "shared/utils/fault.hpp"
 #include "shared/utils/file_io.hpp"
@@ -12,11 +15,6 @@ namespace kerfa_tool::modules::source {
 namespace {
 
 constexpr std::size_t kChunkSize = 64 * 1024;
-
-struct DigestContextFree {
-    void operator()(EVP_MD_CTX* context) const { EVP_MD_CTX_free(context); }
-};
-using DigestContext = std::unique_ptr<EVP_MD_CTX, DigestContextFree>;
 
 std::string to_hex(const unsigned char* bytes, unsigned int size) {
     static constexpr std::string_view digits = "0123456789abcdef";
@@ -33,8 +31,8 @@ std::string to_hex(const unsigned char* bytes, unsigned int size) {
 
 std::expected<std::string, std::error_code> sha256_of_descriptor(
     const shared::utils::FileDescriptor& file) {
-    DigestContext context(EVP_MD_CTX_new());
-    if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1) {
+    SHA256_CTX context;
+    if (SHA256_Init(&context) != 1) {
         shared::utils::internal_fault("SHA-256 digest could not be set up");
     }
     std::array<char, kChunkSize> chunk{};
@@ -46,16 +44,15 @@ std::expected<std::string, std::error_code> sha256_of_descriptor(
         if (*got == 0) {
             break;
         }
-        if (EVP_DigestUpdate(context.get(), chunk.data(), *got) != 1) {
+        if (SHA256_Update(&context, chunk.data(), *got) != 1) {
             shared::utils::internal_fault("SHA-256 digest update failed");
         }
     }
-    std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
-    unsigned int size = 0;
-    if (EVP_DigestFinal_ex(context.get(), digest.data(), &size) != 1 || size != 32) {
+    std::array<unsigned char, SHA256_DIGEST_LENGTH> digest{};
+    if (SHA256_Final(digest.data(), &context) != 1) {
         shared::utils::internal_fault("SHA-256 digest could not be finished");
     }
-    return to_hex(digest.data(), size);
+    return to_hex(digest.data(), SHA256_DIGEST_LENGTH);
 }
 
 std::expected<std::string, std::error_code> sha256_of_file(const std::string& path) {
