@@ -187,7 +187,7 @@ TEST(AttributeTablesTest, HoldEveryWrittenForm) {
     EXPECT_EQ(tables.booleans.size(), 14u);
     EXPECT_EQ(tables.checked.size(), 16u);
     EXPECT_EQ(tables.bullets.size(), 51u);
-    EXPECT_EQ(tables.colors.size(), 432u);
+    EXPECT_EQ(tables.colors().size(), 432u);
     EXPECT_EQ(tables.heading_styles.size(), 10u);
     EXPECT_EQ(tables.table_styles.size(), 34u);
     EXPECT_EQ(tables.size(), 557u);

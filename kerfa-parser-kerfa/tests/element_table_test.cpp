@@ -157,13 +157,13 @@ std::vector<std::string> element_color_names(NamedColor color) {
 }
 
 TEST(ElementTableTest, EveryNameResolvesToItsKind) {
-    const elements::ElementMap map = elements::new_lookup_map();
+    const elements::ElementTable& map = elements::element_table();
     std::size_t count = 0;
     for (const Names& entry : vocabulary()) {
         for (const std::string& name : entry.names) {
             SCOPED_TRACE(name);
             ASSERT_TRUE(map.contains(name));
-            EXPECT_EQ(describe(map.find(name)->second), entry.type);
+            EXPECT_EQ(describe(*map.find(name)), entry.type);
             ++count;
         }
     }
@@ -173,7 +173,7 @@ TEST(ElementTableTest, EveryNameResolvesToItsKind) {
         for (const std::string& name : element_color_names(color)) {
             SCOPED_TRACE(name);
             ASSERT_TRUE(map.contains(name));
-            EXPECT_EQ(describe(map.find(name)->second),
+            EXPECT_EQ(describe(*map.find(name)),
                       "alias:color=" + std::string(kerfa_content::data::attributes::name(color)));
             ++count;
         }
@@ -210,9 +210,10 @@ TEST(ElementTableTest, LookupsByNameAsWritten) {
     };
     for (const Lookup& lookup : lookups) {
         SCOPED_TRACE(lookup.name);
-        EXPECT_EQ(describe(ElementLookup::get(elements::element_map(), lookup.name)), lookup.type);
+        EXPECT_EQ(describe(ElementLookup::get(elements::element_table(), lookup.name)),
+                  lookup.type);
     }
-    EXPECT_EQ(&elements::element_map(), &elements::element_map());  // built once
+    EXPECT_EQ(&elements::element_table(), &elements::element_table());  // built once
 }
 
 // Sets a Turkish locale, compiling it into a scratch folder when the system has none installed.
@@ -243,8 +244,8 @@ TEST(ElementTableTest, LookupsIgnoreTheProcessLocale) {
         GTEST_SKIP() << "no Turkish locale can be had on this machine";
     }
     const bool turkish = std::tolower('I') != 'i';
-    const auto italic = ElementLookup::get(elements::element_map(), "ITALIC");
-    const auto image = ElementLookup::get(elements::element_map(), "IMG");
+    const auto italic = ElementLookup::get(elements::element_table(), "ITALIC");
+    const auto image = ElementLookup::get(elements::element_table(), "IMG");
     const ParseData data = parse("<TABLE STRIPED>x<IMPORTANT>y<><>");
     std::setlocale(LC_ALL, before.c_str());
     EXPECT_TRUE(turkish);

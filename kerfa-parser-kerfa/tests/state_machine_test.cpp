@@ -30,7 +30,7 @@ struct Bench {
     kerfa_content::modules::parser::types::SourcePositions positions;
     parser::types::Harness harness{
         std::make_unique<parser::collector::CollectorCore>(content, metadata, errors, 0, positions),
-        attributes::AttributeLookup{}, elements::element_map()};
+        attributes::AttributeLookup{}, elements::element_table()};
 
     parser::collector::Collector& collector() { return *harness.collector; }
 

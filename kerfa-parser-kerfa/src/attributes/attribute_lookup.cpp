@@ -51,22 +51,23 @@ class LoweredText {
     std::string_view view_;
 };
 
-template <class Map>
-const typename Map::mapped_type* find_lowered(const Map& map, std::string_view text) {
+template <class Table>
+auto find_lowered(const Table& table, std::string_view text) {
     LoweredText lowered(text);
-    auto found = map.find(lowered.view());
-    return found == map.end() ? nullptr : &found->second;
+    return table.find(lowered.view());
 }
 
-Attribute boolean_in(const shared::utils::StringMap<bool>& map, std::string_view text) {
+template <std::size_t N>
+Attribute boolean_in(const names::NameTable<bool, N>& map, std::string_view text) {
     if (const bool* value = find_lowered(map, text)) {
         return Attribute::Boolean{*value};
     }
     return Attribute::invalid(std::string(text));
 }
 
-Attribute style_in(const shared::utils::StringMap<std::string>& map, std::string_view text) {
-    if (const std::string* style = find_lowered(map, text)) {
+template <std::size_t N>
+Attribute style_in(const names::NameTable<std::string_view, N>& map, std::string_view text) {
+    if (const std::string_view* style = find_lowered(map, text)) {
         return Attribute::str(*style);
     }
     return Attribute::invalid(std::string(text));
@@ -96,9 +97,8 @@ Attribute AttributeLookup::table_style(std::string_view text) const {
 
 Attribute AttributeLookup::bullet(std::string_view text) const {
     if (text.size() == 1) {
-        auto found = tables_->bullets.find(text);
-        if (found != tables_->bullets.end()) {
-            return Attribute::Bullet{found->second};
+        if (const auto* style = tables_->bullets.find(text)) {
+            return Attribute::Bullet{*style};
         }
     }
     if (const auto* style = find_lowered(tables_->bullets, text)) {
@@ -111,7 +111,7 @@ Attribute AttributeLookup::color(std::string_view text) const {
     if (is_color_value(text)) {
         return Attribute::color(std::string(text.substr(1)));
     }
-    if (const auto* named = find_lowered(tables_->colors, text)) {
+    if (const auto named = find_lowered(tables_->colors(), text)) {
         return Color{*named};
     }
     return Attribute::invalid(std::string(text));

@@ -1,34 +1,31 @@
 #pragma once
 
 #include <cstddef>
-#include <span>
-#include <string>
 #include <string_view>
 
 #include "kerfa_content/data/attributes/bullet_style.hpp"
-#include "kerfa_content/data/attributes/named_color.hpp"
-#include "shared/utils/string_hash.hpp"
+#include "names/color_forms.hpp"
+#include "names/name_table.hpp"
 
 namespace kerfa_parser_kerfa::attributes {
 
 // Every accepted written form of the attribute values, keyed lower case (except the one-byte
-// bullet keys "A", "I" and "R").
+// bullet keys "A", "I" and "R"). All but the colour names are fixed when the program is
+// compiled.
 struct AttributeTables {
-    shared::utils::StringMap<bool> booleans;
-    shared::utils::StringMap<kerfa_content::data::attributes::BulletStyle> bullets;
-    shared::utils::StringMap<bool> checked;  // the values of a check box
-    shared::utils::StringMap<kerfa_content::data::attributes::NamedColor> colors;
-    shared::utils::StringMap<std::string> heading_styles;  // form to canonical style text
-    shared::utils::StringMap<std::string> table_styles;    // form to canonical style text
+    names::NameTable<bool, 14> booleans;
+    names::NameTable<kerfa_content::data::attributes::BulletStyle, 51> bullets;
+    names::NameTable<bool, 16> checked;                     // the values of a check box
+    names::NameTable<std::string_view, 10> heading_styles;  // form to canonical style text
+    names::NameTable<std::string_view, 34> table_styles;    // form to canonical style text
+
+    // Built on first use.
+    const names::ColorForms& colors() const { return names::color_forms(); }
 
     std::size_t size() const;
 };
 
-// Inserts the seven forms with the one value.
-void add_boolean(shared::utils::StringMap<bool>& map, bool value,
-                 std::span<const std::string_view, 7> forms);
-
-// The tables, built on first use and shared by every lookup of the process.
+// The tables every lookup of the process shares.
 const AttributeTables& attribute_tables();
 
 }  // namespace kerfa_parser_kerfa::attributes

@@ -1,9 +1,12 @@
 #include "elements/element_lookup.hpp"
 
-#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "kerfa_content/data/attributes/named_color.hpp"
+#include "names/color_forms.hpp"
+#include "names/name_table.hpp"
+#include "shared/utils/fault.hpp"
 #include "shared/utils/lowercase.hpp"
 
 namespace kerfa_parser_kerfa::elements {
@@ -12,118 +15,116 @@ namespace {
 
 using kerfa_content::data::attributes::Attribute;
 using kerfa_content::data::attributes::Color;
-using kerfa_content::data::attributes::NamedColor;
 using kerfa_content::data::kinds::block_kind_record;
-using kerfa_content::data::kinds::BlockKind;
 using kerfa_content::data::kinds::property_kind_record;
-using kerfa_content::data::kinds::PropertyKind;
 using types::KerfaElementType;
 namespace bk = kerfa_content::data::kinds::block_kind;
 namespace pk = kerfa_content::data::kinds::property_kind;
 
-struct BlockNames {
-    BlockKind kind;
-    std::initializer_list<std::string_view> names;
-};
+using Code = ElementCode;
+using Kind = ElementCode::Kind;
 
-struct PropertyNames {
-    PropertyKind kind;
-    std::initializer_list<std::string_view> names;
-};
-
-void add_names(ElementMap& map, std::initializer_list<std::string_view> names,
-               const KerfaElementType& type) {
-    for (std::string_view name : names) {
-        map.insert_or_assign(std::string(name), type);
-    }
+constexpr Code block(kerfa_content::data::kinds::BlockKind kind) {
+    return {Kind::Block, kind};
+}
+constexpr Code property(kerfa_content::data::kinds::PropertyKind kind) {
+    return {Kind::Property, kind};
+}
+constexpr Code special(Kind kind) {
+    return {kind, 0};
+}
+constexpr Code indent(std::uint16_t n) {
+    return {Kind::Indent, n};
 }
 
-void add_blocks(ElementMap& map) {
-    static const BlockNames blocks[] = {
-        {bk::BLOCK, {"block", "{}", "{"}},
-        {bk::BLOCK_QUOTE,
-         {"quoteblock", "quote_block", "quote-block", "blockquote", "block_quote", "block-quote",
-          "quotebox", "quote_box", "quote-box", "bq", "qb"}},
-        {bk::BULLET, {"bullet", "bullets", "*"}},
-        {bk::CARD,
-         {"card", "cardbox", "card_box", "card-box", "cardblock", "card_block", "card-block"}},
-        {bk::CODEBOX,
-         {"codebox", "code_box", "code-box", "codeblock", "code_block", "code-block", "cb"}},
-        {bk::INDENT, {"indent", "in"}},
-        {bk::TABLE, {"table", "t"}},
-        {bk::TABLE_HEADING, {"heading", "head", "h", "th", "thead"}},
-    };
-    for (const BlockNames& entry : blocks) {
-        add_names(map, entry.names, KerfaElementType::Block{&block_kind_record(entry.kind)});
-    }
-}
+constexpr names::NameTable<Code, 175> kNames{{
+    {block(bk::BLOCK), {"block", "{}", "{"}},
+    {block(bk::BLOCK_QUOTE),
+     {"quoteblock", "quote_block", "quote-block", "blockquote", "block_quote", "block-quote",
+      "quotebox", "quote_box", "quote-box", "bq", "qb"}},
+    {block(bk::BULLET), {"bullet", "bullets", "*"}},
+    {block(bk::CARD),
+     {"card", "cardbox", "card_box", "card-box", "cardblock", "card_block", "card-block"}},
+    {block(bk::CODEBOX),
+     {"codebox", "code_box", "code-box", "codeblock", "code_block", "code-block", "cb"}},
+    {block(bk::INDENT), {"indent", "in"}},
+    {block(bk::TABLE), {"table", "t"}},
+    {block(bk::TABLE_HEADING), {"heading", "head", "h", "th", "thead"}},
+    {special(Kind::Separator), {"|"}},
+    {property(pk::BOLD), {"bold", "b", "strong"}},
+    {property(pk::CAUTION), {"caution"}},
+    {property(pk::CODE), {"code", "c"}},
+    {property(pk::DIM), {"dim", "d", "muted"}},
+    {property(pk::FONT_NAME), {"font-name", "font_name", "fontname", "fn"}},
+    {property(pk::FONT_SIZE), {"font-size", "font_size", "fontsize", "size", "fs"}},
+    {property(pk::HIGHLIGHT), {"highlight", "hl", "mark"}},
+    {property(pk::IMPORTANT), {"important", "imp", "!"}},
+    {property(pk::ITALIC), {"italic", "i", "em"}},
+    {property(pk::MONOSPACE), {"monospace", "mono", "m", "fixed-width", "fw"}},
+    {property(pk::NOTE), {"note", "n"}},
+    {property(pk::SMALL), {"small", "s"}},
+    {property(pk::STRIKETHROUGH), {"strikethrough", "strike", "del", "-"}},
+    {property(pk::SUBSCRIPT), {"subscript", "sub"}},
+    {property(pk::SUPERSCRIPT), {"superscript", "super", "sup", "^"}},
+    {property(pk::UNDERLINE), {"underline", "u", "ins", "_"}},
+    {property(pk::VARIABLE), {"variable", "var", "v"}},
+    {property(pk::WARNING), {"warning", "warn", "w", "!!"}},
+    {property(pk::TAG), {"tag", "@"}},
+    {property(pk::BACKGROUND), {"background", "bg", "on"}},
+    {property(pk::BADGE), {"badge"}},
+    {property(pk::COLOR), {"color", "colour", "fg", "foreground"}},
+    {property(pk::ADDRESS), {"address", "addr"}},
+    {property(pk::COORDINATES),
+     {"coordinates", "co_ordinates", "co-ordinates", "coord", "co-ord", "co_ord", "geocoordinates",
+      "geo_coordinates", "geo-coordinates", "geo_co_ordinates", "geo-co-ordinates", "geo"}},
+    {property(pk::DOCUMENT), {"doc", "document"}},
+    {property(pk::DOCUMENT_FILTER), {"doc?", "doc:?", "document?", "document:?"}},
+    {property(pk::DOCUMENT_SELECT), {"doc#", "doc:#", "document#", "document:#"}},
+    {property(pk::EMAIL), {"email", "mailto"}},
+    {property(pk::LINK), {"link", "l"}},
+    {property(pk::TELEPHONE), {"telephone", "tel", "phone"}},
+    {property(pk::FIXED), {"fixed"}},
+    {special(Kind::Column), {"column", "col", "||"}},
+    {special(Kind::Checkbox), {"check", "checkbox", "x"}},
+    {special(Kind::Divider), {"divider-line", "divider_line", "divider", "dl", "---", "hr"}},
+    {special(Kind::HtmlBlock), {"html-block", "html_block", "htmlblock"}},
+    {special(Kind::Metadata), {"metadata", "meta"}},
+    {special(Kind::Image), {"image", "img"}},
+    {indent(1), {"indent-1", "in-1"}},
+    {indent(2), {"indent-2", "in-2"}},
+    {indent(3), {"indent-3", "in-3"}},
+    {indent(4), {"indent-4", "in-4"}},
+    {indent(5), {"indent-5", "in-5"}},
+    {indent(6), {"indent-6", "in-6"}},
+    {indent(7), {"indent-7", "in-7"}},
+    {indent(8), {"indent-8", "in-8"}},
+}};
 
-void add_properties(ElementMap& map) {
-    static const PropertyNames properties[] = {
-        {pk::BOLD, {"bold", "b", "strong"}},
-        {pk::CAUTION, {"caution"}},
-        {pk::CODE, {"code", "c"}},
-        {pk::DIM, {"dim", "d", "muted"}},
-        {pk::FONT_NAME, {"font-name", "font_name", "fontname", "fn"}},
-        {pk::FONT_SIZE, {"font-size", "font_size", "fontsize", "size", "fs"}},
-        {pk::HIGHLIGHT, {"highlight", "hl", "mark"}},
-        {pk::IMPORTANT, {"important", "imp", "!"}},
-        {pk::ITALIC, {"italic", "i", "em"}},
-        {pk::MONOSPACE, {"monospace", "mono", "m", "fixed-width", "fw"}},
-        {pk::NOTE, {"note", "n"}},
-        {pk::SMALL, {"small", "s"}},
-        {pk::STRIKETHROUGH, {"strikethrough", "strike", "del", "-"}},
-        {pk::SUBSCRIPT, {"subscript", "sub"}},
-        {pk::SUPERSCRIPT, {"superscript", "super", "sup", "^"}},
-        {pk::UNDERLINE, {"underline", "u", "ins", "_"}},
-        {pk::VARIABLE, {"variable", "var", "v"}},
-        {pk::WARNING, {"warning", "warn", "w", "!!"}},
-        {pk::TAG, {"tag", "@"}},
-        {pk::BACKGROUND, {"background", "bg", "on"}},
-        {pk::BADGE, {"badge"}},
-        {pk::COLOR, {"color", "colour", "fg", "foreground"}},
-        {pk::ADDRESS, {"address", "addr"}},
-        {pk::COORDINATES,
-         {"coordinates", "co_ordinates", "co-ordinates", "coord", "co-ord", "co_ord",
-          "geocoordinates", "geo_coordinates", "geo-coordinates", "geo_co_ordinates",
-          "geo-co-ordinates", "geo"}},
-        {pk::DOCUMENT, {"doc", "document"}},
-        {pk::DOCUMENT_FILTER, {"doc?", "doc:?", "document?", "document:?"}},
-        {pk::DOCUMENT_SELECT, {"doc#", "doc:#", "document#", "document:#"}},
-        {pk::EMAIL, {"email", "mailto"}},
-        {pk::LINK, {"link", "l"}},
-        {pk::TELEPHONE, {"telephone", "tel", "phone"}},
-        {pk::FIXED, {"fixed"}},
-    };
-    for (const PropertyNames& entry : properties) {
-        add_names(map, entry.names, KerfaElementType::Property{&property_kind_record(entry.kind)});
+KerfaElementType type_of(Code code) {
+    switch (code.kind) {
+        case Kind::Block:
+            return KerfaElementType::Block{&block_kind_record(code.value)};
+        case Kind::Property:
+            return KerfaElementType::Property{&property_kind_record(code.value)};
+        case Kind::Checkbox:
+            return KerfaElementType::Checkbox{};
+        case Kind::Column:
+            return KerfaElementType::Column{};
+        case Kind::Divider:
+            return KerfaElementType::Divider{};
+        case Kind::HtmlBlock:
+            return KerfaElementType::HtmlBlock{};
+        case Kind::Image:
+            return KerfaElementType::Image{};
+        case Kind::Indent:
+            return KerfaElementType::BlockAlias{Attribute{Attribute::Integer{code.value}},
+                                                &block_kind_record(bk::INDENT)};
+        case Kind::Metadata:
+            return KerfaElementType::Metadata{};
+        case Kind::Separator:
+            return KerfaElementType::Separator{};
     }
-}
-
-void add_special_elements(ElementMap& map) {
-    add_names(map, {"column", "col", "||"}, KerfaElementType::Column{});
-    add_names(map, {"check", "checkbox", "x"}, KerfaElementType::Checkbox{});
-    add_names(map, {"divider-line", "divider_line", "divider", "dl", "---", "hr"},
-              KerfaElementType::Divider{});
-    add_names(map, {"html-block", "html_block", "htmlblock"}, KerfaElementType::HtmlBlock{});
-    add_names(map, {"metadata", "meta"}, KerfaElementType::Metadata{});
-    add_names(map, {"image", "img"}, KerfaElementType::Image{});
-}
-
-// Every written form of every named colour that holds no space.
-void add_colors(ElementMap& map) {
-    const auto* color_kind = &property_kind_record(pk::COLOR);
-    for (std::size_t value = 0; value < kerfa_content::data::attributes::NAMED_COLOR_COUNT;
-         ++value) {
-        const auto color = static_cast<NamedColor>(value);
-        const KerfaElementType type =
-            KerfaElementType::PropertyAlias{Attribute{Color{color}}, color_kind};
-        for (std::string& form : kerfa_content::data::attributes::written_forms(color)) {
-            if (form.find(' ') == std::string::npos) {
-                map.insert_or_assign(std::move(form), type);
-            }
-        }
-    }
+    shared::utils::internal_fault("element code of no kind");
 }
 
 bool is_ascii(std::string_view text) {
@@ -154,35 +155,37 @@ bool is_element_color(std::string_view name) {
 
 }  // namespace
 
-void map_add_indent_alias(ElementMap& map, std::string_view indent_name, std::string_view in_name,
-                          std::int64_t n) {
-    const KerfaElementType type = KerfaElementType::BlockAlias{Attribute{Attribute::Integer{n}},
-                                                               &block_kind_record(bk::INDENT)};
-    map.insert_or_assign(std::string(indent_name), type);
-    map.insert_or_assign(std::string(in_name), type);
-}
-
-ElementMap new_lookup_map() {
-    ElementMap map;
-    map.reserve(520);
-    add_blocks(map);
-    map.insert_or_assign("|", KerfaElementType::Separator{});
-    add_properties(map);
-    add_special_elements(map);
-    add_colors(map);
-    for (std::int64_t n = 1; n <= 8; ++n) {
-        const std::string digit = std::to_string(n);
-        map_add_indent_alias(map, "indent-" + digit, "in-" + digit, n);
+std::optional<KerfaElementType> ElementTable::find(std::string_view name) const {
+    KerfaElementType type = type_of_name(name);
+    if (type.is<KerfaElementType::Unknown>()) {
+        return std::nullopt;
     }
-    return map;
+    return type;
 }
 
-const ElementMap& element_map() {
-    static const ElementMap map = new_lookup_map();
-    return map;
+KerfaElementType ElementTable::type_of_name(std::string_view name) const {
+    if (const Code* code = kNames.find(name)) {
+        return type_of(*code);
+    }
+    if (name.find(' ') == std::string_view::npos) {
+        if (const auto color = names::color_forms().find(name)) {
+            return KerfaElementType::PropertyAlias{Attribute{Color{*color}},
+                                                   &property_kind_record(pk::COLOR)};
+        }
+    }
+    return KerfaElementType::Unknown{};
 }
 
-KerfaElementType ElementLookup::get(const ElementMap& map, std::string_view name) {
+std::size_t ElementTable::size() const {
+    return kNames.size() + names::color_forms().count_without_spaces();
+}
+
+const ElementTable& element_table() {
+    static constexpr ElementTable table;
+    return table;
+}
+
+KerfaElementType ElementLookup::get(const ElementTable& table, std::string_view name) {
     // Names of the map are short ASCII: such a name is lower-cased on the stack, anything else
     // through the full Unicode mapping.
     char buffer[32];
@@ -198,8 +201,8 @@ KerfaElementType ElementLookup::get(const ElementMap& map, std::string_view name
         lowered = shared::utils::to_lowercase(name);
         lower = lowered;
     }
-    if (auto found = map.find(lower); found != map.end()) {
-        return found->second;
+    if (KerfaElementType type = table.type_of_name(lower); !type.is<KerfaElementType::Unknown>()) {
+        return type;
     }
     if (is_element_color(name)) {
         return KerfaElementType::PropertyAlias{Attribute::color(std::string(lower.substr(1))),

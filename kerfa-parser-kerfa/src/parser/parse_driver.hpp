@@ -53,7 +53,7 @@ kerfa_content::modules::parser::types::ParseData run_parse(
     {
         types::Harness harness{configure::CollectorFactory{trace}.collector(
                                    content, metadata, errors, 0, positions, arena.get()),
-                               attributes::AttributeLookup{}, elements::element_map()};
+                               attributes::AttributeLookup{}, elements::element_table()};
         harness.arena = arena.get();
         components::char_iterator::visit_char_chain(
             std::move(source), mode, position, spans,

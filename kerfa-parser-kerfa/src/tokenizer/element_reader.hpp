@@ -11,12 +11,19 @@
 
 namespace kerfa_parser_kerfa::tokenizer {
 
+// What ends a run of a name or a bare word: besides the chain's stops, element white space (the
+// no-break space among the bytes from 0x80 on) and ">"; a quoted value: its quote and ">".
+inline constexpr components::char_iterator::RunStops kWordStops(" \t>", true);
+inline constexpr components::char_iterator::RunStops kDoubleQuotedStops("\">", false);
+inline constexpr components::char_iterator::RunStops kSingleQuotedStops("'>", false);
+
 // An element name: the first character as it is; after it "<" and backslashes are dropped (they
 // escape nothing) up to element white space, ">" or the end of input.
 template <components::char_iterator::CharSource Chars>
 ReadResult read_name(char32_t first, Chars& chars) {
     TextBuilder name;
     name.add(first);
+    name.append(components::char_iterator::take_run(chars, kWordStops));
     for (;;) {
         const char32_t c = chars.next();
         if (c == kEndOfInput || is_element_whitespace(c) || c == U'>') {
@@ -24,6 +31,7 @@ ReadResult read_name(char32_t first, Chars& chars) {
         }
         if (c != U'<' && c != U'\\') {
             name.add(c);
+            name.append(components::char_iterator::take_run(chars, kWordStops));
         }
     }
 }
@@ -43,6 +51,7 @@ ReadResult append_attribute_word(TextBuilder& word, Chars& chars) {
         } else {
             word.add(c);
         }
+        word.append(components::char_iterator::take_run(chars, kWordStops));
     }
 }
 
@@ -68,6 +77,8 @@ ReadResult read_attribute_escaped(Chars& chars) {
 // unescaped ">" also ends it and is handed back to complete the element.
 template <components::char_iterator::CharSource Chars>
 ReadResult read_attribute_quoted(char32_t quote, Chars& chars) {
+    const components::char_iterator::RunStops& stops =
+        quote == U'"' ? kDoubleQuotedStops : kSingleQuotedStops;
     TextBuilder value;
     for (;;) {
         const char32_t c = chars.next();
@@ -84,6 +95,7 @@ ReadResult read_attribute_quoted(char32_t quote, Chars& chars) {
         } else {
             value.add(c);
         }
+        value.append(components::char_iterator::take_run(chars, stops));
     }
 }
 

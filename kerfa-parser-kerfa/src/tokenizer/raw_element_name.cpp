@@ -41,6 +41,14 @@ bool is_raw_element_name(std::string_view name) {
     static constexpr std::array<std::string_view, 5> kRawNames = {
         "meta", "metadata", "htmlblock", "html-block", "html_block",
     };
+    // Every raw name begins with "m" or "h"; lower-casing maps each character on its own, so a
+    // name whose first byte is another ASCII letter or sign is none, whatever follows it.
+    if (!name.empty() && static_cast<unsigned char>(name.front()) < 0x80) {
+        const char first = static_cast<char>(name.front() | 0x20);
+        if (first != 'm' && first != 'h') {
+            return false;
+        }
+    }
     // A name that is not ASCII can still lower-case to a raw name (the Kelvin sign gives "k"),
     // so it takes the full mapping; no character shrinks to less than a third of its bytes.
     std::string lowered;

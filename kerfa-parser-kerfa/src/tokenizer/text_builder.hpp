@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -26,16 +27,27 @@ class TextBuilder {
         add_slow(c);
     }
 
-    // Appends whole bytes at once (a run of plain text).
+    // Appends whole bytes at once (a run of plain text); a short run joins the block.
     void append(std::string_view bytes) {
         if (bytes.empty()) {
+            return;  // an empty run may have no data to copy from
+        }
+        if (bytes.size() <= kBlock - size_) {
+            std::memcpy(block_ + size_, bytes.data(), bytes.size());
+            size_ += bytes.size();
             return;
         }
         flush();
         text_.append(bytes);
     }
 
+    // Most tokens never leave the block: their string is made from it in one step.
     std::string take() {
+        if (text_.empty()) {
+            std::string text(block_, size_);
+            size_ = 0;
+            return text;
+        }
         flush();
         return std::move(text_);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
@@ -62,6 +63,36 @@ inline std::size_t find_run_stop(std::string_view text) {
     return text.size();
 }
 
+// A reader's own set of bytes that end a run: the run stops of the chain and more, so that a
+// reader can take whole every run of bytes it would add one by one.
+class RunStops {
+  public:
+    // The bytes of extra stop too, and with non_ascii every byte from 0x80 on.
+    consteval RunStops(std::string_view extra, bool non_ascii) : stops_() {
+        for (const char c : std::string_view("<\\\n\r")) {
+            stops_[static_cast<unsigned char>(c)] = true;
+        }
+        for (const char c : extra) {
+            stops_[static_cast<unsigned char>(c)] = true;
+        }
+        for (std::size_t byte = 0x80; non_ascii && byte < stops_.size(); ++byte) {
+            stops_[byte] = true;
+        }
+    }
+
+    // The index of the first byte of text that ends a run, or text.size() when none does.
+    std::size_t find(std::string_view text) const {
+        std::size_t i = 0;
+        while (i < text.size() && !stops_[static_cast<unsigned char>(text[i])]) {
+            ++i;
+        }
+        return i;
+    }
+
+  private:
+    std::array<bool, 256> stops_;
+};
+
 // Decodes a borrowed UTF-8 text without copying it, inline for ASCII. Bytes that are not UTF-8
 // come out as one U+FFFD per maximal invalid subpart, as StrCharIterator gives them. A text that
 // is valid throughout also hands out runs of plain bytes whole.
@@ -99,6 +130,17 @@ class StrCharSource {
         return rest.substr(0, length);
     }
 
+    // The same up to the first of a reader's stops.
+    std::string_view take_run(const RunStops& stops) {
+        if (!valid_) {
+            return {};
+        }
+        const std::string_view rest = text_.substr(position_);
+        const std::size_t length = stops.find(rest);
+        position_ += length;
+        return rest.substr(0, length);
+    }
+
     // The bytes the last character took in the text: a U+FFFD standing for invalid bytes takes
     // as many as it replaced, not its own encoded length.
     std::size_t last_length() const { return last_length_; }
@@ -113,8 +155,9 @@ class StrCharSource {
 // A source that can hand out a run of plain bytes at once: none of them a run stop, all of them
 // whole UTF-8 characters, counted as read.
 template <class T>
-concept RunSource = CharSource<T> && requires(T& source) {
+concept RunSource = CharSource<T> && requires(T& source, const RunStops& stops) {
     { source.take_run() } -> std::same_as<std::string_view>;
+    { source.take_run(stops) } -> std::same_as<std::string_view>;
 };
 
 // The run that a source offers, or none from a source that reads character by character.
@@ -123,6 +166,17 @@ template <CharSource Chars>
     if constexpr (RunSource<Chars>) {
         return chars.take_run();
     } else {
+        return {};
+    }
+}
+
+// The same up to the first of a reader's stops.
+template <CharSource Chars>
+[[gnu::always_inline]] inline std::string_view take_run(Chars& chars, const RunStops& stops) {
+    if constexpr (RunSource<Chars>) {
+        return chars.take_run(stops);
+    } else {
+        (void)stops;
         return {};
     }
 }

@@ -84,15 +84,17 @@ requires(Mode != DoubleTagMode::Off) class DoubleTagFilter {
 
     // A run of plain bytes: none while a character is held or a region is being removed.
     std::string_view take_run() requires RunSource<Inner> {
-        if (pending_ != kNothing) {
+        if (!may_run()) {
             return {};
         }
-        if constexpr (Mode != DoubleTagMode::Strip) {
-            if (in_region_) {
-                return {};
-            }
-        }
         return inner_.take_run();
+    }
+
+    std::string_view take_run(const RunStops& stops) requires RunSource<Inner> {
+        if (!may_run()) {
+            return {};
+        }
+        return inner_.take_run(stops);
     }
 
   private:
@@ -100,8 +102,21 @@ requires(Mode != DoubleTagMode::Off) class DoubleTagFilter {
     static constexpr char32_t kNothing = 0xFFFFFFFE;
     static constexpr char32_t kEscape = 0xFFFFFFFD;
 
-    // Reads one step inside a removed region, delivering nothing; false at the end of input.
+    bool may_run() const {
+        if constexpr (Mode != DoubleTagMode::Strip) {
+            if (in_region_) {
+                return false;
+            }
+        }
+        return pending_ == kNothing;
+    }
+
+    // Reads one step inside a removed region, delivering nothing; false at the end of input. The
+    // plain bytes before the step go at once.
     bool skip_in_region() {
+        if constexpr (RunSource<Inner>) {
+            inner_.take_run();
+        }
         const char32_t c = inner_.next();
         if (c == kEndOfInput) {
             return false;

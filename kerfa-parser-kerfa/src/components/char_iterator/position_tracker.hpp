@@ -67,6 +67,15 @@ class PositionTracker {
         return run;
     }
 
+    std::string_view take_run(const RunStops& stops) requires RunSource<Inner> {
+        if (at_start_ || line_ended_) {
+            return {};
+        }
+        const std::string_view run = inner_.take_run(stops);
+        position_.counters().offset += run.size();
+        return run;
+    }
+
     const SharedPosition& position() const { return position_; }
 
   private:

@@ -14,7 +14,6 @@ namespace kerfa_parser_kerfa::elements::types {
 // A completed element, ready for the state machine to place.
 struct Element {
     struct Block {
-        std::string name;
         kerfa_content::data::types::Block block;  // attributes set, no children
         const kerfa_content::data::kinds::BlockKindRecord* kind = nullptr;
     };
@@ -31,7 +30,6 @@ struct Element {
     };
     struct Metadata {};
     struct Property {
-        std::string name;
         kerfa_content::data::types::Property property;
     };
     // The column element: opens an entry that only a terminator closes.

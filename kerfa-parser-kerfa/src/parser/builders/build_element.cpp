@@ -33,7 +33,6 @@ Element build_block(types::Harness& harness, types::ElementBuilderPartial partia
             kerfa_content::data::structure::in_arena(*harness.arena, std::move(partial.attributes));
     }
     return Element::Block{
-        std::move(partial.name),
         kerfa_content::data::types::Block{kind.id, std::move(partial.attributes), {}}, &kind};
 }
 
@@ -44,11 +43,9 @@ Element build_property(types::Harness& harness, types::ElementBuilderPartial par
         return build_invalid_element(harness, std::move(partial));
     }
     const bool needs_content = kind.need == ValueNeed::Content && !partial.attributes;
-    return Element::Property{
-        std::move(partial.name),
-        kerfa_content::data::structure::boxed(
-            harness.arena, kerfa_content::data::types::PropertyElement{
-                               kind.id, std::move(partial.attributes), needs_content})};
+    return Element::Property{kerfa_content::data::structure::boxed(
+        harness.arena, kerfa_content::data::types::PropertyElement{
+                           kind.id, std::move(partial.attributes), needs_content})};
 }
 
 Element build_invalid_element(types::Harness& /*harness*/, types::ElementBuilderPartial partial) {

@@ -61,15 +61,17 @@ kerfa_content::data::types::Attributes implied_attributes(
 
 }  // namespace
 
-ElementBuilder ElementBuilder::start(KerfaElementType type, std::string name,
-                                     kerfa_content::data::storage::Arena* arena) {
-    ElementBuilder builder{std::move(type), std::move(name), std::nullopt, false};
-    if (const auto* alias = builder.element_type.get_if<KerfaElementType::BlockAlias>()) {
-        builder.attributes = implied_attributes(*alias, arena);
-    } else if (const auto* alias = builder.element_type.get_if<KerfaElementType::PropertyAlias>()) {
-        builder.attributes = implied_attributes(*alias, arena);
+void ElementBuilder::restart(KerfaElementType type, std::string_view written_name,
+                             kerfa_content::data::storage::Arena* arena) {
+    element_type = std::move(type);
+    name.assign(written_name);
+    attributes.reset();
+    invalid = false;
+    if (const auto* alias = element_type.get_if<KerfaElementType::BlockAlias>()) {
+        attributes = implied_attributes(*alias, arena);
+    } else if (const auto* alias = element_type.get_if<KerfaElementType::PropertyAlias>()) {
+        attributes = implied_attributes(*alias, arena);
     }
-    return builder;
 }
 
 // In the parse's arena, the values are made there directly and the list grows there.

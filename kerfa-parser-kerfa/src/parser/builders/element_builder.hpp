@@ -24,10 +24,10 @@ struct ElementBuilder {
     std::optional<kerfa_content::data::types::Attributes> attributes;
     bool invalid = false;
 
-    // A builder for a name's type; an alias starts with the value it implies (made in the arena
-    // when one is given).
-    static ElementBuilder start(elements::types::KerfaElementType type, std::string name,
-                                kerfa_content::data::storage::Arena* arena = nullptr);
+    // Starts over for a name's type, keeping the name's buffer; an alias starts with the value
+    // it implies (made in the arena when one is given).
+    void restart(elements::types::KerfaElementType type, std::string_view written_name,
+                 kerfa_content::data::storage::Arena* arena = nullptr);
 
     // Converts and adds one attribute word, or reports it.
     void add_attribute(types::Harness& harness, std::string word);

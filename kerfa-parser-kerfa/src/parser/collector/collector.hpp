@@ -42,7 +42,7 @@ class Collector {
     virtual void add_container(Container container, State state) = 0;
     virtual void add_content(Content content) = 0;
     virtual void add_heading(std::uint8_t level) = 0;
-    virtual void add_html(std::string text) = 0;
+    virtual void add_html(std::string_view text) = 0;
     // Opens a span like a property.
     virtual void add_invalid_element(InvalidElement element) = 0;
     virtual void add_line_break(bool carriage_return) = 0;
@@ -53,7 +53,7 @@ class Collector {
     virtual void add_tagline() = 0;
     // Replaces the last recorded section start.
     virtual void update_section_start(std::size_t start) = 0;
-    virtual void add_text(std::string text) = 0;
+    virtual void add_text(std::string_view text) = 0;
     // Metadata of the open section; keys lower-cased, a later value replaces an earlier one.
     virtual void append_container_metadata(ConfigurationMap map) = 0;
     // Metadata of the document.

@@ -74,7 +74,7 @@ Collector::Data CollectorCore::homed(Data item) {
 }
 
 void CollectorCore::push(Container container, State state) {
-    stack_.push_back(ContainerInFlight{std::move(container), std::move(state), 0, scratch_.size()});
+    stack_.emplace_back(std::move(container), std::move(state), 0, scratch_.size());
 }
 
 void CollectorCore::push_section() {
@@ -156,14 +156,15 @@ void CollectorCore::add_heading(std::uint8_t level) {
     append(LineProperty{kerfa_content::data::types::Heading{level}}, "add_heading");
 }
 
-void CollectorCore::add_html(std::string text) {
+void CollectorCore::add_html(std::string_view text) {
     top("add_html");
     scratch_.emplace_back(Content::Html{to_string(text)});
 }
 
 void CollectorCore::add_invalid_element(InvalidElement element) {
     ContainerInFlight& current = top("add_invalid_element");
-    scratch_.emplace_back(Property(kerfa_content::data::structure::boxed(arena_, std::move(element))));
+    scratch_.emplace_back(
+        Property(kerfa_content::data::structure::boxed(arena_, std::move(element))));
     ++current.open_properties;
 }
 
@@ -204,7 +205,7 @@ void CollectorCore::update_section_start(std::size_t start) {
     }
 }
 
-void CollectorCore::add_text(std::string text) {
+void CollectorCore::add_text(std::string_view text) {
     top("add_text");
     scratch_.emplace_back(Content::Text{to_string(text)});
 }

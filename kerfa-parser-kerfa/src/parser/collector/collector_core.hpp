@@ -30,7 +30,7 @@ class CollectorCore final : public Collector {
     void add_container(Container container, State state) override;
     void add_content(Content content) override;
     void add_heading(std::uint8_t level) override;
-    void add_html(std::string text) override;
+    void add_html(std::string_view text) override;
     void add_invalid_element(InvalidElement element) override;
     void add_line_break(bool carriage_return) override;
     void add_property(Property property) override;
@@ -38,7 +38,7 @@ class CollectorCore final : public Collector {
     void add_section(std::size_t start) override;
     void add_tagline() override;
     void update_section_start(std::size_t start) override;
-    void add_text(std::string text) override;
+    void add_text(std::string_view text) override;
     void append_container_metadata(ConfigurationMap map) override;
     void append_root_metadata(ConfigurationMap map) override;
     void complete_current_container() override;

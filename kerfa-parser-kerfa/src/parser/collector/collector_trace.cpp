@@ -47,8 +47,8 @@ void CollectorTrace::add_content(Content content) {
 void CollectorTrace::add_heading(std::uint8_t level) {
     traced("add_heading", [&] { inner_->add_heading(level); });
 }
-void CollectorTrace::add_html(std::string text) {
-    traced("add_html", [&] { inner_->add_html(std::move(text)); });
+void CollectorTrace::add_html(std::string_view text) {
+    traced("add_html", [&] { inner_->add_html(text); });
 }
 void CollectorTrace::add_invalid_element(InvalidElement element) {
     traced("add_invalid_element", [&] { inner_->add_invalid_element(std::move(element)); });
@@ -71,8 +71,8 @@ void CollectorTrace::add_tagline() {
 void CollectorTrace::update_section_start(std::size_t start) {
     traced("update_section_start", [&] { inner_->update_section_start(start); });
 }
-void CollectorTrace::add_text(std::string text) {
-    traced("add_text", [&] { inner_->add_text(std::move(text)); });
+void CollectorTrace::add_text(std::string_view text) {
+    traced("add_text", [&] { inner_->add_text(text); });
 }
 void CollectorTrace::append_container_metadata(ConfigurationMap map) {
     traced("append_container_metadata", [&] { inner_->append_container_metadata(std::move(map)); });

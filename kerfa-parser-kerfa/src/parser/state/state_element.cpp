@@ -4,16 +4,14 @@
 
 namespace kerfa_parser_kerfa::parser::state {
 
-State StateElement::start_element(types::Harness& harness, std::string name) {
-    elements::types::KerfaElementType type =
-        elements::ElementLookup::get(harness.element_lookup, name);
+State StateElement::start_element(types::Harness& harness, std::string_view name) {
     std::unique_ptr<builders::ElementBuilder> box = harness.builder_box();
-    *box = builders::ElementBuilder::start(std::move(type), std::move(name), harness.arena);
+    box->restart(elements::ElementLookup::get(harness.element_lookup, name), name, harness.arena);
     return State::Element{std::move(box)};
 }
 
 State StateElement::next_element_complete(types::Harness& harness,
-                                          builders::ElementBuilder builder) {
+                                          builders::ElementBuilder& builder) {
     elements::types::Element element = std::move(builder).build(harness);
     return State::next_element(harness.collector->current_state(), harness, std::move(element));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 #include "parser/builders/element_builder.hpp"
 #include "parser/state/state.hpp"
@@ -11,10 +11,10 @@ namespace kerfa_parser_kerfa::parser::state {
 // The Element state: from an element's name to its ">" (or the end of the input).
 struct StateElement {
     // The Element state with a builder for the name's type.
-    static State start_element(types::Harness& harness, std::string name);
+    static State start_element(types::Harness& harness, std::string_view name);
 
     // Builds the element and places it by the state saved with the current container.
-    static State next_element_complete(types::Harness& harness, builders::ElementBuilder builder);
+    static State next_element_complete(types::Harness& harness, builders::ElementBuilder& builder);
 
     // The input ended inside the element: it is never built; it is placed as an invalid element
     // with the attributes gathered so far, like any other element of the container (so a list

@@ -17,12 +17,12 @@ void open_entry(types::Harness& harness) {
 }  // namespace
 
 State StateList::next_tagline(types::Harness& harness) {
-    return next_text(harness, std::string(utils::data_utils::at_text()));
+    return next_text(harness, utils::data_utils::at_text());
 }
 
-State StateList::next_text(types::Harness& harness, std::string text) {
+State StateList::next_text(types::Harness& harness, std::string_view text) {
     open_entry(harness);
-    harness.collector->add_text(std::move(text));
+    harness.collector->add_text(text);
     return State::ImplicitListEntry{};
 }
 

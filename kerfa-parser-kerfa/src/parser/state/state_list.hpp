@@ -11,7 +11,7 @@ namespace kerfa_parser_kerfa::parser::state {
 struct StateList {
     // A tagline starts an entry with the text "@".
     static State next_tagline(types::Harness& harness);
-    static State next_text(types::Harness& harness, std::string text);
+    static State next_text(types::Harness& harness, std::string_view text);
     // An empty line is an empty entry.
     static State next_newline(types::Harness& harness);
 };

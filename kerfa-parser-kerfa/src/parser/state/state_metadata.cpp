@@ -5,7 +5,7 @@
 
 namespace kerfa_parser_kerfa::parser::state {
 
-State StateMetadata::next_text(types::Harness& harness, std::string text) {
+State StateMetadata::next_text(types::Harness& harness, std::string_view text) {
     const std::string_view body = shared::utils::trim(text);
     if (!body.empty()) {
         auto& collector = *harness.collector;

@@ -11,7 +11,7 @@ namespace kerfa_parser_kerfa::parser::state {
 struct StateMetadata {
     // Reads the body as configuration lines: document metadata when nothing precedes it, the
     // open section's otherwise. A blank body adds nothing.
-    static State next_text(types::Harness& harness, std::string text);
+    static State next_text(types::Harness& harness, std::string_view text);
 };
 
 }  // namespace kerfa_parser_kerfa::parser::state

@@ -44,7 +44,7 @@ State report(State& state, Harness& harness, Token& token) {
 }
 
 State element(State&, Harness& harness, Token& token) {
-    return StateElement::start_element(harness, std::move(payload<Token::Element>(token).name));
+    return StateElement::start_element(harness, payload<Token::Element>(token).name);
 }
 
 State terminator(State& state, Harness& harness, Token&) {
@@ -68,7 +68,7 @@ State heading(State& state, Harness& harness, Token& token) {
 // Default and Start.
 
 State add_text(State&, Harness& harness, Token& token) {
-    harness.collector->add_text(std::move(payload<Token::Text>(token).text));
+    harness.collector->add_text(payload<Token::Text>(token).text);
     return State::Default{};
 }
 
@@ -99,7 +99,7 @@ State element_attribute(State& state, Harness& harness, Token& token) {
 
 State element_complete(State& state, Harness& harness, Token&) {
     std::unique_ptr<builders::ElementBuilder>& box = std::get<State::Element>(state.value).builder;
-    State next = StateElement::next_element_complete(harness, std::move(*box));
+    State next = StateElement::next_element_complete(harness, *box);
     harness.spare_builder = std::move(box);
     return next;
 }
@@ -112,15 +112,15 @@ State element_unterminated(State& state, Harness& harness, Token&) {
 // Html and Metadata.
 
 State html_text(State& state, Harness& harness, Token& token) {
-    std::string& text = payload<Token::Text>(token).text;
+    const std::string& text = payload<Token::Text>(token).text;
     if (!text.empty()) {
-        harness.collector->add_html(std::move(text));
+        harness.collector->add_html(text);
     }
     return std::move(state);
 }
 
 State metadata_text(State&, Harness& harness, Token& token) {
-    return StateMetadata::next_text(harness, std::move(payload<Token::Text>(token).text));
+    return StateMetadata::next_text(harness, payload<Token::Text>(token).text);
 }
 
 State post_metadata_text(State&, Harness& harness, Token& token) {
@@ -134,7 +134,7 @@ State post_metadata_newline(State&, Harness& harness, Token& token) {
 // Lists.
 
 State list_text(State&, Harness& harness, Token& token) {
-    return StateList::next_text(harness, std::move(payload<Token::Text>(token).text));
+    return StateList::next_text(harness, payload<Token::Text>(token).text);
 }
 
 State list_newline(State&, Harness& harness, Token&) {
@@ -146,7 +146,7 @@ State list_tagline(State&, Harness& harness, Token&) {
 }
 
 State list_entry_text(State&, Harness& harness, Token& token) {
-    harness.collector->add_text(std::move(payload<Token::Text>(token).text));
+    harness.collector->add_text(payload<Token::Text>(token).text);
     return State::ImplicitListEntry{};
 }
 
@@ -159,7 +159,7 @@ State list_entry_newline(State&, Harness& harness, Token&) {
 
 State table_text(State& state, Harness& harness, Token& token) {
     return StateTable::next_text(harness, kinds<State::Table>(state),
-                                 std::move(payload<Token::Text>(token).text));
+                                 payload<Token::Text>(token).text);
 }
 
 State table_newline(State& state, Harness& harness, Token&) {
@@ -172,7 +172,7 @@ State table_tagline(State& state, Harness& harness, Token&) {
 }
 
 State table_entry_text(State& state, Harness& harness, Token& token) {
-    harness.collector->add_text(std::move(payload<Token::Text>(token).text));
+    harness.collector->add_text(payload<Token::Text>(token).text);
     return std::move(state);
 }
 
@@ -184,7 +184,7 @@ State table_entry_newline(State& state, Harness& harness, Token&) {
 
 State post_heading_text(State& state, Harness& harness, Token& token) {
     return StateTablePostHeading::next_text(harness, kinds<State::TablePostHeading>(state),
-                                            std::move(payload<Token::Text>(token).text));
+                                            payload<Token::Text>(token).text);
 }
 
 State post_heading_newline(State& state, Harness& harness, Token&) {
@@ -196,7 +196,7 @@ State post_heading_newline(State& state, Harness& harness, Token&) {
 template <class RowState>
 State row_text(State& state, Harness& harness, Token& token) {
     return StateTableRow::next_text(harness, kinds<RowState>(state),
-                                    std::move(payload<Token::Text>(token).text));
+                                    payload<Token::Text>(token).text);
 }
 
 template <class RowState>

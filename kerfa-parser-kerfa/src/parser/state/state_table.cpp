@@ -43,13 +43,13 @@ State StateTable::next_element(types::Harness& harness, TableKinds kinds, Elemen
 }
 
 State StateTable::next_tagline(types::Harness& harness, TableKinds kinds) {
-    return next_text(harness, kinds, std::string(data_utils::at_text()));
+    return next_text(harness, kinds, data_utils::at_text());
 }
 
-State StateTable::next_text(types::Harness& harness, TableKinds kinds, std::string text) {
+State StateTable::next_text(types::Harness& harness, TableKinds kinds, std::string_view text) {
     table_utils::open_auto_row(harness, kinds);
     table_utils::open_implicit_entry(harness, kinds);
-    harness.collector->add_text(std::move(text));
+    harness.collector->add_text(text);
     return State::ImplicitTableEntry{kinds};
 }
 

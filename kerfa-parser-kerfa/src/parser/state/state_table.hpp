@@ -14,7 +14,7 @@ struct StateTable {
                               elements::types::Element element);
     // A tagline starts a row whose first entry begins with the text "@".
     static State next_tagline(types::Harness& harness, TableKinds kinds);
-    static State next_text(types::Harness& harness, TableKinds kinds, std::string text);
+    static State next_text(types::Harness& harness, TableKinds kinds, std::string_view text);
 };
 
 }  // namespace kerfa_parser_kerfa::parser::state

@@ -7,9 +7,9 @@
 namespace kerfa_parser_kerfa::parser::state {
 
 State StateTablePostHeading::next_text(types::Harness& harness, TableKinds kinds,
-                                       std::string text) {
+                                       std::string_view text) {
     harness.collector->replace_current_state(State::Table{kinds});
-    return StateTable::next_text(harness, kinds, std::move(text));
+    return StateTable::next_text(harness, kinds, text);
 }
 
 }  // namespace kerfa_parser_kerfa::parser::state

@@ -41,12 +41,12 @@ State StateTableRow::next_element(types::Harness& harness, const State& saved, E
 }
 
 State StateTableRow::next_tagline(types::Harness& harness, TableKinds kinds) {
-    return next_text(harness, kinds, std::string(data_utils::at_text()));
+    return next_text(harness, kinds, data_utils::at_text());
 }
 
-State StateTableRow::next_text(types::Harness& harness, TableKinds kinds, std::string text) {
+State StateTableRow::next_text(types::Harness& harness, TableKinds kinds, std::string_view text) {
     table_utils::open_implicit_entry(harness, kinds);
-    harness.collector->add_text(std::move(text));
+    harness.collector->add_text(text);
     return State::ImplicitTableEntry{kinds};
 }
 

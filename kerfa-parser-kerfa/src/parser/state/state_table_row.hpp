@@ -15,7 +15,7 @@ struct StateTableRow {
     static State next_element(types::Harness& harness, const State& saved,
                               elements::types::Element element);
     static State next_tagline(types::Harness& harness, TableKinds kinds);
-    static State next_text(types::Harness& harness, TableKinds kinds, std::string text);
+    static State next_text(types::Harness& harness, TableKinds kinds, std::string_view text);
 };
 
 }  // namespace kerfa_parser_kerfa::parser::state

@@ -17,7 +17,7 @@ namespace kerfa_parser_kerfa::parser::types {
 struct Harness {
     std::unique_ptr<collector::Collector> collector;
     attributes::AttributeLookup attribute_lookup;
-    const elements::ElementMap& element_lookup;
+    const elements::ElementTable& element_lookup;
     std::size_t line = 1;        // line of the token being handled, from 1
     std::size_t line_start = 0;  // byte offset of that line's first character
     // The box of the last finished element's builder, for the next element to reuse.
