@@ -99,7 +99,7 @@ void print_tree_parts(const kerfa_content::data::types::Document& document, doub
     using kerfa_content::data::structure::Data;
     using kerfa_content::data::types::Block;
     using kerfa_content::data::types::Section;
-    constexpr std::size_t kInPlace = 15;
+    constexpr std::size_t kInPlace = 13;  // what a String holds in place
     double items = 0, blocks = 0, sections = 0, attributes = 0, texts = 0;
     std::vector<const Data*> stack;
     for (const Data& item : document.children) {

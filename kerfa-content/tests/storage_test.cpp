@@ -31,8 +31,11 @@ TEST(Arena, AlignsAndServesRequestsOfAnySize) {
 
 TEST(String, ShortTextsInPlaceLongOnesOnTheHeapOrInTheArena) {
     Arena arena;
-    const std::string fifteen(15, 'a');
-    const std::string sixteen(16, 'b');
+    // The longest text held in place, the shortest held out of line, and one whose length
+    // needs three bytes.
+    const std::string in_place(13, 'a');
+    const std::string out_of_line(14, 'b');
+    const std::string long_one(70'000, 'c');
     struct Case {
         String text;
         std::string_view expected;
@@ -40,11 +43,13 @@ TEST(String, ShortTextsInPlaceLongOnesOnTheHeapOrInTheArena) {
     };
     const Case cases[] = {
         {String(), "", false},
-        {String(fifteen), fifteen, false},
-        {String(sixteen), sixteen, false},
-        {String::in_arena(arena, fifteen), fifteen, false},
-        {String::in_arena(arena, sixteen), sixteen, true},
+        {String(in_place), in_place, false},
+        {String(out_of_line), out_of_line, false},
+        {String::in_arena(arena, in_place), in_place, false},
+        {String::in_arena(arena, out_of_line), out_of_line, true},
         {String::in_arena(arena, "\0x\xff"), "\0x\xff", false},
+        {String(long_one), long_one, false},
+        {String::in_arena(arena, long_one), long_one, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.text.view(), c.expected);

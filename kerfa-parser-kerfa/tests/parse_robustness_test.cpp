@@ -152,3 +152,39 @@ TEST(ParseRobustnessTest, FixtureMessages) {
 
 }  // namespace
 }  // namespace kerfa_parser_kerfa::testing
+
+namespace kerfa_parser_kerfa::testing {
+namespace {
+
+// Sections handed over as they complete, built on the heap, are those of the whole parse built
+// in the arena; the rest of the parse is the same and holds no section.
+TEST(ParseRobustnessTest, SectionsHandedOverMatchTheWholeParse) {
+    std::vector<std::string> texts = {
+        "",
+        "plain",
+        "<meta>\nk: v\n<>\n# A\ntext <b>open\n# B\n<card>left <i>open",
+        "\xEF\xBB\xBF# first\n# second\n",
+        "# a\n\n<meta>\nx: 1\n<>\n## b <<p>>private<<>>\n<>\n<unknown x>y<>",
+        repeat("<card>", 1000) + "deep",
+    };
+    for (const auto& entry : std::filesystem::directory_iterator("tests/fixtures")) {
+        texts.push_back(read_fixture(entry.path()));
+    }
+    for (const std::string& text : texts) {
+        for (Mode mode : {Mode::Off, Mode::Strip, Mode::RemoveAll, Mode::RemovePrivate}) {
+            SCOPED_TRACE(text.substr(0, 40) + " mode " + std::to_string(static_cast<int>(mode)));
+            const ParseData whole = parse(text, mode);
+            DataList handed;
+            const ParseData rest = configure::ParserFactory{{}, mode}.new_parser()->parse_str_each(
+                text, [&handed](Data section) { handed.push_back(std::move(section)); });
+            EXPECT_TRUE(rest.content.empty());
+            EXPECT_TRUE(kerfa_content::data::structure::items_equal(handed, whole.content));
+            EXPECT_EQ(messages(rest), messages(whole));
+            EXPECT_EQ(rest.metadata, whole.metadata);
+            EXPECT_EQ(rest.positions, whole.positions);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kerfa_parser_kerfa::testing

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "kerfa_content/data/structure/data.hpp"
+#include "kerfa_content/modules/parser/parser.hpp"
 #include "kerfa_content/modules/parser/types/parse_data.hpp"
 #include "kerfa_parser_kerfa/components/char_iterator/double_tag_mode.hpp"
 #include "kerfa_tool/types/exit_error.hpp"
@@ -25,6 +26,12 @@ struct RetrievedFile {
 // "File not found: {}" (the path), "Invalid file path: {}" (the path) or "{}: {}" (the file name
 // and the read error's text).
 std::expected<RetrievedFile, types::ExitError> retrieve(std::string_view path, DoubleTagMode mode);
+
+// As retrieve, but each section goes to `each` as the parse completes it (the parse holds none),
+// for a report that needs no whole tree. The input text is gone before it returns.
+std::expected<RetrievedFile, types::ExitError> retrieve_each(
+    std::string_view path, DoubleTagMode mode,
+    const kerfa_content::modules::parser::SectionSink& each);
 
 // A document of the parse: id 0, no name, the path as its file source, the parse's metadata and
 // sections. Format errors and source positions are dropped: a conversion reports none.

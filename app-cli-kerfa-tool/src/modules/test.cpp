@@ -6,9 +6,10 @@
 namespace kerfa_tool::modules {
 
 // Reads and parses the file, then lists its format errors under its file name. A document with
-// errors is still a successful run.
+// errors is still a successful run. No section is kept: the errors are all it reports.
 CommandResult run_command(const Command::Test& command, const Arguments& arguments) {
-    const auto retrieved = retrieve(command.file, arguments.privacy);
+    const auto retrieved =
+        retrieve_each(command.file, arguments.privacy, [](kerfa_content::data::structure::Data) {});
     if (!retrieved) {
         return std::unexpected(retrieved.error());
     }

@@ -8,7 +8,12 @@
 
 namespace kerfa_tool {
 
-std::expected<RetrievedFile, types::ExitError> retrieve(std::string_view path, DoubleTagMode mode) {
+namespace {
+
+// With a sink, the sections go there; else the parse keeps them.
+std::expected<RetrievedFile, types::ExitError> read_and_parse(
+    std::string_view path, DoubleTagMode mode,
+    const kerfa_content::modules::parser::SectionSink* each) {
     if (!shared::utils::file_exists(path)) {
         return std::unexpected(types::ExitError(fmt::format("File not found: {}", path)));
     }
@@ -28,10 +33,22 @@ std::expected<RetrievedFile, types::ExitError> retrieve(std::string_view path, D
     shared::components::Timer parse_timer;
     const auto source = kerfa_content::types::Source::file(std::string(path));
     auto parser = kerfa_engine_tool::configure::EngineFactory::create(0, mode).new_parser(source);
-    auto parse = parser->parse_str(*text);
+    auto parse = each == nullptr ? parser->parse_str(*text) : parser->parse_str_each(*text, *each);
     parser.reset();
     parse_timer.stop();
     return RetrievedFile{std::move(parse), read_timer, parse_timer};
+}
+
+}  // namespace
+
+std::expected<RetrievedFile, types::ExitError> retrieve(std::string_view path, DoubleTagMode mode) {
+    return read_and_parse(path, mode, nullptr);
+}
+
+std::expected<RetrievedFile, types::ExitError> retrieve_each(
+    std::string_view path, DoubleTagMode mode,
+    const kerfa_content::modules::parser::SectionSink& each) {
+    return read_and_parse(path, mode, &each);
 }
 
 kerfa_content::data::types::Document to_document(

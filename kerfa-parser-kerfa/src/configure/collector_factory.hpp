@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "errors/element_error.hpp"
+#include "kerfa_content/modules/parser/parser.hpp"
 #include "kerfa_content/data/structure/data.hpp"
 #include "kerfa_content/modules/parser/types/source_positions.hpp"
 #include "kerfa_content/types/metadata.hpp"
@@ -21,7 +22,8 @@ struct CollectorFactory {
         kerfa_content::data::structure::DataList& content, kerfa_content::types::Metadata& metadata,
         std::vector<errors::ElementError>& errors, std::uint64_t first_id,
         kerfa_content::modules::parser::types::SourcePositions& positions,
-        kerfa_content::data::storage::Arena* arena = nullptr) const;
+        kerfa_content::data::storage::Arena* arena = nullptr,
+        const kerfa_content::modules::parser::SectionSink* each = nullptr) const;
 };
 
 }  // namespace kerfa_parser_kerfa::configure

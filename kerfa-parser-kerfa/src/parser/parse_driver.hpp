@@ -38,10 +38,12 @@ void run_tokens(Chain& chain, const components::char_iterator::SharedPosition& p
 }  // namespace detail
 
 // One parse over a concrete character source: filters by mode, tokenizer, state machine and
-// collector, then the result holders become the ParseData.
+// collector, then the result holders become the ParseData. Given a sink, the sections go there
+// as they complete, built on the heap.
 template <components::char_iterator::CharSource Source>
 kerfa_content::modules::parser::types::ParseData run_parse(
-    Source source, bool trace, components::char_iterator::DoubleTagMode mode) {
+    Source source, bool trace, components::char_iterator::DoubleTagMode mode,
+    const kerfa_content::modules::parser::SectionSink* each = nullptr) {
     // The tree is built in the arena, so that it is released with it, in one step.
     auto arena = std::make_shared<kerfa_content::data::storage::Arena>();
     kerfa_content::data::structure::DataList content;
@@ -50,11 +52,13 @@ kerfa_content::modules::parser::types::ParseData run_parse(
     kerfa_content::modules::parser::types::SourcePositions positions;
     components::char_iterator::SharedPosition position;
     components::char_iterator::SharedSpans spans;
+    // Sections handed over may outlive the parse: they own all they hold.
+    kerfa_content::data::storage::Arena* const home = each == nullptr ? arena.get() : nullptr;
     {
         types::Harness harness{configure::CollectorFactory{trace}.collector(
-                                   content, metadata, errors, 0, positions, arena.get()),
+                                   content, metadata, errors, 0, positions, home, each),
                                attributes::AttributeLookup{}, elements::element_table()};
-        harness.arena = arena.get();
+        harness.arena = home;
         components::char_iterator::visit_char_chain(
             std::move(source), mode, position, spans,
             [&](auto& chain) { detail::run_tokens(chain, position, harness); });

@@ -18,6 +18,11 @@ Parser::ParseData Parser::parse_str(std::string_view text) {
     return run_parse(StrCharSource(text), trace_, mode_);
 }
 
+Parser::ParseData Parser::parse_str_each(std::string_view text,
+                                         const kerfa_content::modules::parser::SectionSink& each) {
+    return run_parse(StrCharSource(text), trace_, mode_, &each);
+}
+
 Parser::ParseData Parser::parse(std::unique_ptr<CharIterator> chars) const {
     return run_parse(BoxedCharSource(std::move(chars)), trace_, mode_);
 }

@@ -9,7 +9,11 @@ std::vector<SectionHandle> section_handles(
         const auto* container = item.as_container();
         const auto* section = container == nullptr ? nullptr : container->as_section();
         if (section != nullptr) {
-            handles.push_back({section->name, section->id});
+            std::optional<std::string> title;
+            if (section->name) {
+                title = section->name->str();
+            }
+            handles.push_back({std::move(title), section->id});
         }
     }
     return handles;

@@ -27,12 +27,21 @@ namespace {
 using kerfa_source_map::types::ByteSpan;
 
 // The section layout is always that of a parse that removes private regions and records their
-// spans, whether or not they are shown afterwards.
+// spans, whether or not they are shown afterwards. Only each section's record is kept, without
+// its children: the selection reads titles and ids, the slicing positions.
 kerfa_content::modules::parser::types::ParseData parse_for_source(std::string_view text,
                                                                   std::string_view path) {
     const auto factory = kerfa_document_manager::configure::ParserFactory::with_setup(
         {}, DoubleTagMode::RemovePrivate);
-    return factory.parse_from(text, kerfa_content::types::Source::file(std::string(path)));
+    kerfa_content::data::structure::DataList sections;
+    auto parse = factory.new_parser(kerfa_content::types::Source::file(std::string(path)))
+                     ->parse_str_each(text, [&sections](kerfa_content::data::structure::Data item) {
+                         if (const auto* container = item.as_container()) {
+                             sections.emplace_back(container->clone_state());
+                         }
+                     });
+    parse.content = std::move(sections);
+    return parse;
 }
 
 void print_notice(std::size_t count) {

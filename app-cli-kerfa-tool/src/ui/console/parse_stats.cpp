@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "kerfa_content/utils/statistics.hpp"
 #include "kerfa_test_tools/ui/console.hpp"
 #include "shared/utils/console.hpp"
 #include "shared/utils/stdout.hpp"
@@ -28,8 +27,7 @@ void append_time_line(std::string& out, std::string_view label,
 
 }  // namespace
 
-void show_parse_stats(std::string_view file_name,
-                      const kerfa_content::modules::parser::types::ParseData& parse,
+void show_parse_stats(std::string_view file_name, const kerfa_content::types::Count& counts,
                       const shared::components::Timer& read_timer,
                       const shared::components::Timer& parse_timer) {
     shared::utils::console::nl();
@@ -39,7 +37,6 @@ void show_parse_stats(std::string_view file_name,
     append_time_line(out, "Read Time         ", read_timer);
     append_time_line(out, "Parse Time        ", parse_timer);
     out.push_back('\n');
-    const auto counts = kerfa_content::utils::calculate_counts(parse.content);
     kerfa_test_tools::ui::append_count_summary(out, counts);
     kerfa_test_tools::ui::append_count(out, counts);
     out.push_back('\n');

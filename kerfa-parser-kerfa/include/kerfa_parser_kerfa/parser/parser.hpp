@@ -21,6 +21,9 @@ class Parser final : public kerfa_content::modules::parser::Parser {
 
     ParseData parse_chars(std::unique_ptr<CharIterator> chars) override;
     ParseData parse_str(std::string_view text) override;
+    // Built on the heap rather than in an arena, so that a section handed over is freed with it.
+    ParseData parse_str_each(std::string_view text,
+                             const kerfa_content::modules::parser::SectionSink& each) override;
 
     // The pipeline over a character source.
     ParseData parse(std::unique_ptr<CharIterator> chars) const;

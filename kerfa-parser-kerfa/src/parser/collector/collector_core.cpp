@@ -29,13 +29,15 @@ using kerfa_content::data::types::Section;
 CollectorCore::CollectorCore(DataList& content, kerfa_content::types::Metadata& metadata,
                              std::vector<ElementError>& errors, std::uint64_t first_id,
                              kerfa_content::modules::parser::types::SourcePositions& positions,
-                             kerfa_content::data::storage::Arena* arena)
+                             kerfa_content::data::storage::Arena* arena,
+                             const kerfa_content::modules::parser::SectionSink* each)
     : content_(content),
       errors_(errors),
       metadata_(metadata),
       positions_(positions),
       next_id_(first_id),
-      arena_(arena) {
+      arena_(arena),
+      each_(each) {
     positions_.add_section(0);
     push_section();
 }
@@ -244,7 +246,12 @@ void CollectorCore::complete_section() {
     kerfa_content::utils::update_from_heading(*section);
     section->metadata = std::move(pending_metadata_);
     pending_metadata_.reset();
-    content_.push_back(std::move(closed.container));
+    if (each_ != nullptr) {
+        handed_over_ = true;
+        (*each_)(std::move(closed.container));
+    } else {
+        content_.push_back(std::move(closed.container));
+    }
 }
 
 Collector::ContainerInFlight& CollectorCore::container_in_flight() {
@@ -276,7 +283,7 @@ bool CollectorCore::is_current_empty() const {
 }
 
 bool CollectorCore::is_very_first() const {
-    return stack_.size() == 1 && content_.empty() && scratch_.empty() &&
+    return stack_.size() == 1 && content_.empty() && !handed_over_ && scratch_.empty() &&
            stack_.back().container.is_empty();
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "kerfa_content/modules/parser/parser.hpp"
 #include "kerfa_content/modules/parser/types/source_positions.hpp"
 #include "kerfa_content/types/metadata.hpp"
 #include "parser/collector/collector.hpp"
@@ -16,13 +17,15 @@ namespace kerfa_parser_kerfa::parser::collector {
 // Given an arena (which must outlive the items), it builds every item, record and child list in
 // it, so that the parse's tree is released with the arena; without one, on the heap. A broken
 // stack invariant (an empty stack, closing the section as a container, a terminator with no open
-// span) is an internal fault.
+// span) is an internal fault. Given a sink, each completed section goes there instead of into
+// the content.
 class CollectorCore final : public Collector {
   public:
     CollectorCore(DataList& content, kerfa_content::types::Metadata& metadata,
                   std::vector<ElementError>& errors, std::uint64_t first_id,
                   kerfa_content::modules::parser::types::SourcePositions& positions,
-                  kerfa_content::data::storage::Arena* arena = nullptr);
+                  kerfa_content::data::storage::Arena* arena = nullptr,
+                  const kerfa_content::modules::parser::SectionSink* each = nullptr);
 
     void add(Data item) override;
     void add_block(Block block, State state) override;
@@ -89,6 +92,8 @@ class CollectorCore final : public Collector {
     std::optional<kerfa_content::types::Metadata> pending_metadata_;
     std::atomic<std::uint64_t> next_id_;
     kerfa_content::data::storage::Arena* arena_;
+    const kerfa_content::modules::parser::SectionSink* each_;
+    bool handed_over_ = false;  // a section went to the sink
 };
 
 }  // namespace kerfa_parser_kerfa::parser::collector

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -12,14 +13,15 @@ namespace kerfa_content::data::storage {
 // An owned value in its own allocation, on the heap or in an Arena, like a std::unique_ptr that
 // may also point into an arena: dropping the box destroys the value and frees the memory only
 // when it came from the heap. Empty only when default-made or moved from. T may be incomplete
-// where the box is declared.
+// where the box is declared. Its word is aligned to 1, so that an item holding a box packs tight.
 template <class T>
 class Box {
   public:
     Box() noexcept = default;
     Box(std::nullptr_t) noexcept {}  // NOLINT(google-explicit-constructor)
-    explicit Box(std::unique_ptr<T> owned) noexcept
-        : bits_(reinterpret_cast<std::uintptr_t>(owned.release())) {}
+    explicit Box(std::unique_ptr<T> owned) noexcept {
+        set_bits(reinterpret_cast<std::uintptr_t>(owned.release()));
+    }
 
     template <class... Args>
     static Box make(Args&&... args) {
@@ -28,28 +30,33 @@ class Box {
     // The value built in the arena, which must outlive the box.
     template <class... Args>
     static Box in_arena(Arena& arena, Args&&... args) {
-        static_assert(alignof(T) >= 2, "the low bit of the pointer marks arena memory");
+        // At least 2-aligned, so that the low bit of the pointer is free to mark arena memory.
+        constexpr std::size_t alignment = alignof(T) < 2 ? 2 : alignof(T);
+        T* value = ::new (arena.allocate(sizeof(T), alignment)) T(std::forward<Args>(args)...);
         Box box;
-        box.bits_ = reinterpret_cast<std::uintptr_t>(arena.make<T>(std::forward<Args>(args)...)) |
-                    kArenaBit;
+        box.set_bits(reinterpret_cast<std::uintptr_t>(value) | kArenaBit);
         return box;
     }
 
-    Box(Box&& other) noexcept : bits_(std::exchange(other.bits_, 0)) {}
+    Box(Box&& other) noexcept {
+        set_bits(other.bits());
+        other.set_bits(0);
+    }
     Box& operator=(Box&& other) noexcept {
         if (this != &other) {
             reset();
-            bits_ = std::exchange(other.bits_, 0);
+            set_bits(other.bits());
+            other.set_bits(0);
         }
         return *this;
     }
     ~Box() { reset(); }
 
-    T* get() const noexcept { return reinterpret_cast<T*>(bits_ & ~kArenaBit); }
+    T* get() const noexcept { return reinterpret_cast<T*>(bits() & ~kArenaBit); }
     T& operator*() const noexcept { return *get(); }
     T* operator->() const noexcept { return get(); }
-    explicit operator bool() const noexcept { return bits_ != 0; }
-    bool in_arena() const noexcept { return (bits_ & kArenaBit) != 0; }
+    explicit operator bool() const noexcept { return bits() != 0; }
+    bool in_arena() const noexcept { return (bits() & kArenaBit) != 0; }
 
     void reset() noexcept {
         T* value = get();
@@ -61,13 +68,21 @@ class Box {
         } else {
             delete value;
         }
-        bits_ = 0;
+        set_bits(0);
     }
 
   private:
     static constexpr std::uintptr_t kArenaBit = 1;
 
-    std::uintptr_t bits_ = 0;
+    std::uintptr_t bits() const noexcept {
+        std::uintptr_t bits;
+        std::memcpy(&bits, bytes_, sizeof bits);
+        return bits;
+    }
+    void set_bits(std::uintptr_t bits) noexcept { std::memcpy(bytes_, &bits, sizeof bits); }
+
+    // The pointer, with kArenaBit set for arena memory.
+    unsigned char bytes_[sizeof(std::uintptr_t)] = {};
 };
 
 // A large value kept out of line so that the record holding it stays small, with the value's own

@@ -15,9 +15,14 @@
 
 namespace kerfa_content::data::storage {
 
-// An owned, unchangeable text in 16 bytes: up to 15 bytes in place, a longer text in one
-// allocation of exactly its size, on the heap or, for a parsed document, in its Arena. It reads
-// as a std::string_view; a copy is always a text of its own on the heap.
+namespace detail {
+[[noreturn]] void text_too_long();
+}  // namespace detail
+
+// An owned, unchangeable text in 14 bytes aligned to 1, so that an item holding one packs into
+// 16: up to 13 bytes in place, a longer text in one allocation of exactly its size, on the heap
+// or, for a parsed document, in its Arena. It reads as a std::string_view; a copy is always a
+// text of its own on the heap.
 class String {
   public:
     String() noexcept { clear(); }
@@ -71,6 +76,7 @@ class String {
         if (text.size() <= kInPlace) {
             out.assign_near(text);
         } else {
+            check_length(text.size());
             out.assign_far(arena.copy(text), text.size(), kArenaTag);
         }
         return out;
@@ -78,7 +84,7 @@ class String {
 
     const char* data() const noexcept { return is_far() ? far_pointer() : bytes_; }
     std::size_t size() const noexcept {
-        return is_far() ? static_cast<std::size_t>(far_word() & kLengthMask) : tag();
+        return is_far() ? far_length() : tag();
     }
     std::size_t length() const noexcept { return size(); }
     bool empty() const noexcept { return size() == 0; }
@@ -158,24 +164,26 @@ class String {
     friend std::ostream& operator<<(std::ostream& out, const String& text);
 
   private:
-    // The last byte tells the forms apart: below 16 it is the length of a text in place;
-    // otherwise it is the high byte of the far form's length word, holding its tag.
-    static constexpr std::size_t kInPlace = 15;
+    // The last byte tells the forms apart: up to 13 it is the length of a text in place;
+    // otherwise it is the far form's tag.
+    static constexpr std::size_t kInPlace = 13;
+    static constexpr std::size_t kLast = 13;
+    static constexpr std::size_t kLengthBytes = 5;
     static constexpr std::uint8_t kHeapTag = 0x80;
     static constexpr std::uint8_t kArenaTag = 0xC0;
-    static constexpr std::uint64_t kLengthMask = (std::uint64_t{1} << 56) - 1;
+    static constexpr std::uint64_t kLongest = (std::uint64_t{1} << (8 * kLengthBytes)) - 1;
 
-    std::uint8_t tag() const noexcept { return static_cast<std::uint8_t>(bytes_[15]); }
+    std::uint8_t tag() const noexcept { return static_cast<std::uint8_t>(bytes_[kLast]); }
     bool is_far() const noexcept { return tag() >= kHeapTag; }
     const char* far_pointer() const noexcept {
         const char* pointer;
         std::memcpy(&pointer, bytes_, sizeof pointer);
         return pointer;
     }
-    std::uint64_t far_word() const noexcept {
-        std::uint64_t word;
-        std::memcpy(&word, bytes_ + 8, sizeof word);
-        return word;
+    std::size_t far_length() const noexcept {
+        std::uint64_t length = 0;
+        std::memcpy(&length, bytes_ + 8, kLengthBytes);
+        return static_cast<std::size_t>(length);
     }
 
     void clear() noexcept { std::memset(bytes_, 0, sizeof bytes_); }
@@ -184,18 +192,25 @@ class String {
         if (!text.empty()) {
             std::memcpy(bytes_, text.data(), text.size());
         }
-        bytes_[15] = static_cast<char>(text.size());
+        bytes_[kLast] = static_cast<char>(text.size());
     }
     void assign_far(const char* pointer, std::size_t length, std::uint8_t tag) noexcept {
-        const std::uint64_t word = (std::uint64_t{tag} << 56) | length;
+        const std::uint64_t word = length;
         std::memcpy(bytes_, &pointer, sizeof pointer);
-        std::memcpy(bytes_ + 8, &word, sizeof word);
+        std::memcpy(bytes_ + 8, &word, kLengthBytes);
+        bytes_[kLast] = static_cast<char>(tag);
+    }
+    static void check_length(std::size_t length) {
+        if (length > kLongest) {
+            detail::text_too_long();
+        }
     }
     void assign_heap(std::string_view text) {
         if (text.size() <= kInPlace) {
             assign_near(text);
             return;
         }
+        check_length(text.size());
         char* copy = new char[text.size()];
         std::memcpy(copy, text.data(), text.size());
         assign_far(copy, text.size(), kHeapTag);
@@ -206,14 +221,14 @@ class String {
         }
     }
 
-    // Little-endian: in the far form, bytes 0-7 hold the pointer and bytes 8-15 the length word,
-    // whose last byte is the tag.
-    alignas(8) char bytes_[16];
+    // Little-endian: in the far form, bytes 0-7 hold the pointer, bytes 8-12 the length and
+    // byte 13 the tag.
+    char bytes_[14];
 };
 
-static_assert(sizeof(String) == 16);
+static_assert(sizeof(String) == 14 && alignof(String) == 1);
 static_assert(std::endian::native == std::endian::little && sizeof(void*) == 8,
-              "the far form's tag is the high byte of its length word");
+              "the far form's length is read as the low bytes of a word");
 
 }  // namespace kerfa_content::data::storage
 

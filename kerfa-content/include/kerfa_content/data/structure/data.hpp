@@ -44,6 +44,10 @@ class Data : public std::variant<Container, Content, types::LineProperty, types:
 
 }  // namespace kerfa_content::data::structure
 
+// Boxes and texts are aligned to 1, so that an item packs into 16 bytes: the item slots are most
+// of a parsed tree.
+static_assert(sizeof(kerfa_content::data::structure::Data) == 16);
+
 // An item holds boxes, texts and lists, none of which points into itself: its bytes can move.
 template <>
 inline constexpr bool
