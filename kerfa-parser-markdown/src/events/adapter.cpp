@@ -31,10 +31,7 @@ class ListSink final : public EventSink {
     }
     void take(std::span<const Event> events) override {
         for (Event event : events) {
-            const bool in_input =
-                event.text.data() >= input_.data() &&
-                event.text.data() + event.text.size() <= input_.data() + input_.size();
-            if (!event.text.empty() && !in_input) {
+            if (!event.text.empty() && !lies_within(event.text, input_)) {
                 event.text = list_.keep(std::string(event.text));
             }
             list_.events.push_back(event);

@@ -91,4 +91,10 @@ struct EventList {
     std::string_view keep(std::string text) { return storage.emplace_back(std::move(text)); }
 };
 
+// Whether an event's text is a view of `whole` (the input), or lies elsewhere and must be kept.
+inline bool lies_within(std::string_view piece, std::string_view whole) {
+    return piece.data() >= whole.data() &&
+           piece.data() + piece.size() <= whole.data() + whole.size();
+}
+
 }  // namespace kerfa_parser_markdown::events

@@ -27,10 +27,7 @@ class PartSink final : public EventSink {
     }
     void take(std::span<const Event> batch) override {
         for (Event event : batch) {
-            const bool in_text =
-                event.text.data() >= text_.data() &&
-                event.text.data() + event.text.size() <= text_.data() + text_.size();
-            if (!event.text.empty() && !in_text) {
+            if (!event.text.empty() && !lies_within(event.text, text_)) {
                 event.text = texts_.emplace_back(event.text);
             }
             events.push_back(event);
