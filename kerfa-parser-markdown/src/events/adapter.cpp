@@ -100,13 +100,26 @@ std::optional<std::string_view> read_whole(std::string_view text, std::size_t bo
     return std::nullopt;
 }
 
+std::size_t bom_size(std::string_view whole) {
+    return whole.starts_with(BYTE_ORDER_MARK) ? BYTE_ORDER_MARK.size() : 0;
+}
+
+// A text too large for the engine, or one that a pre-scan finds would make it slow, is given as
+// literal text.
+bool gave_literal(std::string_view text, EventSink& sink) {
+    if (guards::too_large_for_engine(text.size()) || guards::any_pre_scan_fires(text)) {
+        give_literal(text, sink);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<std::string_view> read_events(std::string_view whole, EventSink& sink) {
-    const std::size_t bom = whole.starts_with(BYTE_ORDER_MARK) ? BYTE_ORDER_MARK.size() : 0;
+    const std::size_t bom = bom_size(whole);
     const std::string_view text = whole.substr(bom);
-    if (guards::too_large_for_engine(text.size()) || guards::any_pre_scan_fires(text)) {
-        give_literal(text, sink);
+    if (gave_literal(text, sink)) {
         return guards::LITERAL_MESSAGE;
     }
 
@@ -125,15 +138,13 @@ std::optional<std::string_view> read_events(std::string_view whole, EventSink& s
     }
     settings.parts = nullptr;
     settings.definitions = nullptr;
-    const auto message = after_budget(text, first.status, settings, sink);
-    return message ? *message : std::nullopt;
+    return after_budget(text, first.status, settings, sink).value_or(std::nullopt);
 }
 
 std::optional<std::string_view> read_events_whole(std::string_view whole, EventSink& sink) {
-    const std::size_t bom = whole.starts_with(BYTE_ORDER_MARK) ? BYTE_ORDER_MARK.size() : 0;
+    const std::size_t bom = bom_size(whole);
     const std::string_view text = whole.substr(bom);
-    if (guards::too_large_for_engine(text.size()) || guards::any_pre_scan_fires(text)) {
-        give_literal(text, sink);
+    if (gave_literal(text, sink)) {
         return guards::LITERAL_MESSAGE;
     }
     return read_whole(text, bom, sink);
